@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tabloom {
+
+// UTF-8 text to Windows-1252 bytes. A character the code page cannot hold
+// becomes an HTML numeric character reference such as "&#20013;", so a page
+// still shows it; malformed UTF-8 bytes count as U+FFFD.
+std::string EncodeWindows1252(std::string_view utf8);
+
+// Windows-1252 bytes to UTF-8. The five bytes the code page leaves undefined
+// (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the C1 controls of the same value,
+// so decoding and encoding again gives the same bytes.
+std::string DecodeWindows1252(std::string_view bytes);
+
+}  // namespace tabloom

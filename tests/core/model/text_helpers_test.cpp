@@ -1,0 +1,109 @@
+#include "core/model/text_helpers.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace tabloom {
+namespace {
+
+struct NumberCase {
+    const char* text;
+    double value;
+};
+
+TEST(LeadingNumberTest, ReadsTheLongestLeadingNumber) {
+    const NumberCase cases[] = {
+        {"12px", 12},   {"99.5", 99.5}, {"1e2", 100},  {" -3 ", -3},   {"", 0},
+        {"abc", 0},     {"+7", 7},      {".5", 0.5},   {"5.", 5},      {"1 2", 12},
+        {"1e", 1},      {"1e+", 1},     {"2E-1x", 0.2}, {"-", 0},      {"-.", 0},
+        {"  4 0 %", 40}, {"3.25.1", 3.25}, {"0x10", 0}, {"007", 7},    {"1,5", 1},
+    };
+    for (const auto& c : cases) EXPECT_DOUBLE_EQ(LeadingNumber(c.text), c.value) << c.text;
+}
+
+TEST(RoundingTest, HalvesGoToEven) {
+    const double in[] = {0.5, 1.5, 2.5, -0.5, -1.5, 2.4999, 2.5001, 99.5, 100.5};
+    const double out[] = {0, 2, 2, 0, -2, 2, 3, 100, 100};
+    for (std::size_t i = 0; i < std::size(in); ++i) EXPECT_EQ(RoundHalfEven(in[i]), out[i]) << in[i];
+}
+
+TEST(RoundingTest, RoundToInt16Saturates) {
+    EXPECT_EQ(RoundToInt16(40000), 32767);
+    EXPECT_EQ(RoundToInt16(-40000), -32768);
+    EXPECT_EQ(RoundToInt16(INFINITY), 32767);
+    EXPECT_EQ(RoundToInt16(NAN), 0);
+    EXPECT_EQ(RoundToInt16(12.5), 12);
+}
+
+struct SplitCase {
+    const char* text;
+    std::vector<std::string> parts;
+};
+
+TEST(SplitTextTest, CrLfSplittingRules) {
+    const SplitCase cases[] = {
+        {"a\r\n", {"a"}},
+        {"\r\n\r\na", {"", "a"}},
+        {"abc\r\ndef", {"abc", "def"}},
+        {"a\r\n\r\nb", {"a", "", "b"}},
+        {"\r\n", {""}},
+        {"a\r\n  b\r\n", {"a", "  b"}},
+        {"x", {"x"}},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> parts;
+        EXPECT_EQ(SplitText(c.text, "\r\n", 1, parts, false, 0, 0),
+                  static_cast<int>(c.parts.size()))
+            << c.text;
+        EXPECT_EQ(parts, c.parts) << c.text;
+    }
+}
+
+TEST(SplitTextTest, EmptyTextLeavesPartsAlone) {
+    std::vector<std::string> parts = {"keep"};
+    EXPECT_EQ(SplitText("", "\r\n", 1, parts, false, 0, 0), 0);
+    EXPECT_EQ(SplitText("abc", "\r\n", 4, parts, false, 0, 0), 0);
+    EXPECT_EQ(parts, std::vector<std::string>{"keep"});
+}
+
+TEST(SplitTextTest, TrimMinLengthMaxPartsAndBlankDelimiter) {
+    std::vector<std::string> parts;
+    EXPECT_EQ(SplitText(" a , b ,, c ", ",", 1, parts, true, 0, 1), 3);
+    EXPECT_EQ(parts, (std::vector<std::string>{"a", "b", "c"}));
+    EXPECT_EQ(SplitText("a,b,c,d", ",", 1, parts, false, 2, 0), 2);
+    EXPECT_EQ(parts, (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(SplitText("one   two three", " ", 1, parts, false, 0, 0), 3);
+    EXPECT_EQ(parts, (std::vector<std::string>{"one", "two", "three"}));
+    EXPECT_EQ(SplitText("xxab", ",", 3, parts, false, 0, 0), 1);
+    EXPECT_EQ(parts, (std::vector<std::string>{"ab"}));
+}
+
+TEST(FirstNotInTest, Positions) {
+    EXPECT_EQ(FirstNotIn("", 1, " "), 0);
+    EXPECT_EQ(FirstNotIn("abc", 1, ""), 1);
+    EXPECT_EQ(FirstNonBlank("  b", 1), 3);
+    EXPECT_EQ(FirstNonBlank("   ", 1), 0);
+    EXPECT_EQ(FirstNonBlank("a b", 2), 3);
+    EXPECT_EQ(FirstNonBlank("ab", 0), 1);
+    EXPECT_EQ(FirstNotIn("aabx", 1, "ab"), 4);
+}
+
+TEST(TimeStampTest, Forms) {
+    const LocalDateTime t{2026, 12, 5, 14, 5, 9};
+    EXPECT_EQ(TimeStamp(t, true, false), "14:05 on 2026-12-05");
+    EXPECT_EQ(TimeStamp(t, true, true), "14:05:09 on 2026-12-05");
+    EXPECT_EQ(TimeStamp(t, false, true), "2026-12-05 14:05:09");
+    EXPECT_EQ(TimeStamp(FixedClock({2027, 1, 2, 3, 4, 5}), false, false), "2027-01-02 03:04");
+}
+
+TEST(NumberTextTest, StringHasASignPositionNumDoesNot) {
+    EXPECT_EQ(StringOf(6), " 6");
+    EXPECT_EQ(StringOf(0), " 0");
+    EXPECT_EQ(StringOf(-5), "-5");
+    EXPECT_EQ(NumOf(20), "20");
+    EXPECT_EQ(NumOf(-1), "-1");
+}
+
+}  // namespace
+}  // namespace tabloom

@@ -1,0 +1,126 @@
+#include "core/texts/program_texts.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+namespace tabloom {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ProgramTextsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("tabloom_texts_" + std::to_string(::getpid()) + "_" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    std::string Write(const std::string& content) {
+        const fs::path path = dir_ / "tbm.dat";
+        std::ofstream(path, std::ios::binary) << content;
+        return path.string();
+    }
+
+    fs::path dir_;
+};
+
+struct LoadCase {
+    const char* name;
+    std::string content;
+    int result;
+};
+
+TEST_F(ProgramTextsTest, LoadResultCodes) {
+    const LoadCase cases[] = {
+        {"two texts", "1\tOne\n2\tTwo\n", 2},
+        {"comments and blanks", "# c\n\n11\tTabloom\r\n", 1},
+        {"empty", "", ProgramTexts::kEmptyFile},
+        {"missing text at line 2", "1\tOne\n2\t\n", -502},
+        {"no tab at line 3", "1\tOne\n#\n7 seven\n", -503},
+        {"bad number", "x1\tOne\n", -501},
+        {"duplicate at line 4", "1\ta\n2\tb\n\n1\tc\n", -1504},
+        {"too long at line 2", "1\ta\n2\t" + std::string(1024, 'x') + "\n", -1002},
+        {"longest allowed", "1\t" + std::string(1023, 'x') + "\n", 1},
+    };
+    for (const auto& c : cases) {
+        ProgramTexts texts;
+        EXPECT_EQ(texts.Load(Write(c.content)), c.result) << c.name;
+    }
+}
+
+TEST_F(ProgramTextsTest, TooManyTexts) {
+    std::string content;
+    for (int i = 1; i <= 1001; ++i) content += std::to_string(i) + "\tt\n";
+    ProgramTexts texts;
+    EXPECT_EQ(texts.Load(Write(content)), ProgramTexts::kTooMuchText);
+}
+
+TEST_F(ProgramTextsTest, MissingFileAndFolder) {
+    ProgramTexts texts;
+    EXPECT_EQ(texts.Load((dir_ / "none.dat").string()), ProgramTexts::kCannotOpen);
+    // A folder where the file should be opens but cannot be read.
+    const int folder = texts.Load(dir_.string());
+    EXPECT_TRUE(folder == ProgramTexts::kReadError || folder == ProgramTexts::kCannotOpen)
+        << folder;
+}
+
+TEST_F(ProgramTextsTest, LookupAndLineBreaks) {
+    ProgramTexts texts;
+    ASSERT_EQ(texts.Load(Write("1\tFirst\\nSecond\n2\t~\n3\t~x\n4\ta\\\\n\n")), 4);
+    EXPECT_EQ(texts.ProgramText(1), "First\nSecond");
+    EXPECT_EQ(texts.ProgramText(2), "");
+    EXPECT_EQ(texts.ProgramText(3), "~x");
+    EXPECT_EQ(texts.ProgramText(4), "a\\n");
+    EXPECT_EQ(texts.ProgramText(99), "");
+}
+
+TEST_F(ProgramTextsTest, FailedLoadForgetsEarlierTexts) {
+    ProgramTexts texts;
+    ASSERT_EQ(texts.Load(Write("1\tOne\n")), 1);
+    EXPECT_LT(texts.Load(Write("1\tOne\n1\tAgain\n")), 0);
+    EXPECT_EQ(texts.ProgramText(1), "");
+}
+
+TEST(ProgramTextFailureMessageTest, Messages) {
+    const std::pair<int, const char*> cases[] = {
+        {0, "No program text was read."},
+        {-1, "Cannot open file containing program text.\n/x/tbm.dat"},
+        {-2, "Particular memory allocation error."},
+        {-3, "Too much program text."},
+        {-4, "Text not recovered."},
+        {-5, "Error -5"},
+        {-6, "File is empty."},
+        {-7, "Error reading file."},
+        {-8, "General memory allocation error."},
+        {-9, "Error -9"},
+        {-501, "Missing string at line 1."},
+        {-1000, "Missing string at line 500."},
+        {-1001, "String too long at line 1."},
+        {-1500, "String too long at line 500."},
+        {-1501, "Duplicate in program text at line 1."},
+        {-1512, "Duplicate in program text at line 12."},
+    };
+    for (const auto& [code, message] : cases) {
+        EXPECT_EQ(ProgramTextFailureMessage(code, "/x/tbm.dat"), message) << code;
+    }
+}
+
+TEST(ShippedTextsTest, EveryTextTheProgramAsksForIsThere) {
+    const char* dir = std::getenv("TABLOOM_DATA_DIR");
+    ASSERT_NE(dir, nullptr);
+    ProgramTexts texts;
+    ASSERT_GT(texts.Load(std::string(dir) + "/tbm.dat"), 0);
+    for (int n : {1, 6, 8, 9, 10, 11, 13, 17, 19, 25, 26, 27, 28, 29}) {
+        EXPECT_FALSE(texts.ProgramText(n).empty()) << n;
+    }
+    EXPECT_EQ(texts.ProgramText(11), "Tabloom");
+}
+
+}  // namespace
+}  // namespace tabloom
