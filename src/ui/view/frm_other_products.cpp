@@ -5,11 +5,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/view/twips.h"
+
 namespace tabloom {
 
 namespace {
 const char* const kUnreadable = "The list of other products could not be read.";
 const char* const kEmptyList = "There are no other products to show at present.";
+constexpr int kWidthTwips = 7200;
 }  // namespace
 
 frmOtherProducts::frmOtherProducts(const QString& listPath, UrlOpener openUrl, QWidget* parent)
@@ -39,6 +42,7 @@ frmOtherProducts::frmOtherProducts(const QString& listPath, UrlOpener openUrl, Q
     layout->addStretch();
     layout->addLayout(buttons);
 
+    setMinimumWidth(TwipsToPixels(kWidthTwips, TwipsPerPixel(parent)));
     LoadList(listPath);
 }
 
