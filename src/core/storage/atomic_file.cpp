@@ -1,0 +1,117 @@
+#include "core/storage/atomic_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+
+namespace tabloom {
+
+namespace {
+
+std::string FolderPart(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+std::string Failure(std::string_view what, const std::string& path, int error) {
+    std::string text(what);
+    text += " ";
+    text += path;
+    text += ": ";
+    text += std::strerror(error);
+    return text;
+}
+
+bool WriteAll(int fd, std::string_view bytes, std::size_t budget) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        if (budget == 0) {
+            errno = ENOSPC;
+            return false;
+        }
+        const std::size_t chunk = std::min(bytes.size() - done, budget);
+        const ssize_t n = ::write(fd, bytes.data() + done, chunk);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            if (n == 0) errno = EIO;
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+        budget -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+}  // namespace
+
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::size_t byteBudget,
+                         std::string& reason) {
+    reason.clear();
+    // A symbolic link stays a link: its target is the file replaced.
+    std::string target = path;
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+        if (char* real = ::realpath(path.c_str(), nullptr)) {
+            target = real;
+            std::free(real);
+        }
+    }
+    const bool existed = ::stat(target.c_str(), &st) == 0;
+    if (existed && S_ISDIR(st.st_mode)) {
+        reason = Failure("cannot replace", target, EISDIR);
+        return false;
+    }
+
+    static std::atomic<unsigned> counter{0};
+    const std::string folder = FolderPart(target);
+    std::string temp;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temp = folder + "/.tbl-" + std::to_string(::getpid()) + "-" +
+               std::to_string(counter.fetch_add(1)) + ".tmp";
+        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) break;
+    }
+    if (fd < 0) {
+        reason = Failure("cannot create a temporary file in", folder, errno);
+        return false;
+    }
+    if (existed) ::fchmod(fd, st.st_mode & 07777);  // keep the old file's permissions
+
+    bool ok = WriteAll(fd, bytes, byteBudget);
+    if (!ok) reason = Failure("cannot write", temp, errno);
+    if (ok && ::fsync(fd) != 0) {
+        reason = Failure("cannot flush", temp, errno);
+        ok = false;
+    }
+    if (::close(fd) != 0 && ok) {
+        reason = Failure("cannot close", temp, errno);
+        ok = false;
+    }
+    if (ok && ::rename(temp.c_str(), target.c_str()) != 0) {
+        reason = Failure("cannot replace", target, errno);
+        ok = false;
+    }
+    if (!ok) {
+        ::unlink(temp.c_str());
+        return false;
+    }
+    // Makes the rename itself durable; the file is complete either way.
+    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+    return true;
+}
+
+}  // namespace tabloom

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/model/table_spec.h"
+
+namespace tabloom {
+
+// Everything a table file holds, read and checked but not yet applied.
+struct LoadedTable {
+    // Check box states as stored: 0, 1 or 2 (greyed); only 1 counts as checked.
+    std::int16_t chkAddHTMLWrapper4 = 0;
+    std::int16_t chkCenterTable4 = 0;
+    std::int16_t chkAddPlaceMarkers = 0;
+    std::int16_t intNumRows = 0;
+    std::int16_t intNumCols = 0;
+    std::int16_t intTableWidth = -1;
+    std::int16_t intTableWidthUnit = 1;
+    std::int16_t intBorder = -1;
+    std::int16_t intCellPadding = -1;
+    std::int16_t intCellSpacing = -1;
+    std::int32_t lngTableTextColor = 0;
+    std::int32_t lngTableBgColor = 0;
+    std::int16_t intBorderColorIndex = 0;
+    std::int16_t intBorderStyleIndex = 0;
+    // Rows outer, columns inner; texts UTF-8. The drawn rectangles are unused.
+    std::vector<CellSpec> cells;
+    // UTF-8, leading and trailing spaces removed.
+    std::string strOutputFile;
+
+    const CellSpec& CellAt(int row, int col) const {
+        return cells[static_cast<std::size_t>((row - 1) * intNumCols + (col - 1))];
+    }
+};
+
+struct TableLoadResult {
+    bool ok = false;
+    std::string reason;  // why the file was refused, naming line and field
+    LoadedTable data;
+};
+
+// Test seam for saving: the write fails like a full disk once this many
+// bytes are written.
+struct SaveOptions {
+    std::size_t byteBudget = std::numeric_limits<std::size_t>::max();
+};
+
+// The bytes of the table file for table and outputPath. False, with reason,
+// when the table cannot be stored so that it loads again (dimensions, spans
+// or indexes out of order, a font size or path that the fields cannot hold).
+bool FormatTable(const TableSpec& table, std::string_view outputPath, std::string& bytes,
+                 std::string& reason);
+
+// Parses and checks a whole table file; nothing is applied anywhere.
+TableLoadResult ParseTable(std::string_view bytes);
+
+// Reads file and parses it.
+TableLoadResult LoadTable(const std::string& file);
+
+// Writes the table file through a temporary file in the same folder that
+// replaces file only when it is complete; on failure file is untouched.
+bool SaveTable(const TableSpec& table, const std::string& outputPath, const std::string& file);
+bool SaveTable(const TableSpec& table, const std::string& outputPath, const std::string& file,
+               const SaveOptions& options, std::string* reason);
+
+// Applies a checked file to table: check boxes, dimensions (cells outside
+// them reset), frame values, cells. Returns the output path.
+std::string ApplyLoadedTable(const LoadedTable& loaded, TableSpec& table);
+
+}  // namespace tabloom
