@@ -176,6 +176,10 @@ void frmView::ApplyFrameRect(const QRect& frame) {
     resize(frame.size() - decoration);
 }
 
+void frmView::PlaceViewer(const QRect& mainFrame, const QRect& screen) {
+    ApplyFrameRect(ViewPlacement(mainFrame, screen));
+}
+
 void frmView::ShowRestored() {
     if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
     show();

@@ -49,6 +49,9 @@ class frmView : public QWidget {
     // Moves and sizes the outer frame to the given rectangle.
     void ApplyFrameRect(const QRect& frame);
 
+    // Places the window for viewing the output file (ViewPlacement).
+    void PlaceViewer(const QRect& mainFrame, const QRect& screen);
+
     // Shows the window as a normal window (restored when minimised), in
     // front and active.
     void ShowRestored();

@@ -251,6 +251,16 @@ class TestFrmView : public QObject {
         QCOMPARE(v.Close()->geometry(), expected.closeButton);
     }
 
+    void placedForViewing() {
+        Viewer v;
+        v.view.show();
+        v.view.PlaceViewer(QRect(100, 50, 800, 600), QRect(0, 0, 1920, 1080));
+        QCOMPARE(v.view.frameGeometry(), QRect(100, 480, 800, 600));
+        // A main window below the minimum size still gives a usable viewer.
+        v.view.PlaceViewer(QRect(10, 20, 300, 100), QRect(0, 0, 1920, 1080));
+        QCOMPARE(v.view.size(), ViewerMinimumSize(TwipsPerPixel(&v.view)));
+    }
+
     void closeHides() {
         Viewer v;
         v.view.show();
