@@ -480,4 +480,13 @@ std::string ApplyLoadedTable(const LoadedTable& loaded, TableSpec& table) {
     return loaded.strOutputFile;
 }
 
+bool LoadTableInto(const std::string& file, TableSpec& table, std::string& outputPath,
+                   std::string& reason) {
+    const TableLoadResult result = LoadTable(file);
+    reason = result.reason;
+    if (!result.ok) return false;
+    outputPath = ApplyLoadedTable(result.data, table);
+    return true;
+}
+
 }  // namespace tabloom

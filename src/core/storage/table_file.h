@@ -72,4 +72,9 @@ bool SaveTable(const TableSpec& table, const std::string& outputPath, const std:
 // them reset), frame values, cells. Returns the output path.
 std::string ApplyLoadedTable(const LoadedTable& loaded, TableSpec& table);
 
+// Loads file and applies it only when the whole file is valid: on failure
+// table and outputPath stay exactly as they were and reason tells why.
+bool LoadTableInto(const std::string& file, TableSpec& table, std::string& outputPath,
+                   std::string& reason);
+
 }  // namespace tabloom
