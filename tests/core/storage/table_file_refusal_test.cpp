@@ -1,0 +1,206 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/storage/table_file.h"
+#include "storage_test_support.h"
+
+namespace tabloom {
+namespace {
+
+using testing::RichTable;
+using testing::SameWholeGrid;
+using testing::TempFolder;
+
+// A 3 x 3 table whose (1, 1) spans two columns, so (1, 2) is covered. Each
+// content fits on one line: cell k (row-major, from 0) has its spans on line
+// 5 + 7k, owner on 7 + 7k, alignments on 8 + 7k, font size on 11 + 7k.
+std::string BaseFile() {
+    TableSpec t;
+    InitTableState(t);
+    t.intNumRows = 3;
+    t.intNumCols = 3;
+    testing::Span(t, 1, 1, 1, 2);
+    for (int r = 1; r <= 3; ++r) {
+        for (int c = 1; c <= 3; ++c) {
+            t.At(r, c).strContent = "cell " + std::to_string(r) + std::to_string(c);
+        }
+    }
+    std::string bytes;
+    std::string reason;
+    EXPECT_TRUE(FormatTable(t, "/out.htm", bytes, reason)) << reason;
+    return bytes;
+}
+
+std::vector<std::string> SplitLines(const std::string& bytes) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2) {
+        lines.push_back(bytes.substr(start, end - start));
+    }
+    return lines;
+}
+
+std::string JoinLines(const std::vector<std::string>& lines) {
+    std::string bytes;
+    for (const std::string& line : lines) bytes += line + "\r\n";
+    return bytes;
+}
+
+struct Refusal {
+    const char* name;
+    std::vector<std::pair<int, std::string>> lines;  // line number, new text
+    const char* reason;
+};
+
+const std::vector<Refusal>& Refusals() {
+    static const std::vector<Refusal> cases = {
+        {"21 rows", {{2, " 21  3 "}}, "line 2: number out of range for intNumRows"},
+        {"0 rows", {{2, " 0  3 "}}, "line 2: number out of range for intNumRows"},
+        {"0 columns", {{2, " 3  0 "}}, "line 2: number out of range for intNumCols"},
+        {"check box state 3",
+         {{1, " 0  3  0 "}},
+         "line 1: number out of range for chkCenterTable4"},
+        {"check box state -1",
+         {{1, "-1  0  0 "}},
+         "line 1: number out of range for chkAddHTMLWrapper4"},
+        {"40000 in a 16-bit field",
+         {{3, " 40000  1  4  4  4 "}},
+         "line 3: number out of range for intTableWidth"},
+        {"-32769 in a 16-bit field",
+         {{3, "-1  1 -32769  4  4 "}},
+         "line 3: number out of range for intBorder"},
+        {"40000 in a span", {{33, " 1  40000 "}}, "line 33: number out of range for intColSpan"},
+        {"colour above 32 bits",
+         {{4, " 2147483648  16777215  0  2 "}},
+         "line 4: number out of range for lngTableTextColor"},
+        {"colour below 32 bits",
+         {{6, "-2147483649  2147483647 "}},
+         "line 6: number out of range for lngTextColor"},
+        {"very long number",
+         {{4, " 0  99999999999999999999999999  0  2 "}},
+         "line 4: number out of range for lngTableBgColor"},
+        {"letters in a number", {{3, "-1  1  4x  4  4 "}}, "line 3: not a number for intBorder"},
+        {"sign alone", {{3, "-1  +  4  4  4 "}}, "line 3: not a number for intTableWidthUnit"},
+        {"empty field", {{1, " 0 ,, 0 "}}, "line 1: not a number for chkCenterTable4"},
+        {"blank line before a number", {{2, ""}}, "line 2: not a number for intNumRows"},
+        {"border colour 7",
+         {{4, " 0  16777215  7  2 "}},
+         "line 4: number out of range for intBorderColorIndex"},
+        {"border style 10",
+         {{4, " 0  16777215  0  10 "}},
+         "line 4: number out of range for intBorderStyleIndex"},
+        {"border style -1",
+         {{4, " 0  16777215  0 -1 "}},
+         "line 4: number out of range for intBorderStyleIndex"},
+        {"alignment 4", {{8, " 4  0 -1  1 -1  1 "}}, "line 8: number out of range for intAlign"},
+        {"vertical alignment -1",
+         {{36, " 0 -1 -1  1 -1  1 "}},
+         "line 36: number out of range for intVAlign"},
+        {"block over other anchors",
+         {{33, " 2  2 "}},
+         "line 33: span overlaps the cell at row 2, column 3 for intRowSpan"},
+        {"two blocks over one position",
+         {{5, " 1  1 "},
+          {12, " 2  1 "},
+          {14, " 1  2 "},
+          {26, " 1  2 "},
+          {33, " 0  0 "},
+          {35, " 1  2 "}},
+         "line 26: span overlaps the cell at row 2, column 2 for intRowSpan"},
+        {"owner outside the table",
+         {{14, " 1  25 "}},
+         "line 14: owner is not the cell whose span covers it for intOwnerCol"},
+        {"negative owner",
+         {{14, "-3  1 "}},
+         "line 14: owner is not the cell whose span covers it for intOwnerRow"},
+        {"covered by no span", {{61, " 0  0 "}}, "line 61: covered by no span for intRowSpan"},
+        {"span 0 on one axis",
+         {{33, " 0  1 "}},
+         "line 33: span of 0 on one axis only for intRowSpan"},
+        {"negative span", {{33, "-1  1 "}}, "line 33: negative span for intRowSpan"},
+        {"row span leaves the table",
+         {{61, " 2  1 "}},
+         "line 61: span leaves the table for intRowSpan"},
+        {"column span leaves the table",
+         {{19, " 1  2 "}},
+         "line 19: span leaves the table for intColSpan"},
+        {"anchor owned elsewhere",
+         {{35, " 1  1 "}},
+         "line 35: anchor does not own itself for intOwnerRow"},
+        {"font size that cannot be stored bare",
+         {{67, "\"1,2\""}},
+         "line 67: text not storable for strFontSize"},
+        {"missing closing quote", {{66, "\"Arial"}}, "line 66: no closing quote for strFontFace"},
+        {"output path line missing", {{68, "<drop>"}}, "line 68: end of file for txbOutputFile"},
+    };
+    return cases;
+}
+
+std::string Crafted(const Refusal& refusal) {
+    std::vector<std::string> lines = SplitLines(BaseFile());
+    std::string tail;
+    for (const auto& [line, text] : refusal.lines) {
+        if (text == "<drop>") {
+            lines.resize(static_cast<std::size_t>(line - 1));
+        } else {
+            lines.at(static_cast<std::size_t>(line - 1)) = text;
+        }
+    }
+    return JoinLines(lines);
+}
+
+TEST(TableFileRefusalTest, BaseFileLoads) {
+    const std::string base = BaseFile();
+    ASSERT_EQ(SplitLines(base).size(), 68u);
+    const TableLoadResult loaded = ParseTable(base);
+    EXPECT_TRUE(loaded.ok) << loaded.reason;
+}
+
+TEST(TableFileRefusalTest, EachRuleRefusesAndLeavesTheTableAsItWas) {
+    TempFolder folder;
+    for (const Refusal& refusal : Refusals()) {
+        const std::string file = folder.File("crafted.tbl");
+        testing::WriteBytes(file, Crafted(refusal));
+
+        TableSpec table = RichTable();
+        const TableSpec before = table;
+        std::string path = "/previous/out.htm";
+        std::string reason;
+        EXPECT_FALSE(LoadTableInto(file, table, path, reason)) << refusal.name;
+        EXPECT_EQ(reason, refusal.reason) << refusal.name;
+        EXPECT_TRUE(table.SameSpec(before)) << refusal.name;
+        EXPECT_TRUE(SameWholeGrid(table, before)) << refusal.name;
+        EXPECT_EQ(path, "/previous/out.htm") << refusal.name;
+
+        const TableLoadResult parsed = ParseTable(Crafted(refusal));
+        EXPECT_FALSE(parsed.ok) << refusal.name;
+        EXPECT_TRUE(parsed.data.cells.empty()) << refusal.name;
+    }
+}
+
+TEST(TableFileRefusalTest, EveryTruncationFails) {
+    TableSpec t = RichTable();
+    std::string bytes;
+    std::string reason;
+    ASSERT_TRUE(FormatTable(t, "/out.htm", bytes, reason)) << reason;
+    // Cutting the last byte leaves CR, which still ends the last line.
+    for (std::size_t n = 0; n + 1 < bytes.size(); ++n) {
+        const TableLoadResult loaded = ParseTable(std::string_view(bytes).substr(0, n));
+        EXPECT_FALSE(loaded.ok) << "cut at " << n;
+        EXPECT_EQ(loaded.reason.rfind("line ", 0), 0u) << "cut at " << n;
+    }
+    EXPECT_TRUE(ParseTable(std::string_view(bytes).substr(0, bytes.size() - 1)).ok);
+    EXPECT_TRUE(ParseTable(bytes).ok);
+}
+
+TEST(TableFileRefusalTest, EmptyFileNamesTheFirstField) {
+    const TableLoadResult loaded = ParseTable("");
+    EXPECT_FALSE(loaded.ok);
+    EXPECT_EQ(loaded.reason, "line 1: end of file for chkAddHTMLWrapper4");
+}
+
+}  // namespace
+}  // namespace tabloom

@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/storage/table_file.h"
+#include "storage_test_support.h"
+
+namespace tabloom {
+namespace {
+
+using testing::ReadBytes;
+using testing::RichTable;
+using testing::TempFolder;
+using testing::WriteBytes;
+namespace fs = std::filesystem;
+
+std::string FileBytes(const TableSpec& t, const std::string& path) {
+    std::string bytes;
+    std::string reason;
+    EXPECT_TRUE(FormatTable(t, path, bytes, reason)) << reason;
+    return bytes;
+}
+
+TEST(TableFileSaveTest, ReplacesAnExistingFileWithTheNewTable) {
+    TempFolder folder;
+    const std::string file = folder.File("t.tbl");
+    WriteBytes(file, std::string(100000, 'z'));  // longer than the new file
+    ASSERT_TRUE(SaveTable(RichTable(), "/o.htm", file));
+    EXPECT_EQ(ReadBytes(file), FileBytes(RichTable(), "/o.htm"));
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"t.tbl"});
+}
+
+TEST(TableFileSaveTest, KeepsThePermissionsOfTheReplacedFile) {
+    TempFolder folder;
+    const std::string file = folder.File("t.tbl");
+    WriteBytes(file, "old");
+    ASSERT_EQ(::chmod(file.c_str(), 0640), 0);
+    ASSERT_TRUE(SaveTable(RichTable(), "", file));
+    struct stat st {};
+    ASSERT_EQ(::stat(file.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+}
+
+TEST(TableFileSaveTest, WritesThroughASymbolicLink) {
+    TempFolder folder;
+    const std::string target = folder.File("real.tbl");
+    const std::string link = folder.File("link.tbl");
+    WriteBytes(target, "old");
+    fs::create_symlink(target, link);
+    ASSERT_TRUE(SaveTable(RichTable(), "", link));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(ReadBytes(target), FileBytes(RichTable(), ""));
+}
+
+TEST(TableFileSaveTest, FailuresLeaveTheOldFileAndNoTemporary) {
+    TempFolder folder;
+    const std::string old = "old table file\r\n";
+    const std::string file = folder.File("t.tbl");
+    const std::size_t size = FileBytes(RichTable(), "/o.htm").size();
+
+    struct Case {
+        const char* name;
+        std::size_t budget;
+    };
+    for (const Case& c : {Case{"nothing written", 0}, Case{"one byte", 1}, Case{"half", size / 2},
+                          Case{"all but one", size - 1}}) {
+        WriteBytes(file, old);
+        std::string reason;
+        EXPECT_FALSE(SaveTable(RichTable(), "/o.htm", file, SaveOptions{c.budget}, &reason))
+            << c.name;
+        EXPECT_NE(reason.find("cannot write"), std::string::npos) << c.name << ": " << reason;
+        EXPECT_EQ(ReadBytes(file), old) << c.name;
+        EXPECT_EQ(folder.Entries(), std::vector<std::string>{"t.tbl"}) << c.name;
+    }
+    // A budget of exactly the file's size is enough.
+    EXPECT_TRUE(SaveTable(RichTable(), "/o.htm", file, SaveOptions{size}, nullptr));
+    EXPECT_EQ(ReadBytes(file).size(), size);
+}
+
+TEST(TableFileSaveTest, UnusablePlacesFail) {
+    TempFolder folder;
+    WriteBytes(folder.File("plain"), "a regular file");
+    fs::create_directory(folder.File("dir.tbl"));
+    WriteBytes(folder.File("dir.tbl/inner"), "x");
+
+    for (const std::string& target :
+         {folder.File("missing/t.tbl"), folder.File("plain/t.tbl"), folder.File("dir.tbl")}) {
+        std::string reason;
+        EXPECT_FALSE(SaveTable(RichTable(), "", target, SaveOptions{}, &reason)) << target;
+        EXPECT_FALSE(reason.empty()) << target;
+    }
+    EXPECT_EQ(ReadBytes(folder.File("plain")), "a regular file");
+    EXPECT_TRUE(fs::is_directory(folder.File("dir.tbl")));
+    EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"dir.tbl", "plain"}));
+    EXPECT_FALSE(fs::exists(folder.File("missing")));
+}
+
+TEST(TableFileSaveTest, AnUnstorableTableLeavesTheOldFile) {
+    TempFolder folder;
+    const std::string file = folder.File("t.tbl");
+    WriteBytes(file, "old");
+    TableSpec t = RichTable();
+    t.At(2, 4).intRowSpan = 3;  // inside the block of (1, 2)
+    std::string reason;
+    EXPECT_FALSE(SaveTable(t, "", file, SaveOptions{}, &reason));
+    EXPECT_EQ(reason.rfind("cell (", 0), 0u) << reason;
+    EXPECT_EQ(ReadBytes(file), "old");
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"t.tbl"});
+}
+
+}  // namespace
+}  // namespace tabloom

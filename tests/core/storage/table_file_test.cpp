@@ -1,0 +1,318 @@
+#include "core/storage/table_file.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "storage_test_support.h"
+
+namespace tabloom {
+namespace {
+
+using testing::RichTable;
+using testing::SameWholeGrid;
+using testing::Span;
+using testing::TempFolder;
+
+std::string Format(const TableSpec& t, const std::string& path) {
+    std::string bytes;
+    std::string reason;
+    EXPECT_TRUE(FormatTable(t, path, bytes, reason)) << reason;
+    return bytes;
+}
+
+int CountLines(const std::string& bytes) {
+    int lines = 0;
+    for (std::size_t i = 0; i + 1 < bytes.size(); ++i) {
+        if (bytes[i] == '\r' && bytes[i + 1] == '\n') ++lines;
+    }
+    return lines;
+}
+
+TableSpec Started(int rows, int cols) {
+    TableSpec t;
+    InitTableState(t);
+    t.intNumRows = static_cast<std::int16_t>(rows);
+    t.intNumCols = static_cast<std::int16_t>(cols);
+    return t;
+}
+
+const std::string kEmptyCell12 =
+    " 1  1 \r\n 2147483647  2147483647 \r\n 1  1 \r\n 0  0 -1  1 -1  1 \r\n\"\"\r\n\"\"\r\n\r\n";
+const std::string kWorkedExample =
+    " 0  0  0 \r\n 1  2 \r\n-1  1  4  4  4 \r\n 0  16777215  0  2 \r\n" + kEmptyCell12 +
+    " 1  1 \r\n 2147483647  2147483647 \r\n 1  2 \r\n 0  0 -1  1 -1  1 \r\n\"\"\r\n\"\"\r\n\r\n"
+    "\r\n";
+
+TEST(TableFileFormatTest, WritesTheWorkedExampleByteForByte) {
+    EXPECT_EQ(Format(Started(1, 2), ""), kWorkedExample);
+}
+
+TEST(TableFileFormatTest, LineCountFollowsTheDimensions) {
+    struct Case {
+        int rows, cols, lines;
+    };
+    for (const Case& c : {Case{1, 1, 12}, Case{20, 20, 2805}, Case{6, 6, 257}, Case{3, 20, 425}}) {
+        EXPECT_EQ(CountLines(Format(Started(c.rows, c.cols), "/x/out.htm")), c.lines)
+            << c.rows << " x " << c.cols;
+    }
+}
+
+TEST(TableFileFormatTest, QuotesAreStoredAsByte253AndComeBackAsQuotes) {
+    TableSpec t = Started(1, 1);
+    t.At(1, 1).strContent = "Price\r\n10 \"ex\"";
+    t.At(1, 1).strFontFace = "\"Odd\" face";
+    const std::string bytes = Format(t, "");
+    EXPECT_NE(bytes.find("\r\n\"Price\r\n10 \xFD"
+                         "ex\xFD\"\r\n\"\xFDOdd\xFD face\"\r\n"),
+              std::string::npos);
+
+    const TableLoadResult loaded = ParseTable(bytes);
+    ASSERT_TRUE(loaded.ok) << loaded.reason;
+    EXPECT_EQ(loaded.data.CellAt(1, 1).strContent, "Price\r\n10 \"ex\"");
+    EXPECT_EQ(loaded.data.CellAt(1, 1).strFontFace, "\"Odd\" face");
+}
+
+TEST(TableFileFormatTest, TextIsStoredInWindows1252) {
+    struct Case {
+        const char* utf8;
+        const char* stored;    // bytes of the content field
+        const char* reloaded;  // content after loading
+    };
+    const Case cases[] = {
+        {"caf\xC3\xA9", "\"caf\xE9\"", "caf\xC3\xA9"},
+        {"\xE2\x82\xAC", "\"\x80\"", "\xE2\x82\xAC"},
+        // y acute is byte 253 and so reads back as a double quote.
+        {"\xC3\xBD", "\"\xFD\"", "\""},
+        // Outside the code page: a character reference, kept as such.
+        {"\xE4\xB8\xAD", "\"&#20013;\"", "&#20013;"},
+    };
+    for (const Case& c : cases) {
+        TableSpec t = Started(1, 1);
+        t.At(1, 1).strContent = c.utf8;
+        const std::string bytes = Format(t, "");
+        EXPECT_NE(bytes.find(std::string("\r\n") + c.stored + "\r\n"), std::string::npos) << c.utf8;
+        const TableLoadResult loaded = ParseTable(bytes);
+        ASSERT_TRUE(loaded.ok) << loaded.reason;
+        EXPECT_EQ(loaded.data.CellAt(1, 1).strContent, c.reloaded);
+    }
+}
+
+TEST(TableFileFormatTest, RefusesTablesThatWouldNotLoadAgain) {
+    struct Case {
+        const char* name;
+        void (*change)(TableSpec&);
+        std::string path;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"rows", [](TableSpec& t) { t.intNumRows = 21; }, "",
+         "table: number out of range for intNumRows"},
+        {"cols", [](TableSpec& t) { t.intNumCols = 0; }, "",
+         "table: number out of range for intNumCols"},
+        {"style", [](TableSpec& t) { t.intBorderStyleIndex = 10; }, "",
+         "table: number out of range for intBorderStyleIndex"},
+        {"path", [](TableSpec&) {}, "a\r\nb", "table: line break not storable for txbOutputFile"},
+        {"font size", [](TableSpec& t) { t.At(2, 2).strFontSize = "1,2"; }, "",
+         "cell (2, 2): text not storable for strFontSize"},
+        {"span", [](TableSpec& t) { t.At(3, 3).intColSpan = 2; }, "",
+         "cell (3, 3): span leaves the table for intColSpan"},
+    };
+    for (const Case& c : cases) {
+        TableSpec t = Started(3, 3);
+        c.change(t);
+        std::string bytes = "untouched";
+        std::string reason;
+        EXPECT_FALSE(FormatTable(t, c.path, bytes, reason)) << c.name;
+        EXPECT_EQ(reason, c.reason) << c.name;
+    }
+}
+
+// Save, load into a table full of other values, save again: the same table
+// and the same bytes.
+TEST(TableFileRoundTripTest, SaveLoadSaveIsByteIdentical) {
+    struct Case {
+        const char* name;
+        TableSpec table;
+        std::string path;
+    };
+    std::vector<Case> cases;
+    cases.push_back({"rich", RichTable(), "/home/user/tables/out, final.htm"});
+    cases.push_back({"start", Started(6, 6), ""});
+    cases.push_back({"path outside the code page", Started(1, 1), "/tmp/\xE4\xB8\xAD/x.htm"});
+    {
+        TableSpec t = Started(20, 20);
+        for (int r = 1; r <= 20; ++r) {
+            for (int c = 1; c <= 20; ++c) {
+                t.At(r, c).strContent = "R" + std::to_string(r) + "C" + std::to_string(c);
+                t.At(r, c).strFontSize = std::to_string(c % 7);
+            }
+        }
+        Span(t, 1, 1, 20, 1);
+        Span(t, 19, 19, 2, 2);
+        Span(t, 5, 5, 3, 10);
+        t.blnAddPlaceMarkers = true;
+        cases.push_back({"full", t, "/o.htm"});
+    }
+    {
+        TableSpec t = Started(2, 2);
+        t.At(1, 1).strContent = std::string(2048, 'x');
+        t.At(2, 2).lngTextColor = -5;
+        t.At(2, 2).intWidth = -32768;
+        t.At(2, 2).intHeight = 32767;
+        cases.push_back({"extremes", t, "relative/path.htm"});
+    }
+
+    for (const Case& c : cases) {
+        const std::string first = Format(c.table, c.path);
+        const TableLoadResult loaded = ParseTable(first);
+        ASSERT_TRUE(loaded.ok) << c.name << ": " << loaded.reason;
+        TableSpec other = RichTable();
+        other.intNumRows = 20;
+        other.intNumCols = 20;
+        const std::string path = ApplyLoadedTable(loaded.data, other);
+        EXPECT_TRUE(other.SameSpec(c.table)) << c.name;
+        EXPECT_EQ(path, c.path) << c.name;
+        EXPECT_EQ(Format(other, path), first) << c.name;
+    }
+}
+
+TEST(TableFileRoundTripTest, ThroughFilesOnDisk) {
+    TempFolder folder;
+    const std::string file = folder.File("table.tbl");
+    const TableSpec rich = RichTable();
+    ASSERT_TRUE(SaveTable(rich, "/out/t.htm", file));
+
+    TableSpec loaded;
+    InitTableState(loaded);
+    std::string path;
+    std::string reason;
+    ASSERT_TRUE(LoadTableInto(file, loaded, path, reason)) << reason;
+    EXPECT_TRUE(loaded.SameSpec(rich));
+    EXPECT_EQ(path, "/out/t.htm");
+
+    ASSERT_TRUE(SaveTable(loaded, path, folder.File("again.tbl")));
+    EXPECT_EQ(testing::ReadBytes(folder.File("again.tbl")), testing::ReadBytes(file));
+}
+
+TEST(TableFileLoadTest, HandWrittenFileLoadsToTheExpectedModel) {
+    const std::string file =
+        "1,2,0\n"
+        " 2 , 1\n"
+        "+50 0 2 3 4\n"
+        " 255  65280  3  5 \r\n"
+        // cell (1, 1): anchor of a 2 x 1 block
+        " 2  1 \r\n 0 -1 \r\n 1  1 \r\n 1  2  40  0 -1  9 \r\n"
+        "\"two\r\nlines \xFDq\xFD\" \r\n  \"Verdana\"\r\n3\r\n"
+        // cell (2, 1): covered, but keeps its own content
+        " 0 0\r\n2147483647,2147483647\r\n1,1\r\n0,0,-1,1,-1,1\r\n\"kept\"\r\n\"\"\r\n\r\n"
+        "   /out, file.htm   \r\n";
+    const TableLoadResult loaded = ParseTable(file);
+    ASSERT_TRUE(loaded.ok) << loaded.reason;
+
+    TableSpec expected;
+    InitTableState(expected);
+    expected.intNumRows = 2;
+    expected.intNumCols = 1;
+    expected.blnAddHTMLWrapper = true;
+    expected.blnCenterTable = false;  // state 2, the greyed box, is not checked
+    expected.intTableWidth = 50;
+    expected.intTableWidthUnit = 0;
+    expected.intBorder = 2;
+    expected.intCellPadding = 3;
+    expected.intCellSpacing = 4;
+    expected.lngTableTextColor = 255;
+    expected.lngTableBgColor = 65280;
+    expected.intBorderColorIndex = 3;
+    expected.intBorderStyleIndex = 5;
+    Span(expected, 1, 1, 2, 1);
+    CellSpec& a = expected.At(1, 1);
+    a.lngTextColor = 0;
+    a.lngBgColor = -1;
+    a.intAlign = 1;
+    a.intVAlign = 2;
+    a.intWidth = 40;
+    a.intWidthUnit = 0;
+    a.intHeightUnit = 9;
+    a.strContent = "two\r\nlines \"q\"";
+    a.strFontFace = "Verdana";
+    a.strFontSize = "3";
+    expected.At(2, 1).strContent = "kept";
+
+    TableSpec table;
+    InitTableState(table);
+    EXPECT_EQ(ApplyLoadedTable(loaded.data, table), "/out, file.htm");
+    EXPECT_TRUE(table.SameSpec(expected));
+    EXPECT_TRUE(SameWholeGrid(table, expected));
+}
+
+TEST(TableFileLoadTest, OnlyState1CountsAsChecked) {
+    for (const auto& [state, checked] : {std::pair{'0', false}, {'1', true}, {'2', false}}) {
+        std::string bytes = kWorkedExample;
+        bytes[1] = bytes[4] = bytes[7] = state;
+        const TableLoadResult loaded = ParseTable(bytes);
+        ASSERT_TRUE(loaded.ok) << loaded.reason;
+        TableSpec t;
+        InitTableState(t);
+        t.blnAddHTMLWrapper = t.blnCenterTable = t.blnAddPlaceMarkers = !checked;
+        ApplyLoadedTable(loaded.data, t);
+        EXPECT_EQ(t.blnAddHTMLWrapper, checked) << state;
+        EXPECT_EQ(t.blnCenterTable, checked) << state;
+        EXPECT_EQ(t.blnAddPlaceMarkers, checked) << state;
+    }
+}
+
+TEST(TableFileLoadTest, OutputPathIsTrimmedOfSpaces) {
+    const std::string bytes = Format(Started(1, 1), "  /a b/c.htm   ");
+    const TableLoadResult loaded = ParseTable(bytes);
+    ASSERT_TRUE(loaded.ok) << loaded.reason;
+    EXPECT_EQ(loaded.data.strOutputFile, "/a b/c.htm");
+}
+
+TEST(TableFileLoadTest, OnlyForeignCharacterReferencesInThePathAreDecoded) {
+    // "&#65;" is an A, which the writer never encodes: it stays literal text.
+    std::string bytes = kWorkedExample;
+    bytes.replace(bytes.size() - 2, 0, "/x&#20013;&#65;&#0;&#;.htm");
+    const TableLoadResult loaded = ParseTable(bytes);
+    ASSERT_TRUE(loaded.ok) << loaded.reason;
+    EXPECT_EQ(loaded.data.strOutputFile, "/x\xE4\xB8\xAD&#65;&#0;&#;.htm");
+}
+
+TEST(TableFileLoadTest, CellsOutsideTheLoadedDimensionsAreReset) {
+    TableSpec t = RichTable();
+    t.intNumRows = 20;
+    t.intNumCols = 20;
+    t.At(5, 5).strContent = "outside";
+    t.At(1, 6).strContent = "outside too";
+    ApplyLoadedTable(ParseTable(kWorkedExample).data, t);
+    EXPECT_TRUE(t.At(5, 5).strContent.empty());
+    EXPECT_TRUE(t.At(1, 6).strContent.empty());
+    EXPECT_TRUE(t.At(2, 1).strContent.empty());
+    EXPECT_EQ(t.intNumRows, 1);
+    EXPECT_EQ(t.intNumCols, 2);
+}
+
+TEST(TableFileLoadTest, UnitsOtherThanZeroAreKept) {
+    TableSpec t = Started(1, 1);
+    t.intTableWidthUnit = 3;
+    t.At(1, 1).intWidthUnit = -4;
+    const TableLoadResult loaded = ParseTable(Format(t, ""));
+    ASSERT_TRUE(loaded.ok) << loaded.reason;
+    EXPECT_EQ(loaded.data.intTableWidthUnit, 3);
+    EXPECT_EQ(loaded.data.CellAt(1, 1).intWidthUnit, -4);
+}
+
+TEST(TableFileLoadTest, MissingOrUnreadableFilesFail) {
+    TempFolder folder;
+    TableLoadResult missing = LoadTable(folder.File("none.tbl"));
+    EXPECT_FALSE(missing.ok);
+    EXPECT_EQ(missing.reason.rfind("cannot open ", 0), 0u) << missing.reason;
+
+    const TableLoadResult dir = LoadTable(folder.Path().string());
+    EXPECT_FALSE(dir.ok);
+    EXPECT_NE(dir.reason.find("not a regular file"), std::string::npos) << dir.reason;
+}
+
+}  // namespace
+}  // namespace tabloom
