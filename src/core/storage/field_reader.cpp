@@ -111,7 +111,7 @@ bool FieldReader::ReadInt32(std::string_view field, std::int32_t& value) {
     return true;
 }
 
-bool FieldReader::ReadString(std::string_view field, std::string& value, bool& quoted) {
+bool FieldReader::ReadString(std::string_view field, std::string_view& value, bool& quoted) {
     SkipSpaces();
     fieldLine_ = line_;
     if (AtEnd()) return Fail(line_, "end of file", field);
@@ -120,7 +120,7 @@ bool FieldReader::ReadString(std::string_view field, std::string& value, bool& q
         if (close == std::string_view::npos) return Fail(fieldLine_, "no closing quote", field);
         const std::string_view text = bytes_.substr(pos_ + 1, close - pos_ - 1);
         line_ += CountLineEnds(text);
-        value.assign(text);
+        value = text;
         quoted = true;
         pos_ = close + 1;
         ConsumeDelimiter();
@@ -129,7 +129,7 @@ bool FieldReader::ReadString(std::string_view field, std::string& value, bool& q
     const std::size_t start = pos_;
     while (!AtEnd() && Peek() != ',' && Peek() != '\r' && Peek() != '\n') ++pos_;
     if (AtEnd()) return Fail(fieldLine_, "end of file", field);
-    value.assign(bytes_.substr(start, pos_ - start));
+    value = bytes_.substr(start, pos_ - start);
     quoted = false;
     if (Peek() == ',') {
         ++pos_;
@@ -139,12 +139,12 @@ bool FieldReader::ReadString(std::string_view field, std::string& value, bool& q
     return true;
 }
 
-bool FieldReader::ReadRestOfLine(std::string_view field, std::string& value) {
+bool FieldReader::ReadRestOfLine(std::string_view field, std::string_view& value) {
     fieldLine_ = line_;
     const std::size_t start = pos_;
     while (!AtEnd() && Peek() != '\r' && Peek() != '\n') ++pos_;
     if (AtEnd()) return Fail(fieldLine_, "end of file", field);
-    value.assign(bytes_.substr(start, pos_ - start));
+    value = bytes_.substr(start, pos_ - start);
     ConsumeLineEnd();
     return true;
 }

@@ -16,10 +16,11 @@ class FieldReader {
 
     bool ReadInt16(std::string_view field, std::int16_t& value);
     bool ReadInt32(std::string_view field, std::int32_t& value);
-    // A quoted or bare string; quoted tells which form the file used.
-    bool ReadString(std::string_view field, std::string& value, bool& quoted);
+    // A quoted or bare string; quoted tells which form the file used. The
+    // value views the bytes given to the reader.
+    bool ReadString(std::string_view field, std::string_view& value, bool& quoted);
     // The rest of the current line, whatever it holds; the line end must follow.
-    bool ReadRestOfLine(std::string_view field, std::string& value);
+    bool ReadRestOfLine(std::string_view field, std::string_view& value);
 
     // The line on which the last field began (1-based).
     int FieldLine() const { return fieldLine_; }

@@ -143,11 +143,33 @@ void AppendNumber(std::string& out, long long n) {
 
 void EndLine(std::string& out) { out += "\r\n"; }
 
+bool IsAscii(std::string_view text) {
+    for (char ch : text) {
+        if (static_cast<unsigned char>(ch) >= 0x80) return false;
+    }
+    return true;
+}
+
+// Text that is plain ASCII needs no conversion; most cells are like that.
+void AppendEncoded(std::string& out, std::string_view utf8) {
+    if (IsAscii(utf8)) {
+        out += utf8;
+    } else {
+        out += EncodeWindows1252(utf8);
+    }
+}
+
+std::string Decoded(std::string_view bytes) {
+    return IsAscii(bytes) ? std::string(bytes) : DecodeWindows1252(bytes);
+}
+
 void AppendQuoted(std::string& out, std::string_view utf8) {
-    std::string bytes = EncodeWindows1252(utf8);
-    ReplaceChar(bytes, kQuote, kQuoteStandIn);
     out.push_back('"');
-    out += bytes;
+    const std::size_t start = out.size();
+    AppendEncoded(out, utf8);
+    for (std::size_t i = start; i < out.size(); ++i) {
+        if (static_cast<unsigned char>(out[i]) == kQuote) out[i] = static_cast<char>(kQuoteStandIn);
+    }
     out.push_back('"');
     EndLine(out);
 }
@@ -252,11 +274,16 @@ bool ReadRanged(FieldReader& in, std::string_view field, int min, int max, std::
 
 // Reads a quoted-string field whose byte 253 stands for a double quote.
 bool ReadQuotedText(FieldReader& in, std::string_view field, std::string& value) {
-    std::string bytes;
+    std::string_view bytes;
     bool quoted = false;
     if (!in.ReadString(field, bytes, quoted)) return false;
-    ReplaceChar(bytes, kQuoteStandIn, kQuote);
-    value = DecodeWindows1252(bytes);
+    if (IsAscii(bytes)) {
+        value.assign(bytes);
+        return true;
+    }
+    std::string copy(bytes);
+    ReplaceChar(copy, kQuoteStandIn, kQuote);
+    value = DecodeWindows1252(copy);
     return true;
 }
 
@@ -278,11 +305,11 @@ bool ParseCell(FieldReader& in, CellSpec& cell, CellLines& lines) {
     if (!in.ReadInt16("intHeightUnit", cell.intHeightUnit)) return false;
     if (!ReadQuotedText(in, "strContent", cell.strContent)) return false;
     if (!ReadQuotedText(in, "strFontFace", cell.strFontFace)) return false;
-    std::string size;
+    std::string_view size;
     bool quoted = false;
     if (!in.ReadString("strFontSize", size, quoted)) return false;
     lines.fontSize = in.FieldLine();
-    cell.strFontSize = DecodeWindows1252(size);
+    cell.strFontSize = Decoded(size);
     return true;
 }
 
@@ -332,11 +359,11 @@ bool FormatTable(const TableSpec& t, std::string_view outputPath, std::string& b
             EndLine(bytes);
             AppendQuoted(bytes, cell.strContent);
             AppendQuoted(bytes, cell.strFontFace);
-            bytes += EncodeWindows1252(cell.strFontSize);
+            AppendEncoded(bytes, cell.strFontSize);
             EndLine(bytes);
         }
     }
-    bytes += EncodeWindows1252(outputPath);
+    AppendEncoded(bytes, outputPath);
     EndLine(bytes);
     return true;
 }
@@ -376,7 +403,7 @@ TableLoadResult ParseTable(std::string_view bytes) {
     }
 
     // The last line is taken whole, so that a comma in the path survives.
-    std::string path;
+    std::string_view path;
     if (!in.ReadRestOfLine("txbOutputFile", path)) return refuse(in.Error());
     d.strOutputFile = DecodeForeignReferences(DecodeWindows1252(TrimBlanks(path)));
 
