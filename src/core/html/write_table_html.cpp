@@ -17,6 +17,7 @@ namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
 constexpr std::string_view kNbsp = "&nbsp;";
+constexpr std::size_t kChunkSize = 64 * 1024;
 
 // Which of the row's reference values every column shares; a shared value
 // goes on the tr and is left out of the cells.
@@ -26,10 +27,22 @@ struct RowHoist {
     bool blnSameBg = true;
 };
 
+// Appends UTF-8 text as Windows-1252; plain ASCII needs no conversion.
+void AppendEncoded(std::string& out, std::string_view utf8) {
+    for (char ch : utf8) {
+        if (static_cast<unsigned char>(ch) >= 0x80) {
+            out += EncodeWindows1252(utf8);
+            return;
+        }
+    }
+    out += utf8;
+}
+
 // Text of an attribute value: a quote would end the value early, so it
 // becomes &quot;.
 std::string AttributeText(std::string_view utf8) {
-    std::string encoded = EncodeWindows1252(utf8);
+    std::string encoded;
+    AppendEncoded(encoded, utf8);
     if (encoded.find('"') == std::string::npos) return encoded;
     std::string out;
     out.reserve(encoded.size() + 8);
@@ -41,6 +54,36 @@ std::string AttributeText(std::string_view utf8) {
         }
     }
     return out;
+}
+
+bool IsBlank(std::string_view text) {
+    return text.find_first_not_of(' ') == std::string_view::npos;
+}
+
+// #RRGGBB of a colour; formatted here for real colour values because the
+// generator writes hundreds of them, anything else goes through ColorToHex.
+void AppendColour(std::string& out, std::int32_t colour) {
+    if (colour < 0 || colour > 0xFFFFFF) {
+        out += ColorToHex(colour);
+        return;
+    }
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    char text[7] = {'#'};
+    const int shifts[3] = {0, 8, 16};  // red, green, blue
+    for (int i = 0; i < 3; ++i) {
+        const int component = (colour >> shifts[i]) & 0xFF;
+        text[1 + 2 * i] = kDigits[component >> 4];
+        text[2 + 2 * i] = kDigits[component & 0xF];
+    }
+    out.append(text, sizeof text);
+}
+
+void AppendColourAttribute(std::string& out, std::string_view name, std::int32_t colour) {
+    out += ' ';
+    out += name;
+    out += "=\"";
+    AppendColour(out, colour);
+    out += '"';
 }
 
 void AppendAttribute(std::string& out, std::string_view name, std::string_view value) {
@@ -120,7 +163,7 @@ void AppendHead(std::string& out, const TableSpec& table, const Clock& clock) {
     out += kCrLf;
     if (table.intCellPadding >= 0) AppendAttribute(out, "cellpadding", NumOf(table.intCellPadding));
     if (table.intCellSpacing >= 0) AppendAttribute(out, "cellspacing", NumOf(table.intCellSpacing));
-    AppendAttribute(out, "bgcolor", ColorToHex(table.lngTableBgColor));
+    AppendColourAttribute(out, "bgcolor", table.lngTableBgColor);
     out += ">\r\n";
 }
 
@@ -135,25 +178,25 @@ void AppendContent(std::string& out, const std::string& content, std::vector<std
     lines.clear();
     const int n = SplitText(content, kCrLf, 1, lines, false, 0, 0);
     if (n < 1) return;
-    out += EncodeWindows1252(lines[0]);
+    AppendEncoded(out, lines[0]);
     for (int i = 1; i < n; ++i) {
         const std::string& line = lines[i];
-        if (TrimBlanks(line).empty() && i == n - 1) continue;
+        if (i == n - 1 && IsBlank(line)) continue;
         if (line.empty()) {
             out += kNbsp;
         } else {
             const int k = FirstNonBlank(line, 1) - 1;
             for (int j = 0; j < k; ++j) out += kNbsp;
             const std::size_t first = line.find_first_not_of(' ');
-            if (first != std::string::npos) out += EncodeWindows1252(line.substr(first));
+            if (first != std::string::npos)
+                AppendEncoded(out, std::string_view(line).substr(first));
         }
         out += kCrLf;
     }
 }
 
 void AppendCell(std::string& out, const TableSpec& table, const CellSpec& cell,
-                const RowHoist& hoist, const std::string& tableTextColour,
-                std::vector<std::string>& lines) {
+                const RowHoist& hoist, std::vector<std::string>& lines) {
     const bool oneColumn = table.intNumCols < 2;
     out += "<td";
     if (cell.intRowSpan > 1) AppendAttribute(out, "rowspan", NumOf(cell.intRowSpan));
@@ -167,19 +210,19 @@ void AppendCell(std::string& out, const TableSpec& table, const CellSpec& cell,
         AppendAttribute(out, "valign", strVAlignName[cell.intVAlign]);
     }
     if (cell.lngBgColor != NotSpecifiedColor && (oneColumn || !hoist.blnSameBg)) {
-        AppendAttribute(out, "bgcolor", ColorToHex(cell.lngBgColor));
+        AppendColourAttribute(out, "bgcolor", cell.lngBgColor);
     }
     out += '>';
 
-    const bool hasText = !TrimBlanks(cell.strContent).empty();
+    const bool hasText = !IsBlank(cell.strContent);
     const bool hasFont = !cell.strFontFace.empty() || !cell.strFontSize.empty();
     const bool hasColour = cell.lngTextColor != NotSpecifiedColor || table.blnUseSpecifiedColors;
     const bool openFont = (hasText && hasColour) || hasFont;
     if (openFont) out += "<font";
     if (hasColour && hasText) {
-        AppendAttribute(out, "color",
-                        cell.lngTextColor != NotSpecifiedColor ? ColorToHex(cell.lngTextColor)
-                                                               : tableTextColour);
+        AppendColourAttribute(
+            out, "color",
+            cell.lngTextColor != NotSpecifiedColor ? cell.lngTextColor : table.lngTableTextColor);
     }
     if (!cell.strFontFace.empty()) AppendAttribute(out, "face", AttributeText(cell.strFontFace));
     if (!cell.strFontSize.empty()) AppendAttribute(out, "size", AttributeText(cell.strFontSize));
@@ -191,8 +234,7 @@ void AppendCell(std::string& out, const TableSpec& table, const CellSpec& cell,
     out += "</td>\r\n";
 }
 
-void AppendRow(std::string& out, const TableSpec& table, int r, const std::string& tableTextColour,
-               std::vector<std::string>& lines) {
+void AppendRow(std::string& out, const TableSpec& table, int r, std::vector<std::string>& lines) {
     RowHoist hoist;
     out += "<tr";
     if (table.intNumCols > 1) {
@@ -211,14 +253,14 @@ void AppendRow(std::string& out, const TableSpec& table, int r, const std::strin
             AppendAttribute(out, "valign", strVAlignName[ref.intVAlign]);
         }
         if (hoist.blnSameBg && ref.lngBgColor != NotSpecifiedColor) {
-            AppendAttribute(out, "bgcolor", ColorToHex(ref.lngBgColor));
+            AppendColourAttribute(out, "bgcolor", ref.lngBgColor);
         }
     }
     out += ">\r\n";
     for (int c = 1; c <= table.intNumCols; ++c) {
         const CellSpec& cell = table.At(r, c);
         if (cell.intRowSpan < 1) continue;
-        AppendCell(out, table, cell, hoist, tableTextColour, lines);
+        AppendCell(out, table, cell, hoist, lines);
     }
     out += "</tr>\r\n\r\n";
 }
@@ -271,18 +313,18 @@ HtmlResult WriteTableHtml(const TableSpec& table, const std::string& outputPath,
             if (stream && stream->good()) {
                 stage = 3;
                 std::string text;
-                text.reserve(64 * 1024);
+                text.reserve(kChunkSize + 16 * 1024);
                 AppendHead(text, table, clock);
                 // Flushed here so that a failure in the head is told apart
                 // from one among the rows.
                 if (WriteOut(*stream, text) && stream->flush()) {
                     stage = 4;
-                    const std::string tableTextColour = ColorToHex(table.lngTableTextColor);
                     std::vector<std::string> lines;
                     bool good = true;
                     for (int r = 1; r <= table.intNumRows && good; ++r) {
-                        AppendRow(text, table, r, tableTextColour, lines);
-                        good = WriteOut(*stream, text);
+                        AppendRow(text, table, r, lines);
+                        // Few large writes; a full table stays in one or two.
+                        if (text.size() >= kChunkSize) good = WriteOut(*stream, text);
                     }
                     if (good) {
                         AppendTail(text, table);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/model/clock.h"
+#include "core/model/colour.h"
 #include "core/model/table_spec.h"
 #include "temp_folder.h"
 
@@ -324,6 +325,28 @@ INSTANTIATE_TEST_SUITE_P(
                      "<table border=\"4\" style=\"border:4px groove yellow;\"\r\n"
                      " cellpadding=\"0\" cellspacing=\"0\" bgcolor=\"#000000\">\r\n"}),
     [](const auto& info) { return info.param.name; });
+
+// Colours are written as ColorToHex gives them, also values outside the
+// colour range that a loaded file may carry.
+TEST_F(WriteTableHtmlTest, ColoursMatchTheColourConversion) {
+    for (std::int32_t colour : {0x000000, 0xFFFFFF, 0x0080FF, 0x010203, 0x0A0B0C, 0xFEDCBA,
+                                0x1000000, 0x7FFFFFFE, -1, -0x123456}) {
+        SCOPED_TRACE(colour);
+        TableSpec table = StartTable(1, 1);
+        table.lngTableBgColor = colour;
+        table.lngTableTextColor = colour;
+        table.At(1, 1).lngBgColor = colour;
+        table.At(1, 1).strContent = "x";
+        const std::string hex = ColorToHex(colour);
+        const std::string expected = kComment +
+                                     "<table border=\"4\" style=\"border:4px solid gray;\"\r\n"
+                                     " cellpadding=\"4\" cellspacing=\"4\" bgcolor=\"" +
+                                     hex + "\">\r\n<tr>\r\n<td bgcolor=\"" + hex +
+                                     "\"><font color=\"" + hex +
+                                     "\">x</font></td>\r\n</tr>\r\n\r\n</table>\r\n\r\n";
+        EXPECT_EQ(Generate(table), expected);
+    }
+}
 
 TEST_F(WriteTableHtmlTest, TitleUsesSingleBlanksForEveryCount) {
     const std::string path = folder_.File("title.htm");
