@@ -1,0 +1,583 @@
+#include "ui/app/frm_main.h"
+
+#include <sys/stat.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <cerrno>
+#include <cstring>
+
+#include "core/html/write_table_html.h"
+#include "core/model/clock.h"
+#include "core/model/version.h"
+#include "ui/app/data_folder.h"
+#include "ui/app/form_style.h"
+#include "ui/app/main_messages.h"
+#include "ui/app/main_window_placement.h"
+#include "ui/app/path_helpers.h"
+#include "ui/app/qt_file_chooser.h"
+#include "ui/app/qt_prompter.h"
+#include "ui/app/qt_view_choice_asker.h"
+#include "ui/app/xdg_launcher.h"
+#include "ui/view/frm_other_products.h"
+#include "ui/view/frm_view.h"
+#include "ui/view/twips.h"
+#include "ui/view/viewer_placement.h"
+
+namespace tabloom {
+
+namespace {
+
+constexpr int kTextTooLargeStart = 1;
+constexpr int kTextTooLargeTitle = 6;
+constexpr int kTextProgramName = 11;
+constexpr int kTextNoticeTitle = 13;
+constexpr int kTextViewerCaption = 25;
+constexpr int kTextMissingFile = 26;
+constexpr int kTextReplaceQuestion = 27;
+constexpr int kTextReplaceTitle = 28;
+constexpr int kTextCreated = 29;
+
+constexpr int kGridWidth = 521;
+constexpr int kGridHeight = 235;
+// Paths at least this long do not fit the box and are shown as its tooltip.
+constexpr int kLongPathLength = 57;
+
+const char* const kHelpFile = "tbm_help.txt";
+const char* const kManualFile = "manual.html";
+const char* const kProductListFile = "other_products.txt";
+const char* const kOutputFilter = ".htm files (*.htm) | *.htm";
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
+                        const QString& tip = {}) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    if (!tip.isEmpty()) button->setToolTip(tip);
+    return button;
+}
+
+QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const QString& caption,
+                        const QString& tip = {}) {
+    auto* box = new QCheckBox(caption, parent);
+    box->setObjectName(name);
+    if (!tip.isEmpty()) box->setToolTip(tip);
+    return box;
+}
+
+QComboBox* MakeCountList(QWidget* parent, const char* name, int maximum) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(name);
+    for (int n = 1; n <= maximum; ++n) list->addItem(QString::number(n));
+    return list;
+}
+
+QString ErrorDescription(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+}  // namespace
+
+frmMain::frmMain(MainWindowOptions options, QWidget* parent)
+    : QWidget(parent), options_(std::move(options)) {
+    setObjectName("frmMain");
+    dataFolder_ = options_.dataFolder.isEmpty()
+                      ? DataFolderFor(QCoreApplication::applicationDirPath())
+                      : QDir::cleanPath(options_.dataFolder);
+
+    const PlatformSeams& seams = options_.seams;
+    if (seams.prompter == nullptr) ownPrompter_ = std::make_unique<QtPrompter>(this);
+    if (seams.fileChooser == nullptr) ownFileChooser_ = std::make_unique<QtFileChooser>(this);
+    if (seams.launcher == nullptr) ownLauncher_ = std::make_unique<XdgLauncher>();
+    if (seams.viewChoice == nullptr) {
+        ownViewChoice_ = std::make_unique<QtViewChoiceAsker>(texts_, this);
+    }
+    if (seams.clock == nullptr) ownClock_ = std::make_unique<SystemClock>();
+    prompter_ = seams.prompter ? seams.prompter : ownPrompter_.get();
+    fileChooser_ = seams.fileChooser ? seams.fileChooser : ownFileChooser_.get();
+    launcher_ = seams.launcher ? seams.launcher : ownLauncher_.get();
+    viewChoice_ = seams.viewChoice ? seams.viewChoice : ownViewChoice_.get();
+    clock_ = seams.clock ? seams.clock : ownClock_.get();
+
+    BuildControls();
+    ConnectControls();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::BuildControls() {
+    picTable_ = new QLabel(this);
+    picTable_->setObjectName("picTable");
+    picTable_->setFixedSize(kGridWidth, kGridHeight);
+    picTable_->setAutoFillBackground(true);
+    picTable_->setBackgroundRole(QPalette::Base);
+    picTable_->setFrameShape(QFrame::Panel);
+    picTable_->setFrameShadow(QFrame::Sunken);
+    picTable_->setToolTip(
+        "Left click to type a value into this cell (or to specify other cell data), right click "
+        "to copy this cell to other cells.");
+
+    // Table options.
+    auto* grpTable = new QGroupBox("Table", this);
+    grpTable->setObjectName("grpTable");
+    lblNumberOfRows_ = new QLabel("Rows:", grpTable);
+    lblNumberOfRows_->setObjectName("lblNumberOfRows");
+    lblNumberOfColumns_ = new QLabel("Columns:", grpTable);
+    lblNumberOfColumns_->setObjectName("lblNumberOfColumns");
+    cboNumberOfRows_ = MakeCountList(grpTable, "cboNumberOfRows", intMaxRows);
+    cboNumberOfColumns_ = MakeCountList(grpTable, "cboNumberOfColumns", intMaxCols);
+    lblNumberOfRows_->setBuddy(cboNumberOfRows_);
+    lblNumberOfColumns_->setBuddy(cboNumberOfColumns_);
+    chkCenterTable4_ =
+        MakeCheckBox(grpTable, "chkCenterTable4", "Center table", "Add <CENTER>...</CENTER>.");
+    chkAddHTMLWrapper4_ =
+        MakeCheckBox(grpTable, "chkAddHTMLWrapper4", "Add HTML wrapper", "Add <HTML>...</HTML>");
+    chkAddPlaceMarkers_ = MakeCheckBox(grpTable, "chkAddPlaceMarkers", "Place markers");
+    chkUseSpecifiedColors_5_ =
+        MakeCheckBox(grpTable, "chkUseSpecifiedColors_5", "Use specified table colors");
+    chkUseSpecifiedColors_5_->setChecked(true);
+    chkUseSpecifiedColors_5_->setVisible(false);
+    cmdSpecifyBorder_ = MakeButton(grpTable, "cmdSpecifyBorder", "Specify table width, etc.",
+                                   "Specify table width, border, cell padding and spacing.");
+    cmdSpecifyColors_ = MakeButton(grpTable, "cmdSpecifyColors", "Specify table colors");
+
+    auto* dimensions = new QGridLayout;
+    dimensions->addWidget(lblNumberOfRows_, 0, 0);
+    dimensions->addWidget(cboNumberOfRows_, 0, 1);
+    dimensions->addWidget(lblNumberOfColumns_, 1, 0);
+    dimensions->addWidget(cboNumberOfColumns_, 1, 1);
+    dimensions->setColumnStretch(2, 1);
+    auto* tableLayout = new QVBoxLayout(grpTable);
+    tableLayout->addLayout(dimensions);
+    tableLayout->addWidget(chkCenterTable4_);
+    tableLayout->addWidget(chkAddHTMLWrapper4_);
+    tableLayout->addWidget(chkAddPlaceMarkers_);
+    tableLayout->addWidget(chkUseSpecifiedColors_5_);
+    tableLayout->addWidget(cmdSpecifyBorder_);
+    tableLayout->addWidget(cmdSpecifyColors_);
+    tableLayout->addStretch();
+
+    // Output file.
+    auto* grpOutput = new QGroupBox("Output", this);
+    grpOutput->setObjectName("grpOutput");
+    cmdSpecifyOutputFile_ = MakeButton(grpOutput, "cmdSpecifyOutputFile", "Specify output file");
+    txbOutputFile_6_ = new QLineEdit(grpOutput);
+    txbOutputFile_6_->setObjectName("txbOutputFile_6");
+    // Only the program sets the path; typing and pasting change nothing.
+    txbOutputFile_6_->setReadOnly(true);
+    txbOutputFile_6_->installEventFilter(this);
+    cmdPerformOperation_6_ = MakeButton(grpOutput, "cmdPerformOperation_6", "Create table",
+                                        "Create the HTML code for this table.");
+    cmdViewOutputFile_6_ = MakeButton(grpOutput, "cmdViewOutputFile_6", "View");
+    cmdViewOutputFile_0_ = MakeButton(grpOutput, "cmdViewOutputFile_0", "Clear");
+    lblResult_ = new QLabel("Result", grpOutput);
+    lblResult_->setObjectName("lblResult");
+    lblResult_->setWordWrap(true);
+
+    auto* pathRow = new QHBoxLayout;
+    pathRow->addWidget(cmdSpecifyOutputFile_);
+    pathRow->addWidget(txbOutputFile_6_, 1);
+    auto* createRow = new QHBoxLayout;
+    createRow->addWidget(cmdPerformOperation_6_);
+    createRow->addWidget(cmdViewOutputFile_6_);
+    createRow->addWidget(cmdViewOutputFile_0_);
+    createRow->addWidget(lblResult_, 1);
+    auto* outputLayout = new QVBoxLayout(grpOutput);
+    outputLayout->addLayout(pathRow);
+    outputLayout->addLayout(createRow);
+
+    // Table file commands.
+    auto* grpTableFile = new QGroupBox("Table file", this);
+    grpTableFile->setObjectName("grpTableFile");
+    cmdSaveLoad_5_ = MakeButton(grpTableFile, "cmdSaveLoad_5", "Save table");
+    cmdSaveLoad_4_ = MakeButton(grpTableFile, "cmdSaveLoad_4", "Load table");
+    cmdSaveLoad_3_ = MakeButton(grpTableFile, "cmdSaveLoad_3", "New table");
+    cmdSaveLoad_0_ = MakeButton(grpTableFile, "cmdSaveLoad_0", "Restore table");
+    auto* fileLayout = new QGridLayout(grpTableFile);
+    fileLayout->addWidget(cmdSaveLoad_5_, 0, 0);
+    fileLayout->addWidget(cmdSaveLoad_4_, 0, 1);
+    fileLayout->addWidget(cmdSaveLoad_3_, 1, 0);
+    fileLayout->addWidget(cmdSaveLoad_0_, 1, 1);
+
+    // Program commands along the bottom.
+    lblDocumentation_ = new QLabel(this);
+    lblDocumentation_->setObjectName("lblDocumentation");
+    lblDocumentation_->setText("<a href=\"manual\">Online user manual</a>");
+    lblDocumentation_->setTextFormat(Qt::RichText);
+    lblDocumentation_->setTextInteractionFlags(Qt::LinksAccessibleByMouse |
+                                               Qt::LinksAccessibleByKeyboard);
+    lblDocumentation_->setCursor(Qt::PointingHandCursor);
+    cmdOtherProducts_ = MakeButton(this, "cmdOtherProducts", "Other products");
+    cmdOtherProducts_->setVisible(false);
+    cmdQuit_0_ = MakeButton(this, "cmdQuit_0", "Help");
+    cmdQuit_1_ = MakeButton(this, "cmdQuit_1", "Reset");
+    cmdQuit_6_ = MakeButton(this, "cmdQuit_6", "Quit");
+    auto* bottomRow = new QHBoxLayout;
+    bottomRow->addWidget(lblDocumentation_);
+    bottomRow->addSpacing(12);
+    bottomRow->addWidget(cmdOtherProducts_);
+    bottomRow->addStretch();
+    bottomRow->addWidget(cmdQuit_0_);
+    bottomRow->addWidget(cmdQuit_1_);
+    bottomRow->addWidget(cmdQuit_6_);
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(picTable_, 0, 0);
+    layout->addWidget(grpTable, 0, 1);
+    layout->addWidget(grpOutput, 1, 0);
+    layout->addWidget(grpTableFile, 1, 1);
+    layout->addLayout(bottomRow, 2, 0, 1, 2);
+    layout->setColumnStretch(0, 1);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    Timer1_ = new QTimer(this);
+    Timer1_->setObjectName("Timer1");
+    Timer1_->setInterval(1000);
+    Clock2_ = new QTimer(this);
+    Clock2_->setObjectName("Clock2");
+    Clock2_->setInterval(1000);
+    Clock2_->setSingleShot(true);
+}
+
+void frmMain::ConnectControls() {
+    connect(cmdSpecifyOutputFile_, &QPushButton::clicked, this,
+            &frmMain::cmdSpecifyOutputFile_Click);
+    connect(cmdPerformOperation_6_, &QPushButton::clicked, this,
+            &frmMain::cmdPerformOperation_Click);
+    connect(cmdViewOutputFile_6_, &QPushButton::clicked, this,
+            [this] { cmdViewOutputFile_Click(6); });
+    connect(cmdViewOutputFile_0_, &QPushButton::clicked, this,
+            [this] { cmdViewOutputFile_Click(0); });
+    connect(cmdQuit_0_, &QPushButton::clicked, this, &frmMain::ShowHelp);
+    connect(lblDocumentation_, &QLabel::linkActivated, this, &frmMain::lblDocumentation_Click);
+    connect(cmdOtherProducts_, &QPushButton::clicked, this, &frmMain::cmdOtherProducts_Click);
+    connect(Timer1_, &QTimer::timeout, this, &frmMain::Timer1_Timer);
+    connect(Clock2_, &QTimer::timeout, this, &frmMain::Clock2_Timer);
+
+    connect(cboNumberOfRows_, &QComboBox::currentIndexChanged, this, &frmMain::DimensionsChanged);
+    connect(cboNumberOfColumns_, &QComboBox::currentIndexChanged, this,
+            &frmMain::DimensionsChanged);
+    connect(chkCenterTable4_, &QCheckBox::toggled, this, [this](bool on) {
+        state_.table.blnCenterTable = on;
+        ClearResult();
+    });
+    connect(chkAddHTMLWrapper4_, &QCheckBox::toggled, this, [this](bool on) {
+        state_.table.blnAddHTMLWrapper = on;
+        ClearResult();
+    });
+    connect(chkAddPlaceMarkers_, &QCheckBox::toggled, this,
+            [this](bool on) { state_.table.blnAddPlaceMarkers = on; });
+    connect(chkUseSpecifiedColors_5_, &QCheckBox::toggled, this,
+            [this](bool on) { state_.table.blnUseSpecifiedColors = on; });
+}
+
+QString frmMain::Text(int n) const { return QString::fromStdString(texts_.ProgramText(n)); }
+
+bool frmMain::StartUp() {
+    state_.blnFormInitialized = false;
+    state_.strDataFileName = kProgramTextFile;
+    const QString textPath = dataFolder_ + '/' + state_.strDataFileName;
+    const int loaded = texts_.Load(QFile::encodeName(textPath).toStdString());
+    if (loaded <= 0) {
+        prompter_->Show(
+            QString::fromStdString(ProgramTextFailureMessage(loaded, textPath.toStdString())),
+            QString(), PromptIcon::Critical, PromptButtons::Ok);
+        return false;
+    }
+
+    InitProgramState();
+    SetFormFont(this, "Arial", true, true);
+    SetFormBackColor(this, palette().color(QPalette::Window));
+    setWindowTitle(Text(kTextProgramName) + ' ' + ProgramVersionText);
+    cmdOtherProducts_->setVisible(true);
+
+    adjustSize();
+    if (const QScreen* screen = this->screen()) {
+        move(MainWindowTopLeft(frameGeometry().size(), screen->availableGeometry()));
+    }
+    show();
+    state_.blnFormInitialized = true;
+    StartNewTable();
+    state_.blnFormInitialized = true;
+    Timer1_->start();
+    started_ = true;
+    return true;
+}
+
+void frmMain::InitProgramState() {
+    cmdViewOutputFile_0_->setEnabled(false);
+    cmdViewOutputFile_6_->setEnabled(false);
+    txbOutputFile_6_->clear();
+
+    state_.strOutputFilePrompt = kOutputFilePrompt;
+    txbOutputFile_6_->setToolTip(state_.strOutputFilePrompt);
+    state_.lngMaxViewKB = 60;
+    state_.strSettingsFile = dataFolder_ + "/tbm.usr";
+    state_.strTableFile.clear();
+
+    lblResult_->clear();
+    QPalette resultPalette = lblResult_->palette();
+    resultPalette.setColor(QPalette::WindowText,
+                           lblNumberOfRows_->palette().color(QPalette::WindowText));
+    resultPalette.setColor(QPalette::Window, lblNumberOfRows_->palette().color(QPalette::Window));
+    lblResult_->setPalette(resultPalette);
+
+    InitTableState(state_.table);
+    ShowTableOptions();
+    Timer1_Timer();
+}
+
+void frmMain::ShowTableOptions() {
+    const QSignalBlocker rows(cboNumberOfRows_);
+    const QSignalBlocker cols(cboNumberOfColumns_);
+    const QSignalBlocker centre(chkCenterTable4_);
+    const QSignalBlocker wrapper(chkAddHTMLWrapper4_);
+    const QSignalBlocker markers(chkAddPlaceMarkers_);
+    const QSignalBlocker colours(chkUseSpecifiedColors_5_);
+    cboNumberOfRows_->setCurrentIndex(state_.table.intNumRows - 1);
+    cboNumberOfColumns_->setCurrentIndex(state_.table.intNumCols - 1);
+    chkCenterTable4_->setChecked(state_.table.blnCenterTable);
+    chkAddHTMLWrapper4_->setChecked(state_.table.blnAddHTMLWrapper);
+    chkAddPlaceMarkers_->setChecked(state_.table.blnAddPlaceMarkers);
+    chkUseSpecifiedColors_5_->setChecked(state_.table.blnUseSpecifiedColors);
+}
+
+void frmMain::StartNewTable() {
+    state_.blnFormInitialized = false;
+    NewTable(state_.table);
+    ShowTableOptions();
+    state_.blnFormInitialized = true;
+    picTable_->update();
+    FocusHelpButton();
+}
+
+void frmMain::DimensionsChanged() {
+    if (!state_.blnFormInitialized) return;
+    state_.table.intNumRows = static_cast<std::int16_t>(cboNumberOfRows_->currentIndex() + 1);
+    state_.table.intNumCols = static_cast<std::int16_t>(cboNumberOfColumns_->currentIndex() + 1);
+    AdjustCellsToDimensions(state_.table);
+    picTable_->update();
+    ClearResult();
+}
+
+void frmMain::ClearResult() { lblResult_->clear(); }
+
+void frmMain::FocusHelpButton() {
+    if (cmdQuit_0_->isVisible() && cmdQuit_0_->isEnabled()) cmdQuit_0_->setFocus();
+}
+
+void frmMain::ShowMessage(const QString& text, const QString& title) {
+    prompter_->Show(text, title, PromptIcon::Exclamation, PromptButtons::Ok);
+}
+
+void frmMain::Timer1_Timer() {
+    cmdPerformOperation_6_->setEnabled(!txbOutputFile_6_->text().isEmpty());
+}
+
+void frmMain::Clock2_Timer() {
+    state_.blnIgnoreGridClick = false;
+    Clock2_->stop();
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == txbOutputFile_6_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            // Enter only leads to the Create button; it never starts it.
+            if (cmdPerformOperation_6_->isEnabled()) cmdPerformOperation_6_->setFocus();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmMain::cmdSpecifyOutputFile_Click() {
+    FileDialogRequest request;
+    request.title = "Specify output file";
+    request.filter = kOutputFilter;
+    request.hideReadOnly = true;
+    const QString chosen = fileChooser_->ChooseSaveFile(request);
+
+    // The click that closed the dialog must not reach the grid.
+    state_.blnIgnoreGridClick = true;
+    Clock2_->start();
+
+    if (!chosen.isEmpty()) {
+        txbOutputFile_6_->setText(chosen);
+        ClearResult();
+        cmdPerformOperation_6_->setEnabled(true);
+        cmdViewOutputFile_0_->setEnabled(true);
+        cmdViewOutputFile_6_->setEnabled(false);
+        txbOutputFile_6_->setToolTip(chosen.size() >= kLongPathLength ? chosen : QString());
+        txbOutputFile_6_->setCursorPosition(0);
+    }
+    Timer1_Timer();
+    FocusHelpButton();
+}
+
+void frmMain::cmdPerformOperation_Click() {
+    ClearResult();
+    const QString path = txbOutputFile_6_->text();
+    if (!FolderExists(FolderOf(path, false))) {
+        ShowMessage("Output folder does not exist.", "Error");
+        return;
+    }
+    if (FileExists(path) &&
+        prompter_->Show(Text(kTextReplaceQuestion), Text(kTextReplaceTitle), PromptIcon::Question,
+                        PromptButtons::YesNo) != PromptAnswer::Yes) {
+        return;
+    }
+
+    const HtmlResult result = WriteTableHtml(state_.table, QFile::encodeName(path).toStdString(),
+                                             *clock_, Text(kTextCreated).toStdString());
+    state_.strOutputFile = path;
+    state_.blnOutputWritten = result.blnOutputWritten;
+    lblResult_->setText(QString::fromStdString(result.strResult));
+
+    cmdViewOutputFile_6_->setEnabled(true);
+    cmdViewOutputFile_Click(6);
+}
+
+bool frmMain::OutputExtensionOK(const QString& prefix, const QString& ext1, const QString& ext2) {
+    if (HasExtension(txbOutputFile_6_->text(), ext1, ext2)) return true;
+    ShowMessage(OutputExtensionMessage(prefix, ext1, ext2), "Invalid file extension");
+    return false;
+}
+
+int frmMain::OutputFileSizeOK() {
+    struct stat info {};
+    const QByteArray name = QFile::encodeName(state_.strOutputFile);
+    int error = 0;
+    if (name.isEmpty()) {
+        error = ENOENT;
+    } else if (::stat(name.constData(), &info) != 0) {
+        error = errno;
+    } else if (S_ISDIR(info.st_mode)) {
+        error = EISDIR;
+    }
+    if (error != 0) {
+        state_.lngOutputFileLen = 0;
+        ShowMessage(ErrorDescription(error), "Error");
+        return -1;
+    }
+    state_.lngOutputFileLen = static_cast<long>(info.st_size);
+    return static_cast<qint64>(info.st_size) <= static_cast<qint64>(state_.lngMaxViewKB) * 1024 ? 1
+                                                                                                : 0;
+}
+
+void frmMain::cmdViewOutputFile_Click(int index) {
+    if (index == 0) {
+        txbOutputFile_6_->clear();
+        cmdViewOutputFile_0_->setEnabled(false);
+        cmdViewOutputFile_6_->setEnabled(false);
+        txbOutputFile_6_->setToolTip(state_.strOutputFilePrompt);
+        FocusHelpButton();
+        return;
+    }
+    if (index != 6) return;
+
+    if (!OutputExtensionOK("Output", "htm", "html")) return;
+    const ViewChoice choice = viewChoice_->Ask();
+    if (choice == ViewChoice::NotNow) return;
+    if (choice == ViewChoice::InBrowser) {
+        OpenDocument(txbOutputFile_6_->text().trimmed(), true);
+        return;
+    }
+
+    // Nothing there at all: say so in the program's own words rather than
+    // with the system's description of a failed measurement.
+    if (!QFileInfo::exists(state_.strOutputFile)) {
+        ShowMessage(Text(kTextMissingFile), Text(kTextNoticeTitle));
+        return;
+    }
+    const int fits = OutputFileSizeOK();
+    if (fits < 0) return;
+    if (fits == 0) {
+        ShowMessage(
+            TooLargeMessage(texts_, txbOutputFile_6_->text().trimmed(), state_.lngOutputFileLen),
+            Text(kTextTooLargeTitle));
+        return;
+    }
+    if (!FileExists(state_.strOutputFile)) {
+        ShowMessage(Text(kTextMissingFile), Text(kTextNoticeTitle));
+        return;
+    }
+
+    frmView& viewer = ViewerWindow();
+    viewer.strFileToView = state_.strOutputFile;
+    viewer.setWindowTitle(Text(kTextViewerCaption) + ' ' + state_.strOutputFile);
+    viewer.SetFileEncoding(FileEncoding::Windows1252);
+    if (viewer.isMinimized()) viewer.setWindowState(viewer.windowState() & ~Qt::WindowMinimized);
+    if (const QScreen* screen = this->screen()) {
+        viewer.ApplyFrameRect(ViewPlacement(frameGeometry(), screen->availableGeometry()));
+    }
+    viewer.setWindowIcon(windowIcon());
+    viewer.SetTextFont("Courier New");
+    viewer.ShowRestored();
+}
+
+frmView& frmMain::ViewerWindow() {
+    // A window of its own (modeless) that the main window owns.
+    if (viewer_ == nullptr) viewer_ = new frmView(texts_, *prompter_, this);
+    return *viewer_;
+}
+
+bool frmMain::OpenDocument(const QString& path, bool showError) {
+    if (launcher_->Open(path) > 32) return true;
+    if (showError) ShowMessage(OpenDocumentMessage(path), "Error");
+    return false;
+}
+
+void frmMain::LaunchDocument(const QString& target) {
+    const QString ext = FileExtension(target, true);
+    const int code = launcher_->Open(target);
+    if (code > 32) return;
+    ShowMessage(LaunchDocumentMessage(code, ext), "Cannot launch web browser");
+}
+
+void frmMain::lblDocumentation_Click() {
+    LaunchDocument(QUrl::fromLocalFile(dataFolder_ + '/' + kManualFile).toString());
+}
+
+void frmMain::cmdOtherProducts_Click() {
+    if (otherProducts_ == nullptr) {
+        otherProducts_ = new frmOtherProducts(
+            dataFolder_ + '/' + kProductListFile,
+            [this](const QString& url) { LaunchDocument(url); }, this);
+    }
+    otherProducts_->show();
+    otherProducts_->raise();
+    otherProducts_->activateWindow();
+}
+
+void frmMain::ShowHelp() {
+    frmView& viewer = ViewerWindow();
+    if (viewer.isMinimized()) viewer.setWindowState(viewer.windowState() & ~Qt::WindowMinimized);
+    if (const QScreen* screen = this->screen()) {
+        const HelpPlacement placement =
+            HelpPlacementFor(frameGeometry(), viewer.frameGeometry(), screen->availableGeometry(),
+                             TwipsPerPixel(this));
+        move(placement.mainTopLeft);
+        viewer.ApplyFrameRect(placement.viewer);
+    }
+    viewer.strFileToView = dataFolder_ + '/' + kHelpFile;
+    viewer.setWindowTitle("Help for Tabloom");
+    viewer.setWindowIcon(windowIcon());
+    viewer.SetTextFont("Arial");
+    viewer.SetFileEncoding(FileEncoding::Utf8);
+    viewer.ShowRestored();
+}
+
+}  // namespace tabloom

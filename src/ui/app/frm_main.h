@@ -1,0 +1,146 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <memory>
+
+#include "core/texts/program_texts.h"
+#include "ui/app/platform_seams.h"
+#include "ui/app/program_state.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+
+namespace tabloom {
+
+class frmOtherProducts;
+class frmView;
+
+// How the main window is set up.
+struct MainWindowOptions {
+    // Folder of tbm.dat, the help text, the manual and the product list;
+    // empty: found from the executable's folder.
+    QString dataFolder;
+    PlatformSeams seams;
+};
+
+// The main window: it owns the table and the program state for the whole
+// run and carries the commands on the output file.
+class frmMain : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit frmMain(MainWindowOptions options = {}, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // Loads the program texts, initialises the state, places and shows the
+    // window. False when the program texts could not be loaded: the reason
+    // has been shown and the program is to end.
+    bool StartUp();
+    bool Initialized() const { return started_; }
+
+    const QString& DataFolder() const { return dataFolder_; }
+    const ProgramState& State() const { return state_; }
+    TableSpec& Table() { return state_.table; }
+    const ProgramTexts& Texts() const { return texts_; }
+
+    // The viewer and the other-products window, null until first used.
+    frmView* Viewer() const { return viewer_; }
+    frmOtherProducts* OtherProducts() const { return otherProducts_; }
+
+    // Shared routines of the main window.
+    void InitProgramState();
+    void StartNewTable();
+    void ClearResult();
+    void FocusHelpButton();
+    // Puts the table's dimensions and options into the lists and check boxes.
+    void ShowTableOptions();
+
+    // Whether the trimmed text of the output path box ends in ".ext1" or
+    // ".ext2"; otherwise says so and returns false.
+    bool OutputExtensionOK(const QString& prefix, const QString& ext1, const QString& ext2);
+    // 1 when the last written output file fits the viewer, 0 when it is too
+    // large, -1 when its length cannot be measured (reported already).
+    int OutputFileSizeOK();
+    // Opens a document with its associated program; false when refused.
+    bool OpenDocument(const QString& path, bool showError);
+    // Opens a URL or file in the browser, reporting any failure.
+    void LaunchDocument(const QString& target);
+    void ShowHelp();
+
+    // Command handlers.
+    void cmdSpecifyOutputFile_Click();
+    void cmdPerformOperation_Click();
+    void cmdViewOutputFile_Click(int index);
+    void lblDocumentation_Click();
+    void cmdOtherProducts_Click();
+    void Timer1_Timer();
+    void Clock2_Timer();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void BuildControls();
+    void ConnectControls();
+    QString Text(int n) const;
+    frmView& ViewerWindow();
+    void ShowMessage(const QString& text, const QString& title);
+    void DimensionsChanged();
+
+    MainWindowOptions options_;
+    QString dataFolder_;
+    ProgramTexts texts_;
+    ProgramState state_;
+    bool started_ = false;
+
+    // Defaults for the seams the caller left empty.
+    std::unique_ptr<Prompter> ownPrompter_;
+    std::unique_ptr<FileChooser> ownFileChooser_;
+    std::unique_ptr<Launcher> ownLauncher_;
+    std::unique_ptr<ViewChoiceAsker> ownViewChoice_;
+    std::unique_ptr<Clock> ownClock_;
+    Prompter* prompter_ = nullptr;
+    FileChooser* fileChooser_ = nullptr;
+    Launcher* launcher_ = nullptr;
+    ViewChoiceAsker* viewChoice_ = nullptr;
+    const Clock* clock_ = nullptr;
+
+    frmView* viewer_ = nullptr;
+    frmOtherProducts* otherProducts_ = nullptr;
+
+    QLabel* picTable_ = nullptr;
+    QLabel* lblNumberOfRows_ = nullptr;
+    QLabel* lblNumberOfColumns_ = nullptr;
+    QComboBox* cboNumberOfRows_ = nullptr;
+    QComboBox* cboNumberOfColumns_ = nullptr;
+    QCheckBox* chkCenterTable4_ = nullptr;
+    QCheckBox* chkAddHTMLWrapper4_ = nullptr;
+    QCheckBox* chkAddPlaceMarkers_ = nullptr;
+    QCheckBox* chkUseSpecifiedColors_5_ = nullptr;
+    QPushButton* cmdSpecifyBorder_ = nullptr;
+    QPushButton* cmdSpecifyColors_ = nullptr;
+    QPushButton* cmdSpecifyOutputFile_ = nullptr;
+    QLineEdit* txbOutputFile_6_ = nullptr;
+    QPushButton* cmdPerformOperation_6_ = nullptr;
+    QPushButton* cmdViewOutputFile_6_ = nullptr;
+    QPushButton* cmdViewOutputFile_0_ = nullptr;
+    QLabel* lblResult_ = nullptr;
+    QPushButton* cmdSaveLoad_5_ = nullptr;
+    QPushButton* cmdSaveLoad_4_ = nullptr;
+    QPushButton* cmdSaveLoad_3_ = nullptr;
+    QPushButton* cmdSaveLoad_0_ = nullptr;
+    QPushButton* cmdQuit_6_ = nullptr;
+    QPushButton* cmdQuit_1_ = nullptr;
+    QPushButton* cmdQuit_0_ = nullptr;
+    QLabel* lblDocumentation_ = nullptr;
+    QPushButton* cmdOtherProducts_ = nullptr;
+    QTimer* Timer1_ = nullptr;
+    QTimer* Clock2_ = nullptr;
+};
+
+}  // namespace tabloom

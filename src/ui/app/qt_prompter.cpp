@@ -1,0 +1,42 @@
+#include "ui/app/qt_prompter.h"
+
+#include <QMessageBox>
+
+namespace tabloom {
+
+namespace {
+
+QMessageBox::Icon BoxIcon(PromptIcon icon) {
+    switch (icon) {
+        case PromptIcon::Critical:
+            return QMessageBox::Critical;
+        case PromptIcon::Question:
+            return QMessageBox::Question;
+        case PromptIcon::Exclamation:
+            return QMessageBox::Warning;
+        case PromptIcon::Information:
+            return QMessageBox::Information;
+        case PromptIcon::None:
+            break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+PromptAnswer QtPrompter::Show(const QString& text, const QString& title, PromptIcon icon,
+                              PromptButtons buttons) {
+    QMessageBox box(BoxIcon(icon), title, text, QMessageBox::NoButton, parent_);
+    if (buttons == PromptButtons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    const int answer = box.exec();
+    if (buttons == PromptButtons::Ok) return PromptAnswer::Ok;
+    return answer == QMessageBox::Yes ? PromptAnswer::Yes : PromptAnswer::No;
+}
+
+}  // namespace tabloom

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QString>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+#include "core/model/clock.h"
+#include "scripted_seams.h"
+#include "ui/app/frm_main.h"
+
+namespace tabloom {
+
+// The build tree's data folder, handed to the tests by ctest.
+inline QString BuildDataFolder() { return qEnvironmentVariable("TABLOOM_DATA_DIR"); }
+
+inline QByteArray ReadBytes(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return file.readAll();
+}
+
+inline void WriteBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(bytes) != bytes.size()) {
+        qFatal("cannot write test file %s", qPrintable(path));
+    }
+}
+
+inline const LocalDateTime kTestMoment{2026, 3, 14, 15, 9, 26};
+
+// A main window on scripted seams, with a temporary folder for output files.
+// With ownTexts the window reads its data from that folder (which the test
+// fills); otherwise from the build tree's data folder.
+struct MainFixture {
+    explicit MainFixture(bool ownTexts = false) : clock(kTestMoment) {
+        if (!dir.isValid()) qFatal("no temporary folder");
+        MainWindowOptions options;
+        options.dataFolder = ownTexts ? dir.path() : BuildDataFolder();
+        options.seams.prompter = &prompter;
+        options.seams.fileChooser = &chooser;
+        options.seams.launcher = &launcher;
+        options.seams.viewChoice = &choice;
+        options.seams.clock = &clock;
+        window = std::make_unique<frmMain>(options);
+    }
+
+    QString Path(const QString& name) const { return dir.filePath(name); }
+
+    template <typename T>
+    T* Find(const char* name) const {
+        T* widget = window->findChild<T*>(name);
+        if (widget == nullptr) qFatal("no control %s", name);
+        return widget;
+    }
+
+    // Chooses the output path through the (scripted) file dialog.
+    void ChooseOutput(const QString& path) {
+        chooser.names.push_back(path);
+        Find<QPushButton>("cmdSpecifyOutputFile")->click();
+    }
+
+    QTemporaryDir dir;
+    RecordingPrompter prompter;
+    ScriptedFileChooser chooser;
+    ScriptedLauncher launcher;
+    ScriptedViewChoice choice;
+    FixedClock clock;
+    std::unique_ptr<frmMain> window;
+};
+
+}  // namespace tabloom

@@ -1,0 +1,144 @@
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QUrl>
+#include <QtTest>
+
+#include "main_test_files.h"
+#include "ui/view/frm_other_products.h"
+#include "ui/view/frm_view.h"
+#include "ui/view/twips.h"
+
+using namespace tabloom;
+
+// The user manual link, the Help button and the other-products window.
+class TestFrmMainDocuments : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void manualLinkTarget() {
+        MainFixture f;
+        QVERIFY(f.window->StartUp());
+        emit f.Find<QLabel>("lblDocumentation")->linkActivated("manual");
+        QCOMPARE(f.launcher.targets.size(), size_t(1));
+        const QUrl url(f.launcher.targets[0]);
+        QVERIFY(url.isLocalFile());
+        QCOMPARE(url.toLocalFile(), BuildDataFolder() + "/manual.html");
+        QVERIFY(QFile::exists(url.toLocalFile()));
+        QVERIFY(f.prompter.calls.empty());
+    }
+
+    void launchFailures_data() {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("message");
+        const QString first = "Error launching web browser, error code = %1.";
+        QTest::newRow("2") << 2 << "/o/manual.html" << first.arg(2) + "\n\nPlease try once more.";
+        QTest::newRow("8") << 8 << "/o/manual.html" << first.arg(8) + "\n\nOut of memory.";
+        QTest::newRow("31 upper case")
+            << 31 << "/out/table.HTM"
+            << first.arg(31) +
+                   "\n\nFile extension 'htm' is not associated with any application program.";
+        QTest::newRow("31 no dot")
+            << 31 << "/out.d/table"
+            << first.arg(31) +
+                   "\n\nFile extension '' is not associated with any application program.";
+        QTest::newRow("5") << 5 << "/o/manual.html" << first.arg(5);
+    }
+    void launchFailures() {
+        QFETCH(int, code);
+        QFETCH(QString, target);
+        QFETCH(QString, message);
+        MainFixture f;
+        QVERIFY(f.window->StartUp());
+        f.launcher.code = code;
+        f.window->LaunchDocument(target);
+        QCOMPARE(f.launcher.targets, std::vector<QString>{target});
+        QCOMPARE(f.prompter.calls.size(), size_t(1));
+        QCOMPARE(f.prompter.calls[0].text, message);
+        QCOMPARE(f.prompter.calls[0].title, QString("Cannot launch web browser"));
+        QCOMPARE(f.prompter.calls[0].icon, PromptIcon::Exclamation);
+        QCOMPARE(f.prompter.calls[0].buttons, PromptButtons::Ok);
+    }
+
+    void manualLinkFailure() {
+        MainFixture f;
+        QVERIFY(f.window->StartUp());
+        f.launcher.code = 31;
+        emit f.Find<QLabel>("lblDocumentation")->linkActivated("manual");
+        QCOMPARE(f.prompter.calls.size(), size_t(1));
+        QVERIFY(f.prompter.calls[0].text.contains("File extension 'html' is not associated"));
+    }
+
+    void helpShowsHelpFile() {
+        MainFixture f;
+        QVERIFY(f.window->StartUp());
+        f.Find<QPushButton>("cmdQuit_0")->click();
+        frmView* viewer = f.window->Viewer();
+        QVERIFY(viewer != nullptr);
+        QVERIFY(viewer->isVisible());
+        QVERIFY(!viewer->isModal());
+        QCOMPARE(viewer->windowTitle(), QString("Help for Tabloom"));
+        QCOMPARE(viewer->strFileToView, BuildDataFolder() + "/tbm_help.txt");
+        QCOMPARE(viewer->GetFileEncoding(), FileEncoding::Utf8);
+        auto* text = viewer->findChild<QPlainTextEdit*>("txbText1");
+        QCOMPARE(text->font().family(), QString("Arial"));
+        QVERIFY(viewer->LoadFile());
+        QString expected = QString::fromUtf8(ReadBytes(BuildDataFolder() + "/tbm_help.txt"));
+        expected.replace("\r\n", "\n");
+        QVERIFY(!expected.isEmpty());
+        QCOMPARE(text->toPlainText(), expected);
+        QVERIFY(f.prompter.calls.empty());
+
+        // The main window moves to 300 twips from the left; the viewer beside it.
+        const QRect screen = f.window->screen()->availableGeometry();
+        const int left = TwipsToPixels(300, TwipsPerPixel(f.window.get()));
+        QCOMPARE(f.window->frameGeometry().left(), screen.left() + left);
+        QCOMPARE(viewer->frameGeometry().top(), f.window->frameGeometry().top());
+        QVERIFY(qAbs(viewer->frameGeometry().height() - f.window->frameGeometry().height()) <= 8);
+    }
+
+    void helpTwiceKeepsOneViewer() {
+        MainFixture f;
+        QVERIFY(f.window->StartUp());
+        f.Find<QPushButton>("cmdQuit_0")->click();
+        frmView* viewer = f.window->Viewer();
+        viewer->move(viewer->pos() + QPoint(40, 40));
+        viewer->showMinimized();
+        const QPoint placed = f.window->Viewer()->pos();
+        f.Find<QPushButton>("cmdQuit_0")->click();
+        QCOMPARE(f.window->Viewer(), viewer);
+        QVERIFY(!viewer->isMinimized());
+        QCOMPARE(viewer->frameGeometry().top(), f.window->frameGeometry().top());
+        QVERIFY(viewer->pos() != placed);
+    }
+
+    void helpFileMissing() {
+        // Own data folder holding only the program texts: the viewer reports.
+        MainFixture f(true);
+        QFile::copy(BuildDataFolder() + "/tbm.dat", f.Path("tbm.dat"));
+        QVERIFY(f.window->StartUp());
+        f.Find<QPushButton>("cmdQuit_0")->click();
+        frmView* viewer = f.window->Viewer();
+        QVERIFY(!viewer->LoadFile());
+        QVERIFY(!f.prompter.calls.empty());
+        QVERIFY(f.prompter.calls.back().text.startsWith("Error reading file"));
+        QVERIFY(!viewer->isVisible());
+    }
+
+    void otherProductsModeless() {
+        MainFixture f;
+        QVERIFY(f.window->StartUp());
+        f.Find<QPushButton>("cmdOtherProducts")->click();
+        frmOtherProducts* products = f.window->OtherProducts();
+        QVERIFY(products != nullptr);
+        QVERIFY(products->isVisible());
+        QVERIFY(!products->isModal());
+        QVERIFY(!products->Entries().empty());
+        f.Find<QPushButton>("cmdOtherProducts")->click();
+        QCOMPARE(f.window->OtherProducts(), products);
+    }
+};
+
+QTEST_MAIN(TestFrmMainDocuments)
+#include "test_frm_main_documents.moc"
