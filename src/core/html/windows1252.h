@@ -15,4 +15,7 @@ std::string EncodeWindows1252(std::string_view utf8);
 // so decoding and encoding again gives the same bytes.
 std::string DecodeWindows1252(std::string_view bytes);
 
+// Appends the UTF-8 form of one code point.
+void AppendUtf8(std::string& out, char32_t cp);
+
 }  // namespace tabloom
