@@ -374,6 +374,27 @@ void frmMain::DimensionsChanged() {
 
 void frmMain::ClearResult() { lblResult_->clear(); }
 
+void frmMain::DrawTable() { picTable_->update(); }
+
+bool frmMain::HighlightCell(std::int16_t& /*row*/, std::int16_t& /*col*/) { return true; }
+
+int frmMain::CellHeight() const { return 0; }
+
+QWidget* frmMain::GridWidget() const { return picTable_; }
+
+void frmMain::SuppressGridClicks() {
+    state_.blnIgnoreGridClick = true;
+    Clock2_->start();
+}
+
+void frmMain::CellCommand() {}
+
+void frmMain::CopyCommand() {}
+
+TableSnapshot frmMain::Snapshot() const { return {state_.table, txbOutputFile_6_->text()}; }
+
+void frmMain::RecordChange(const QString& /*what*/, const TableSnapshot& /*before*/) {}
+
 void frmMain::FocusHelpButton() {
     if (cmdQuit_0_->isVisible() && cmdQuit_0_->isEnabled()) cmdQuit_0_->setFocus();
 }
@@ -411,8 +432,7 @@ void frmMain::cmdSpecifyOutputFile_Click() {
     const QString chosen = fileChooser_->ChooseSaveFile(request);
 
     // The click that closed the dialog must not reach the grid.
-    state_.blnIgnoreGridClick = true;
-    Clock2_->start();
+    SuppressGridClicks();
 
     if (!chosen.isEmpty()) {
         txbOutputFile_6_->setText(chosen);

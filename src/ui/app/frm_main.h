@@ -7,6 +7,7 @@
 #include "core/texts/program_texts.h"
 #include "ui/app/platform_seams.h"
 #include "ui/app/program_state.h"
+#include "ui/app/table_snapshot.h"
 
 class QCheckBox;
 class QComboBox;
@@ -45,6 +46,7 @@ class frmMain : public QWidget {
 
     const QString& DataFolder() const { return dataFolder_; }
     const ProgramState& State() const { return state_; }
+    ProgramState& State() { return state_; }
     TableSpec& Table() { return state_.table; }
     const ProgramTexts& Texts() const { return texts_; }
 
@@ -71,6 +73,27 @@ class frmMain : public QWidget {
     // Opens a URL or file in the browser, reporting any failure.
     void LaunchDocument(const QString& target);
     void ShowHelp();
+
+    // The grid: the single redraw after every change of the table, the
+    // outline of one cell, and the row height of the last drawing.
+    void DrawTable();
+    bool HighlightCell(std::int16_t& row, std::int16_t& col);
+    int CellHeight() const;
+    QWidget* GridWidget() const;
+    // Grid clicks are ignored for a second: a window over the grid closed.
+    void SuppressGridClicks();
+    // What a click on cell (intRow, intCol) starts: the left button edits
+    // the cell, any other copies its properties.
+    void CellCommand();
+    void CopyCommand();
+
+    // Every change of the table records itself as one undo step: take a
+    // snapshot before changing, then report the change with it.
+    TableSnapshot Snapshot() const;
+    void RecordChange(const QString& what, const TableSnapshot& before);
+
+    Prompter& Prompts() const { return *prompter_; }
+    FileChooser& Files() const { return *fileChooser_; }
 
     // Command handlers.
     void cmdSpecifyOutputFile_Click();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 
 #include "core/model/table_spec.h"
 
@@ -22,6 +23,20 @@ struct ProgramState {
     QString strDataFileName;
     bool blnFormInitialized = false;
     bool blnIgnoreGridClick = false;
+
+    // The current cell: the one being drawn, edited or copied from.
+    std::int16_t intRow = 1;
+    std::int16_t intCol = 1;
+    std::int16_t intHighlightRow = 0;
+    std::int16_t intHighlightCol = 0;
+    // The anchor a refused span would overlap.
+    std::int16_t intOverlapRow = 0;
+    std::int16_t intOverlapCol = 0;
+    // Colours handed to and from the cell dialog.
+    std::int32_t lngEditCellTextColor = NotSpecifiedColor;
+    std::int32_t lngEditCellBgColor = NotSpecifiedColor;
+    std::int32_t lngEditTableTextColor = 0x000000;
+    std::int32_t lngEditTableBgColor = 0xFFFFFF;
 };
 
 }  // namespace tabloom
