@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -10,12 +11,15 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QSessionManager>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -25,14 +29,18 @@
 #include "core/html/write_table_html.h"
 #include "core/model/clock.h"
 #include "core/model/version.h"
+#include "core/storage/settings_file.h"
 #include "ui/app/data_folder.h"
 #include "ui/app/form_style.h"
+#include "ui/app/lifecycle_commands.h"
 #include "ui/app/main_messages.h"
 #include "ui/app/main_window_placement.h"
 #include "ui/app/path_helpers.h"
 #include "ui/app/qt_file_chooser.h"
 #include "ui/app/qt_prompter.h"
 #include "ui/app/qt_view_choice_asker.h"
+#include "ui/app/table_file_commands.h"
+#include "ui/app/termination_watcher.h"
 #include "ui/app/xdg_launcher.h"
 #include "ui/view/frm_other_products.h"
 #include "ui/view/frm_view.h"
@@ -110,6 +118,9 @@ frmMain::frmMain(MainWindowOptions options, QWidget* parent)
     launcher_ = seams.launcher ? seams.launcher : ownLauncher_.get();
     viewChoice_ = seams.viewChoice ? seams.viewChoice : ownViewChoice_.get();
     clock_ = seams.clock ? seams.clock : ownClock_.get();
+
+    tableFileCommands_ = std::make_unique<TableFileCommands>(*this);
+    lifecycle_ = std::make_unique<LifecycleCommands>(*this);
 
     BuildControls();
     ConnectControls();
@@ -261,6 +272,16 @@ void frmMain::ConnectControls() {
     connect(cmdViewOutputFile_0_, &QPushButton::clicked, this,
             [this] { cmdViewOutputFile_Click(0); });
     connect(cmdQuit_0_, &QPushButton::clicked, this, &frmMain::ShowHelp);
+    connect(cmdQuit_1_, &QPushButton::clicked, this, [this] { lifecycle_->Reset(); });
+    connect(cmdQuit_6_, &QPushButton::clicked, this, [this] { lifecycle_->Quit(); });
+    connect(cmdSaveLoad_5_, &QPushButton::clicked, this,
+            [this] { tableFileCommands_->SaveTable(); });
+    connect(cmdSaveLoad_4_, &QPushButton::clicked, this,
+            [this] { tableFileCommands_->LoadTable(); });
+    connect(cmdSaveLoad_3_, &QPushButton::clicked, this,
+            [this] { tableFileCommands_->NewTable(); });
+    connect(cmdSaveLoad_0_, &QPushButton::clicked, this,
+            [this] { tableFileCommands_->RestoreTable(); });
     connect(lblDocumentation_, &QLabel::linkActivated, this, &frmMain::lblDocumentation_Click);
     connect(cmdOtherProducts_, &QPushButton::clicked, this, &frmMain::cmdOtherProducts_Click);
     connect(Timer1_, &QTimer::timeout, this, &frmMain::Timer1_Timer);
@@ -309,9 +330,21 @@ bool frmMain::StartUp() {
     }
     show();
     state_.blnFormInitialized = true;
-    StartNewTable();
+    lifecycle_->LoadSettingsAtStart();
     state_.blnFormInitialized = true;
     Timer1_->start();
+
+    // The session or the system ending the program keeps the table too.
+    termination_ = new TerminationWatcher(this);
+    connect(termination_, &TerminationWatcher::terminationRequested, this, [this] {
+        lifecycle_->SaveSettings();
+        ending_ = true;
+        QCoreApplication::quit();
+    });
+    if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        connect(app, &QGuiApplication::commitDataRequest, this,
+                [this](QSessionManager&) { lifecycle_->SaveSettings(); });
+    }
     started_ = true;
     return true;
 }
@@ -324,7 +357,13 @@ void frmMain::InitProgramState() {
     state_.strOutputFilePrompt = kOutputFilePrompt;
     txbOutputFile_6_->setToolTip(state_.strOutputFilePrompt);
     state_.lngMaxViewKB = 60;
-    state_.strSettingsFile = dataFolder_ + "/tbm.usr";
+    QString configFolder = options_.configFolder;
+    if (configFolder.isEmpty()) {
+        configFolder =
+            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/tabloom";
+    }
+    state_.strSettingsFile = QString::fromStdString(
+        LocateSettingsFile(QFile::encodeName(configFolder).toStdString()).path);
     state_.strTableFile.clear();
 
     lblResult_->clear();
@@ -571,12 +610,17 @@ void frmMain::lblDocumentation_Click() {
     LaunchDocument(QUrl::fromLocalFile(dataFolder_ + '/' + kManualFile).toString());
 }
 
-void frmMain::cmdOtherProducts_Click() {
+frmOtherProducts& frmMain::OtherProductsWindow() {
     if (otherProducts_ == nullptr) {
         otherProducts_ = new frmOtherProducts(
             dataFolder_ + '/' + kProductListFile,
             [this](const QString& url) { LaunchDocument(url); }, this);
     }
+    return *otherProducts_;
+}
+
+void frmMain::cmdOtherProducts_Click() {
+    OtherProductsWindow();
     otherProducts_->show();
     otherProducts_->raise();
     otherProducts_->activateWindow();
@@ -598,6 +642,65 @@ void frmMain::ShowHelp() {
     viewer.SetTextFont("Arial");
     viewer.SetFileEncoding(FileEncoding::Utf8);
     viewer.ShowRestored();
+}
+
+}  // namespace tabloom
+
+namespace tabloom {
+
+QString frmMain::OutputPath() const { return txbOutputFile_6_->text(); }
+
+void frmMain::SetOutputPath(const QString& path) {
+    const QString trimmed = path.trimmed();
+    txbOutputFile_6_->setText(trimmed);
+    txbOutputFile_6_->setCursorPosition(0);
+    const bool given = !trimmed.isEmpty();
+    txbOutputFile_6_->setToolTip(given ? QString() : state_.strOutputFilePrompt);
+    cmdViewOutputFile_0_->setEnabled(given);
+    cmdPerformOperation_6_->setEnabled(given);
+    cmdViewOutputFile_6_->setEnabled(false);
+}
+
+void frmMain::SetOptionBoxes(bool wrapper, bool centre, bool markers) {
+    chkAddHTMLWrapper4_->setChecked(wrapper);
+    chkCenterTable4_->setChecked(centre);
+    chkAddPlaceMarkers_->setChecked(markers);
+}
+
+void frmMain::ApplyTable(const TableSpec& table, const QString& outputPath) {
+    const RecordingPause pause(*this);
+    // The handlers run as for a user's choice, but leave the cells alone
+    // while the table is being rebuilt; the cells then come whole.
+    state_.blnFormInitialized = false;
+    SetOptionBoxes(table.blnAddHTMLWrapper, table.blnCenterTable, table.blnAddPlaceMarkers);
+    cboNumberOfRows_->setCurrentIndex(table.intNumRows - 1);
+    cboNumberOfColumns_->setCurrentIndex(table.intNumCols - 1);
+    state_.table = table;
+    state_.blnFormInitialized = true;
+    SetOutputPath(outputPath);
+    FocusHelpButton();
+    DrawTable();
+}
+
+void frmMain::EndProgram() {
+    ending_ = true;
+    hide();
+    if (viewer_ != nullptr) viewer_->hide();
+    frmOtherProducts& products = OtherProductsWindow();
+    products.setWindowModality(Qt::ApplicationModal);
+    connect(&products, &QDialog::finished, qApp, &QCoreApplication::quit, Qt::UniqueConnection);
+    products.show();
+    products.raise();
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    // Closing through the frame is Quit: it must not drop the table.
+    if (ending_ || !started_) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    lifecycle_->Quit();
 }
 
 }  // namespace tabloom
