@@ -292,6 +292,16 @@ class TestFrmMainLifecycle : public QObject {
         QCOMPARE(f.window->State().table.intNumRows, 4);
     }
 
+    void settingsFileInTheUsersConfigurationFolder() {
+        MainFixture f;
+        qputenv("XDG_CONFIG_HOME", f.Path("xdg").toLocal8Bit());
+        f.options.configFolder.clear();
+        f.Restart();
+        QVERIFY(f.window->StartUp());
+        QCOMPARE(f.window->State().strSettingsFile, f.Path("xdg/tabloom/tbm.usr"));
+        QVERIFY(QFileInfo(f.Path("xdg/tabloom")).isDir());
+    }
+
     void terminationKeepsTheTable() {
         MainFixture f;
         QVERIFY(f.window->StartUp());
