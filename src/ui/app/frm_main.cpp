@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSessionManager>
+#include <QShortcut>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
@@ -41,6 +42,7 @@
 #include "ui/app/qt_view_choice_asker.h"
 #include "ui/app/table_file_commands.h"
 #include "ui/app/termination_watcher.h"
+#include "ui/app/undo_history.h"
 #include "ui/app/xdg_launcher.h"
 #include "ui/view/frm_other_products.h"
 #include "ui/view/frm_view.h"
@@ -240,6 +242,8 @@ void frmMain::BuildControls() {
     bottomRow->addSpacing(12);
     bottomRow->addWidget(cmdOtherProducts_);
     bottomRow->addStretch();
+    BuildUndoControls(bottomRow);
+    bottomRow->addSpacing(12);
     bottomRow->addWidget(cmdQuit_0_);
     bottomRow->addWidget(cmdQuit_1_);
     bottomRow->addWidget(cmdQuit_6_);
@@ -332,6 +336,7 @@ bool frmMain::StartUp() {
     state_.blnFormInitialized = true;
     lifecycle_->LoadSettingsAtStart();
     state_.blnFormInitialized = true;
+    undo_->Clear();
     Timer1_->start();
 
     // The session or the system ending the program keeps the table too.
@@ -432,7 +437,17 @@ void frmMain::CopyCommand() {}
 
 TableSnapshot frmMain::Snapshot() const { return {state_.table, txbOutputFile_6_->text()}; }
 
-void frmMain::RecordChange(const QString& /*what*/, const TableSnapshot& /*before*/) {}
+void frmMain::RecordChange(const QString& what, const TableSnapshot& before) {
+    if (RecordingPaused() || undo_ == nullptr) return;
+    TableSnapshot after = Snapshot();
+    if (after.outputPath == before.outputPath && after.table.SameSpec(before.table)) return;
+    undo_->Record(what, before, std::move(after));
+}
+
+void frmMain::ApplySnapshot(const TableSnapshot& snapshot) {
+    ApplyTable(snapshot.table, snapshot.outputPath);
+    ClearResult();
+}
 
 void frmMain::FocusHelpButton() {
     if (cmdQuit_0_->isVisible() && cmdQuit_0_->isEnabled()) cmdQuit_0_->setFocus();
@@ -701,6 +716,38 @@ void frmMain::closeEvent(QCloseEvent* event) {
     }
     event->ignore();
     lifecycle_->Quit();
+}
+
+}  // namespace tabloom
+
+namespace tabloom {
+
+void frmMain::BuildUndoControls(QBoxLayout* row) {
+    undo_ = new UndoHistory(*this);
+    cmdUndo_ = MakeButton(this, "cmdUndo", "Undo");
+    cmdRedo_ = MakeButton(this, "cmdRedo", "Redo");
+    row->addWidget(cmdUndo_);
+    row->addWidget(cmdRedo_);
+    connect(cmdUndo_, &QPushButton::clicked, undo_, &UndoHistory::Undo);
+    connect(cmdRedo_, &QPushButton::clicked, undo_, &UndoHistory::Redo);
+    connect(undo_, &UndoHistory::changed, this, &frmMain::ShowUndoState);
+    const auto shortcut = [this](const QKeySequence& keys, void (UndoHistory::*slot)()) {
+        auto* s = new QShortcut(keys, this);
+        connect(s, &QShortcut::activated, undo_, slot);
+    };
+    shortcut(QKeySequence::Undo, &UndoHistory::Undo);
+    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &UndoHistory::Redo);
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), &UndoHistory::Redo);
+    ShowUndoState();
+}
+
+void frmMain::ShowUndoState() {
+    cmdUndo_->setEnabled(undo_->CanUndo());
+    cmdRedo_->setEnabled(undo_->CanRedo());
+    cmdUndo_->setToolTip(undo_->UndoCaption() + " (Ctrl+Z)");
+    cmdRedo_->setToolTip(undo_->RedoCaption() + " (Ctrl+Y)");
+    cmdUndo_->setAccessibleDescription(undo_->UndoCaption());
+    cmdRedo_->setAccessibleDescription(undo_->RedoCaption());
 }
 
 }  // namespace tabloom

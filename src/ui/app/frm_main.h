@@ -9,6 +9,7 @@
 #include "ui/app/program_state.h"
 #include "ui/app/table_snapshot.h"
 
+class QBoxLayout;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -23,6 +24,7 @@ class frmView;
 class LifecycleCommands;
 class TableFileCommands;
 class TerminationWatcher;
+class UndoHistory;
 
 // How the main window is set up.
 struct MainWindowOptions {
@@ -97,6 +99,9 @@ class frmMain : public QWidget {
     // snapshot before changing, then report the change with it.
     TableSnapshot Snapshot() const;
     void RecordChange(const QString& what, const TableSnapshot& before);
+    // Puts a recorded state back (undo and redo).
+    void ApplySnapshot(const TableSnapshot& snapshot);
+    UndoHistory& Undo() { return *undo_; }
 
     // While one of these lives, changes record no undo step: they are part
     // of a larger change that records itself, or an undo being applied.
@@ -152,6 +157,8 @@ class frmMain : public QWidget {
     frmView& ViewerWindow();
     void ShowMessage(const QString& text, const QString& title);
     void DimensionsChanged();
+    void BuildUndoControls(QBoxLayout* row);
+    void ShowUndoState();
 
     MainWindowOptions options_;
     QString dataFolder_;
@@ -177,6 +184,9 @@ class frmMain : public QWidget {
     std::unique_ptr<TableFileCommands> tableFileCommands_;
     std::unique_ptr<LifecycleCommands> lifecycle_;
     TerminationWatcher* termination_ = nullptr;
+    UndoHistory* undo_ = nullptr;
+    QPushButton* cmdUndo_ = nullptr;
+    QPushButton* cmdRedo_ = nullptr;
     int recordingPaused_ = 0;
     bool ending_ = false;
 
