@@ -157,7 +157,11 @@ INSTANTIATE_TEST_SUITE_P(
         ContentCase{"Windows1252Bytes", "\xC3\xA9\xE2\x82\xAC\xC3\xBD",
                     kOpen + "\xE9\x80\xFD" + kClose},
         ContentCase{"OutsideCodePage", "\xE4\xB8\xAD\r\n \xF0\x9F\x98\x80",
-                    kOpen + "&#20013;&nbsp;&#128512;\r\n" + kClose}),
+                    kOpen + "&#20013;&nbsp;&#128512;\r\n" + kClose},
+        // A table file may carry bare line ends and C1 controls inside content.
+        ContentCase{"BareLineEnds", "a\nb\rc", kOpen + "a\r\nb\r\nc" + kClose},
+        ContentCase{"UndefinedCodePageBytes", "\xC2\x81x\xC2\x9D",
+                    kOpen + "&#129;x&#157;" + kClose}),
     [](const auto& info) { return info.param.name; });
 
 struct FontCase {
