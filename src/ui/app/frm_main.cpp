@@ -37,6 +37,7 @@
 #include "ui/app/main_messages.h"
 #include "ui/app/main_window_placement.h"
 #include "ui/app/path_helpers.h"
+#include "ui/app/plain_text.h"
 #include "ui/app/qt_file_chooser.h"
 #include "ui/app/qt_prompter.h"
 #include "ui/app/qt_view_choice_asker.h"
@@ -77,7 +78,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
                         const QString& tip = {}) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
-    if (!tip.isEmpty()) button->setToolTip(tip);
+    if (!tip.isEmpty()) button->setToolTip(PlainToolTip(tip));
     return button;
 }
 
@@ -85,7 +86,7 @@ QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const QString& captio
                         const QString& tip = {}) {
     auto* box = new QCheckBox(caption, parent);
     box->setObjectName(name);
-    if (!tip.isEmpty()) box->setToolTip(tip);
+    if (!tip.isEmpty()) box->setToolTip(PlainToolTip(tip));
     return box;
 }
 
@@ -197,6 +198,7 @@ void frmMain::BuildControls() {
     cmdViewOutputFile_0_ = MakeButton(grpOutput, "cmdViewOutputFile_0", "Clear");
     lblResult_ = new QLabel("Result", grpOutput);
     lblResult_->setObjectName("lblResult");
+    lblResult_->setTextFormat(Qt::PlainText);
     lblResult_->setWordWrap(true);
 
     auto* pathRow = new QHBoxLayout;
@@ -360,7 +362,7 @@ void frmMain::InitProgramState() {
     txbOutputFile_6_->clear();
 
     state_.strOutputFilePrompt = kOutputFilePrompt;
-    txbOutputFile_6_->setToolTip(state_.strOutputFilePrompt);
+    txbOutputFile_6_->setToolTip(PlainToolTip(state_.strOutputFilePrompt));
     state_.lngMaxViewKB = 60;
     QString configFolder = options_.configFolder;
     if (configFolder.isEmpty()) {
@@ -494,7 +496,8 @@ void frmMain::cmdSpecifyOutputFile_Click() {
         cmdPerformOperation_6_->setEnabled(true);
         cmdViewOutputFile_0_->setEnabled(true);
         cmdViewOutputFile_6_->setEnabled(false);
-        txbOutputFile_6_->setToolTip(chosen.size() >= kLongPathLength ? chosen : QString());
+        txbOutputFile_6_->setToolTip(chosen.size() >= kLongPathLength ? PlainToolTip(chosen)
+                                                                      : QString());
         txbOutputFile_6_->setCursorPosition(0);
     }
     Timer1_Timer();
@@ -556,7 +559,7 @@ void frmMain::cmdViewOutputFile_Click(int index) {
         txbOutputFile_6_->clear();
         cmdViewOutputFile_0_->setEnabled(false);
         cmdViewOutputFile_6_->setEnabled(false);
-        txbOutputFile_6_->setToolTip(state_.strOutputFilePrompt);
+        txbOutputFile_6_->setToolTip(PlainToolTip(state_.strOutputFilePrompt));
         FocusHelpButton();
         return;
     }
