@@ -123,6 +123,7 @@ void frmMain::BuildControls() {
     cmdGridMenu_ = new QToolButton(this);
     cmdGridMenu_->setObjectName("cmdGridMenu");
     cmdGridMenu_->setText("Grid");
+    cmdGridMenu_->setMinimumWidth(64);
     cmdGridMenu_->setToolTip("Insert or delete rows and columns at the current cell.");
 
     // Table options.
