@@ -14,11 +14,15 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QTimer;
+class QToolButton;
 
 namespace tabloom {
 
+class GridCommands;
+class PicTable;
 class frmOtherProducts;
 class frmView;
 class LifecycleCommands;
@@ -88,6 +92,9 @@ class frmMain : public QWidget {
     bool HighlightCell(std::int16_t& row, std::int16_t& col);
     int CellHeight() const;
     QWidget* GridWidget() const;
+    // The "Grid" button's menu of row and column commands.
+    QMenu* GridMenu() const;
+    GridCommands& Grid() const { return *grid_; }
     // Grid clicks are ignored for a second: a window over the grid closed.
     void SuppressGridClicks();
     // What a click on cell (intRow, intCol) starts: the left button edits
@@ -156,7 +163,6 @@ class frmMain : public QWidget {
     QString Text(int n) const;
     frmView& ViewerWindow();
     void ShowMessage(const QString& text, const QString& title);
-    void DimensionsChanged();
     void BuildUndoControls(QBoxLayout* row);
     void ShowUndoState();
 
@@ -190,7 +196,9 @@ class frmMain : public QWidget {
     int recordingPaused_ = 0;
     bool ending_ = false;
 
-    QLabel* picTable_ = nullptr;
+    PicTable* picTable_ = nullptr;
+    QToolButton* cmdGridMenu_ = nullptr;
+    GridCommands* grid_ = nullptr;
     QLabel* lblNumberOfRows_ = nullptr;
     QLabel* lblNumberOfColumns_ = nullptr;
     QComboBox* cboNumberOfRows_ = nullptr;
