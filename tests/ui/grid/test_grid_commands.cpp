@@ -230,6 +230,19 @@ class TestGridCommands : public QObject {
             QString("Row %1, column %2").arg(row).arg(col)));
     }
 
+    void focusOutlinesCurrentCell() {
+        Started f;
+        f.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        f.window->setFocus();
+        const CellSpec& first = f.Table().At(1, 1);
+        QCOMPARE(f.grid->Image().pixelColor(first.intLeft, first.intTop), QColor(Qt::white));
+        f.grid->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(f.grid->hasFocus());
+        QCOMPARE(f.grid->Image().pixelColor(first.intLeft, first.intTop), QColor(Qt::black));
+        QVERIFY(f.grid->accessibleDescription().startsWith("Row 1, column 1"));
+    }
+
     void enterAndDeleteActOnCurrentCell() {
         Started f;
         f.Table().At(2, 3).strContent = "gone";
