@@ -25,6 +25,7 @@
 #include "core/html/write_table_html.h"
 #include "core/model/clock.h"
 #include "core/model/version.h"
+#include "ui/app/cell_commands.h"
 #include "ui/app/data_folder.h"
 #include "ui/app/form_style.h"
 #include "ui/app/main_messages.h"
@@ -113,6 +114,7 @@ frmMain::frmMain(MainWindowOptions options, QWidget* parent)
 
     BuildControls();
     ConnectControls();
+    cellCommands_ = new CellCommands(*this);
 }
 
 frmMain::~frmMain() = default;
@@ -387,7 +389,7 @@ void frmMain::SuppressGridClicks() {
     Clock2_->start();
 }
 
-void frmMain::CellCommand() {}
+void frmMain::CellCommand() { cellCommands_->EditCell(); }
 
 void frmMain::CopyCommand() {}
 

@@ -18,6 +18,7 @@ class QTimer;
 
 namespace tabloom {
 
+class CellCommands;
 class frmOtherProducts;
 class frmView;
 
@@ -133,6 +134,7 @@ class frmMain : public QWidget {
     ViewChoiceAsker* viewChoice_ = nullptr;
     const Clock* clock_ = nullptr;
 
+    CellCommands* cellCommands_ = nullptr;
     frmView* viewer_ = nullptr;
     frmOtherProducts* otherProducts_ = nullptr;
 
