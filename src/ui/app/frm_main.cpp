@@ -32,6 +32,7 @@
 #include "core/model/clock.h"
 #include "core/model/version.h"
 #include "core/storage/settings_file.h"
+#include "ui/app/cell_commands.h"
 #include "ui/app/data_folder.h"
 #include "ui/app/form_style.h"
 #include "ui/app/grid_commands.h"
@@ -128,6 +129,7 @@ frmMain::frmMain(MainWindowOptions options, QWidget* parent)
 
     BuildControls();
     ConnectControls();
+    cellCommands_ = new CellCommands(*this);
 }
 
 frmMain::~frmMain() = default;
@@ -419,7 +421,7 @@ void frmMain::SuppressGridClicks() {
     Clock2_->start();
 }
 
-void frmMain::CellCommand() {}
+void frmMain::CellCommand() { cellCommands_->EditCell(); }
 
 void frmMain::CopyCommand() {}
 

@@ -21,6 +21,7 @@ class QToolButton;
 
 namespace tabloom {
 
+class CellCommands;
 class GridCommands;
 class PicTable;
 class frmOtherProducts;
@@ -184,6 +185,7 @@ class frmMain : public QWidget {
     ViewChoiceAsker* viewChoice_ = nullptr;
     const Clock* clock_ = nullptr;
 
+    CellCommands* cellCommands_ = nullptr;
     frmView* viewer_ = nullptr;
     frmOtherProducts* otherProducts_ = nullptr;
 
