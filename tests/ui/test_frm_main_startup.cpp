@@ -82,7 +82,7 @@ class TestFrmMainStartup : public QObject {
         QCOMPARE(s.strOutputFilePrompt,
                  QString("Click on the button at left to specify the location and name for an "
                          "output file."));
-        QCOMPARE(s.strSettingsFile, BuildDataFolder() + "/tbm.usr");
+        QCOMPARE(s.strSettingsFile, f.SettingsFile());
         QVERIFY(s.strTableFile.isEmpty());
         TableSpec fresh;
         InitTableState(fresh);
@@ -181,7 +181,7 @@ class TestFrmMainStartup : public QObject {
         QTest::addColumn<bool>("clearsResult");
         QTest::newRow("centre") << "chkCenterTable4" << true;
         QTest::newRow("wrapper") << "chkAddHTMLWrapper4" << true;
-        QTest::newRow("markers") << "chkAddPlaceMarkers" << false;
+        QTest::newRow("markers") << "chkAddPlaceMarkers" << true;
     }
     void optionBoxes() {
         QFETCH(QString, name);

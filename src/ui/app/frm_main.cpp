@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -10,13 +11,18 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QSessionManager>
+#include <QShortcut>
+#include <QStandardPaths>
 #include <QTimer>
+#include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <cerrno>
@@ -25,8 +31,11 @@
 #include "core/html/write_table_html.h"
 #include "core/model/clock.h"
 #include "core/model/version.h"
+#include "core/storage/settings_file.h"
 #include "ui/app/data_folder.h"
 #include "ui/app/form_style.h"
+#include "ui/app/grid_commands.h"
+#include "ui/app/lifecycle_commands.h"
 #include "ui/app/main_messages.h"
 #include "ui/app/main_window_placement.h"
 #include "ui/app/path_helpers.h"
@@ -34,7 +43,11 @@
 #include "ui/app/qt_file_chooser.h"
 #include "ui/app/qt_prompter.h"
 #include "ui/app/qt_view_choice_asker.h"
+#include "ui/app/table_file_commands.h"
+#include "ui/app/termination_watcher.h"
+#include "ui/app/undo_history.h"
 #include "ui/app/xdg_launcher.h"
+#include "ui/grid/pic_table.h"
 #include "ui/view/frm_other_products.h"
 #include "ui/view/frm_view.h"
 #include "ui/view/twips.h"
@@ -54,8 +67,6 @@ constexpr int kTextReplaceQuestion = 27;
 constexpr int kTextReplaceTitle = 28;
 constexpr int kTextCreated = 29;
 
-constexpr int kGridWidth = 521;
-constexpr int kGridHeight = 235;
 // Paths at least this long do not fit the box and are shown as its tooltip.
 constexpr int kLongPathLength = 57;
 
@@ -112,6 +123,9 @@ frmMain::frmMain(MainWindowOptions options, QWidget* parent)
     viewChoice_ = seams.viewChoice ? seams.viewChoice : ownViewChoice_.get();
     clock_ = seams.clock ? seams.clock : ownClock_.get();
 
+    tableFileCommands_ = std::make_unique<TableFileCommands>(*this);
+    lifecycle_ = std::make_unique<LifecycleCommands>(*this);
+
     BuildControls();
     ConnectControls();
 }
@@ -119,16 +133,12 @@ frmMain::frmMain(MainWindowOptions options, QWidget* parent)
 frmMain::~frmMain() = default;
 
 void frmMain::BuildControls() {
-    picTable_ = new QLabel(this);
-    picTable_->setObjectName("picTable");
-    picTable_->setFixedSize(kGridWidth, kGridHeight);
-    picTable_->setAutoFillBackground(true);
-    picTable_->setBackgroundRole(QPalette::Base);
-    picTable_->setFrameShape(QFrame::Panel);
-    picTable_->setFrameShadow(QFrame::Sunken);
-    picTable_->setToolTip(
-        "Left click to type a value into this cell (or to specify other cell data), right click "
-        "to copy this cell to other cells.");
+    picTable_ = new PicTable(this);
+    cmdGridMenu_ = new QToolButton(this);
+    cmdGridMenu_->setObjectName("cmdGridMenu");
+    cmdGridMenu_->setText("Grid");
+    cmdGridMenu_->setMinimumWidth(64);
+    cmdGridMenu_->setToolTip("Insert or delete rows and columns at the current cell.");
 
     // Table options.
     auto* grpTable = new QGroupBox("Table", this);
@@ -231,12 +241,18 @@ void frmMain::BuildControls() {
     bottomRow->addSpacing(12);
     bottomRow->addWidget(cmdOtherProducts_);
     bottomRow->addStretch();
+    BuildUndoControls(bottomRow);
+    bottomRow->addSpacing(12);
     bottomRow->addWidget(cmdQuit_0_);
     bottomRow->addWidget(cmdQuit_1_);
     bottomRow->addWidget(cmdQuit_6_);
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(picTable_, 0, 0);
+    auto* gridColumn = new QVBoxLayout;
+    gridColumn->addWidget(picTable_);
+    gridColumn->addWidget(cmdGridMenu_, 0, Qt::AlignLeft);
+    gridColumn->addStretch();
+    layout->addLayout(gridColumn, 0, 0);
     layout->addWidget(grpTable, 0, 1);
     layout->addWidget(grpOutput, 1, 0);
     layout->addWidget(grpTableFile, 1, 1);
@@ -263,24 +279,24 @@ void frmMain::ConnectControls() {
     connect(cmdViewOutputFile_0_, &QPushButton::clicked, this,
             [this] { cmdViewOutputFile_Click(0); });
     connect(cmdQuit_0_, &QPushButton::clicked, this, &frmMain::ShowHelp);
+    connect(cmdQuit_1_, &QPushButton::clicked, this, [this] { lifecycle_->Reset(); });
+    connect(cmdQuit_6_, &QPushButton::clicked, this, [this] { lifecycle_->Quit(); });
+    connect(cmdSaveLoad_5_, &QPushButton::clicked, this,
+            [this] { tableFileCommands_->SaveTable(); });
+    connect(cmdSaveLoad_4_, &QPushButton::clicked, this,
+            [this] { tableFileCommands_->LoadTable(); });
+    connect(cmdSaveLoad_3_, &QPushButton::clicked, this,
+            [this] { tableFileCommands_->NewTable(); });
+    connect(cmdSaveLoad_0_, &QPushButton::clicked, this,
+            [this] { tableFileCommands_->RestoreTable(); });
     connect(lblDocumentation_, &QLabel::linkActivated, this, &frmMain::lblDocumentation_Click);
     connect(cmdOtherProducts_, &QPushButton::clicked, this, &frmMain::cmdOtherProducts_Click);
     connect(Timer1_, &QTimer::timeout, this, &frmMain::Timer1_Timer);
     connect(Clock2_, &QTimer::timeout, this, &frmMain::Clock2_Timer);
 
-    connect(cboNumberOfRows_, &QComboBox::currentIndexChanged, this, &frmMain::DimensionsChanged);
-    connect(cboNumberOfColumns_, &QComboBox::currentIndexChanged, this,
-            &frmMain::DimensionsChanged);
-    connect(chkCenterTable4_, &QCheckBox::toggled, this, [this](bool on) {
-        state_.table.blnCenterTable = on;
-        ClearResult();
-    });
-    connect(chkAddHTMLWrapper4_, &QCheckBox::toggled, this, [this](bool on) {
-        state_.table.blnAddHTMLWrapper = on;
-        ClearResult();
-    });
-    connect(chkAddPlaceMarkers_, &QCheckBox::toggled, this,
-            [this](bool on) { state_.table.blnAddPlaceMarkers = on; });
+    grid_ = new GridCommands(*this,
+                             {picTable_, cboNumberOfRows_, cboNumberOfColumns_, chkAddPlaceMarkers_,
+                              chkAddHTMLWrapper4_, chkCenterTable4_, cmdGridMenu_});
     connect(chkUseSpecifiedColors_5_, &QCheckBox::toggled, this,
             [this](bool on) { state_.table.blnUseSpecifiedColors = on; });
 }
@@ -311,9 +327,22 @@ bool frmMain::StartUp() {
     }
     show();
     state_.blnFormInitialized = true;
-    StartNewTable();
+    lifecycle_->LoadSettingsAtStart();
     state_.blnFormInitialized = true;
+    undo_->Clear();
     Timer1_->start();
+
+    // The session or the system ending the program keeps the table too.
+    termination_ = new TerminationWatcher(this);
+    connect(termination_, &TerminationWatcher::terminationRequested, this, [this] {
+        lifecycle_->SaveSettings();
+        ending_ = true;
+        QCoreApplication::quit();
+    });
+    if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        connect(app, &QGuiApplication::commitDataRequest, this,
+                [this](QSessionManager&) { lifecycle_->SaveSettings(); });
+    }
     started_ = true;
     return true;
 }
@@ -326,7 +355,13 @@ void frmMain::InitProgramState() {
     state_.strOutputFilePrompt = kOutputFilePrompt;
     txbOutputFile_6_->setToolTip(PlainToolTip(state_.strOutputFilePrompt));
     state_.lngMaxViewKB = 60;
-    state_.strSettingsFile = dataFolder_ + "/tbm.usr";
+    QString configFolder = options_.configFolder;
+    if (configFolder.isEmpty()) {
+        configFolder =
+            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/tabloom";
+    }
+    state_.strSettingsFile = QString::fromStdString(
+        LocateSettingsFile(QFile::encodeName(configFolder).toStdString()).path);
     state_.strTableFile.clear();
 
     lblResult_->clear();
@@ -361,28 +396,23 @@ void frmMain::StartNewTable() {
     NewTable(state_.table);
     ShowTableOptions();
     state_.blnFormInitialized = true;
-    picTable_->update();
+    DrawTable();
     FocusHelpButton();
-}
-
-void frmMain::DimensionsChanged() {
-    if (!state_.blnFormInitialized) return;
-    state_.table.intNumRows = static_cast<std::int16_t>(cboNumberOfRows_->currentIndex() + 1);
-    state_.table.intNumCols = static_cast<std::int16_t>(cboNumberOfColumns_->currentIndex() + 1);
-    AdjustCellsToDimensions(state_.table);
-    picTable_->update();
-    ClearResult();
 }
 
 void frmMain::ClearResult() { lblResult_->clear(); }
 
-void frmMain::DrawTable() { picTable_->update(); }
+void frmMain::DrawTable() { grid_->DrawTable(); }
 
-bool frmMain::HighlightCell(std::int16_t& /*row*/, std::int16_t& /*col*/) { return true; }
+bool frmMain::HighlightCell(std::int16_t& row, std::int16_t& col) {
+    return grid_->HighlightCell(row, col);
+}
 
-int frmMain::CellHeight() const { return 0; }
+int frmMain::CellHeight() const { return grid_->CellHeight(); }
 
 QWidget* frmMain::GridWidget() const { return picTable_; }
+
+QMenu* frmMain::GridMenu() const { return grid_->Menu(); }
 
 void frmMain::SuppressGridClicks() {
     state_.blnIgnoreGridClick = true;
@@ -395,7 +425,17 @@ void frmMain::CopyCommand() {}
 
 TableSnapshot frmMain::Snapshot() const { return {state_.table, txbOutputFile_6_->text()}; }
 
-void frmMain::RecordChange(const QString& /*what*/, const TableSnapshot& /*before*/) {}
+void frmMain::RecordChange(const QString& what, const TableSnapshot& before) {
+    if (RecordingPaused() || undo_ == nullptr) return;
+    TableSnapshot after = Snapshot();
+    if (after.outputPath == before.outputPath && after.table.SameSpec(before.table)) return;
+    undo_->Record(what, before, std::move(after));
+}
+
+void frmMain::ApplySnapshot(const TableSnapshot& snapshot) {
+    ApplyTable(snapshot.table, snapshot.outputPath);
+    ClearResult();
+}
 
 void frmMain::FocusHelpButton() {
     if (cmdQuit_0_->isVisible() && cmdQuit_0_->isEnabled()) cmdQuit_0_->setFocus();
@@ -574,12 +614,17 @@ void frmMain::lblDocumentation_Click() {
     LaunchDocument(QUrl::fromLocalFile(dataFolder_ + '/' + kManualFile).toString());
 }
 
-void frmMain::cmdOtherProducts_Click() {
+frmOtherProducts& frmMain::OtherProductsWindow() {
     if (otherProducts_ == nullptr) {
         otherProducts_ = new frmOtherProducts(
             dataFolder_ + '/' + kProductListFile,
             [this](const QString& url) { LaunchDocument(url); }, this);
     }
+    return *otherProducts_;
+}
+
+void frmMain::cmdOtherProducts_Click() {
+    OtherProductsWindow();
     otherProducts_->show();
     otherProducts_->raise();
     otherProducts_->activateWindow();
@@ -601,6 +646,97 @@ void frmMain::ShowHelp() {
     viewer.SetTextFont("Arial");
     viewer.SetFileEncoding(FileEncoding::Utf8);
     viewer.ShowRestored();
+}
+
+}  // namespace tabloom
+
+namespace tabloom {
+
+QString frmMain::OutputPath() const { return txbOutputFile_6_->text(); }
+
+void frmMain::SetOutputPath(const QString& path) {
+    const QString trimmed = path.trimmed();
+    txbOutputFile_6_->setText(trimmed);
+    txbOutputFile_6_->setCursorPosition(0);
+    const bool given = !trimmed.isEmpty();
+    txbOutputFile_6_->setToolTip(given ? QString() : state_.strOutputFilePrompt);
+    cmdViewOutputFile_0_->setEnabled(given);
+    cmdPerformOperation_6_->setEnabled(given);
+    cmdViewOutputFile_6_->setEnabled(false);
+}
+
+void frmMain::SetOptionBoxes(bool wrapper, bool centre, bool markers) {
+    chkAddHTMLWrapper4_->setChecked(wrapper);
+    chkCenterTable4_->setChecked(centre);
+    chkAddPlaceMarkers_->setChecked(markers);
+}
+
+void frmMain::ApplyTable(const TableSpec& table, const QString& outputPath) {
+    const RecordingPause pause(*this);
+    // The handlers run as for a user's choice, but leave the cells alone
+    // while the table is being rebuilt; the cells then come whole.
+    state_.blnFormInitialized = false;
+    SetOptionBoxes(table.blnAddHTMLWrapper, table.blnCenterTable, table.blnAddPlaceMarkers);
+    cboNumberOfRows_->setCurrentIndex(table.intNumRows - 1);
+    cboNumberOfColumns_->setCurrentIndex(table.intNumCols - 1);
+    state_.table = table;
+    state_.blnFormInitialized = true;
+    SetOutputPath(outputPath);
+    FocusHelpButton();
+    DrawTable();
+}
+
+void frmMain::EndProgram() {
+    ending_ = true;
+    hide();
+    if (viewer_ != nullptr) viewer_->hide();
+    frmOtherProducts& products = OtherProductsWindow();
+    products.setWindowModality(Qt::ApplicationModal);
+    connect(&products, &QDialog::finished, qApp, &QCoreApplication::quit, Qt::UniqueConnection);
+    products.show();
+    products.raise();
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    // Closing through the frame is Quit: it must not drop the table.
+    if (ending_ || !started_) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    lifecycle_->Quit();
+}
+
+}  // namespace tabloom
+
+namespace tabloom {
+
+void frmMain::BuildUndoControls(QBoxLayout* row) {
+    undo_ = new UndoHistory(*this);
+    cmdUndo_ = MakeButton(this, "cmdUndo", "Undo");
+    cmdRedo_ = MakeButton(this, "cmdRedo", "Redo");
+    row->addWidget(cmdUndo_);
+    row->addWidget(cmdRedo_);
+    connect(cmdUndo_, &QPushButton::clicked, undo_, &UndoHistory::Undo);
+    connect(cmdRedo_, &QPushButton::clicked, undo_, &UndoHistory::Redo);
+    connect(undo_, &UndoHistory::changed, this, &frmMain::ShowUndoState);
+    const auto shortcut = [this](const QKeySequence& keys, void (UndoHistory::*slot)()) {
+        auto* s = new QShortcut(keys, this);
+        connect(s, &QShortcut::activated, undo_, slot);
+    };
+    shortcut(QKeySequence::Undo, &UndoHistory::Undo);
+    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &UndoHistory::Redo);
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), &UndoHistory::Redo);
+    ShowUndoState();
+}
+
+void frmMain::ShowUndoState() {
+    cmdUndo_->setEnabled(undo_->CanUndo());
+    cmdRedo_->setEnabled(undo_->CanRedo());
+    cmdUndo_->setToolTip(undo_->UndoCaption() + " (Ctrl+Z)");
+    cmdRedo_->setToolTip(undo_->RedoCaption() + " (Ctrl+Y)");
+    cmdUndo_->setAccessibleDescription(undo_->UndoCaption());
+    cmdRedo_->setAccessibleDescription(undo_->RedoCaption());
 }
 
 }  // namespace tabloom

@@ -9,23 +9,35 @@
 #include "ui/app/program_state.h"
 #include "ui/app/table_snapshot.h"
 
+class QBoxLayout;
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QTimer;
+class QToolButton;
 
 namespace tabloom {
 
+class GridCommands;
+class PicTable;
 class frmOtherProducts;
 class frmView;
+class LifecycleCommands;
+class TableFileCommands;
+class TerminationWatcher;
+class UndoHistory;
 
 // How the main window is set up.
 struct MainWindowOptions {
     // Folder of tbm.dat, the help text, the manual and the product list;
     // empty: found from the executable's folder.
     QString dataFolder;
+    // Folder of the settings file tbm.usr; empty: the user's configuration
+    // folder ($XDG_CONFIG_HOME/tabloom).
+    QString configFolder;
     PlatformSeams seams;
 };
 
@@ -80,6 +92,9 @@ class frmMain : public QWidget {
     bool HighlightCell(std::int16_t& row, std::int16_t& col);
     int CellHeight() const;
     QWidget* GridWidget() const;
+    // The "Grid" button's menu of row and column commands.
+    QMenu* GridMenu() const;
+    GridCommands& Grid() const { return *grid_; }
     // Grid clicks are ignored for a second: a window over the grid closed.
     void SuppressGridClicks();
     // What a click on cell (intRow, intCol) starts: the left button edits
@@ -91,6 +106,40 @@ class frmMain : public QWidget {
     // snapshot before changing, then report the change with it.
     TableSnapshot Snapshot() const;
     void RecordChange(const QString& what, const TableSnapshot& before);
+    // Puts a recorded state back (undo and redo).
+    void ApplySnapshot(const TableSnapshot& snapshot);
+    UndoHistory& Undo() { return *undo_; }
+
+    // While one of these lives, changes record no undo step: they are part
+    // of a larger change that records itself, or an undo being applied.
+    class RecordingPause {
+      public:
+        explicit RecordingPause(frmMain& window) : window_(window) { ++window_.recordingPaused_; }
+        ~RecordingPause() { --window_.recordingPaused_; }
+        RecordingPause(const RecordingPause&) = delete;
+        RecordingPause& operator=(const RecordingPause&) = delete;
+
+      private:
+        frmMain& window_;
+    };
+    bool RecordingPaused() const { return recordingPaused_ > 0; }
+
+    // Puts a whole table with its options and output path into the window,
+    // the way loading a table file does, and redraws.
+    void ApplyTable(const TableSpec& table, const QString& outputPath);
+    // The three option boxes, set through their handlers as a user would.
+    void SetOptionBoxes(bool wrapper, bool centre, bool markers);
+    QString OutputPath() const;
+    // Shows path in the output path box with the tooltip and button states
+    // that go with it.
+    void SetOutputPath(const QString& path);
+
+    // Hides the windows, shows the other-products window modally and ends
+    // the program when it closes.
+    void EndProgram();
+    bool Ending() const { return ending_; }
+    frmOtherProducts& OtherProductsWindow();
+    LifecycleCommands& Lifecycle() { return *lifecycle_; }
 
     Prompter& Prompts() const { return *prompter_; }
     FileChooser& Files() const { return *fileChooser_; }
@@ -106,6 +155,7 @@ class frmMain : public QWidget {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void BuildControls();
@@ -113,7 +163,8 @@ class frmMain : public QWidget {
     QString Text(int n) const;
     frmView& ViewerWindow();
     void ShowMessage(const QString& text, const QString& title);
-    void DimensionsChanged();
+    void BuildUndoControls(QBoxLayout* row);
+    void ShowUndoState();
 
     MainWindowOptions options_;
     QString dataFolder_;
@@ -136,7 +187,18 @@ class frmMain : public QWidget {
     frmView* viewer_ = nullptr;
     frmOtherProducts* otherProducts_ = nullptr;
 
-    QLabel* picTable_ = nullptr;
+    std::unique_ptr<TableFileCommands> tableFileCommands_;
+    std::unique_ptr<LifecycleCommands> lifecycle_;
+    TerminationWatcher* termination_ = nullptr;
+    UndoHistory* undo_ = nullptr;
+    QPushButton* cmdUndo_ = nullptr;
+    QPushButton* cmdRedo_ = nullptr;
+    int recordingPaused_ = 0;
+    bool ending_ = false;
+
+    PicTable* picTable_ = nullptr;
+    QToolButton* cmdGridMenu_ = nullptr;
+    GridCommands* grid_ = nullptr;
     QLabel* lblNumberOfRows_ = nullptr;
     QLabel* lblNumberOfColumns_ = nullptr;
     QComboBox* cboNumberOfRows_ = nullptr;
