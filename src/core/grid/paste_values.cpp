@@ -8,24 +8,45 @@
 
 namespace tabloom {
 
+namespace {
+
+std::size_t Width(const std::vector<std::vector<std::string>>& rows) {
+    std::size_t width = 0;
+    for (const auto& values : rows) width = std::max(width, values.size());
+    return width;
+}
+
+int ClampRow(int row) { return std::clamp(row, 1, static_cast<int>(intMaxRows)); }
+int ClampCol(int col) { return std::clamp(col, 1, static_cast<int>(intMaxCols)); }
+
+}  // namespace
+
+PasteDimensions GrownDimensions(const TableSpec& table, int row, int col,
+                                const std::vector<std::vector<std::string>>& rows) {
+    PasteDimensions size{table.intNumRows, table.intNumCols};
+    const std::size_t width = Width(rows);
+    if (rows.empty() || width == 0) return size;
+    const int lastRow = ClampRow(row) + static_cast<int>(rows.size()) - 1;
+    const int lastCol = ClampCol(col) + static_cast<int>(width) - 1;
+    size.rows = std::max<int>(size.rows, std::min<int>(lastRow, intMaxRows));
+    size.cols = std::max<int>(size.cols, std::min<int>(lastCol, intMaxCols));
+    return size;
+}
+
 PasteOutcome PasteValues(TableSpec& table, int row, int col,
                          const std::vector<std::vector<std::string>>& rows) {
     PasteOutcome outcome;
-    row = std::clamp(row, 1, static_cast<int>(intMaxRows));
-    col = std::clamp(col, 1, static_cast<int>(intMaxCols));
-    std::size_t width = 0;
-    for (const auto& values : rows) width = std::max(width, values.size());
+    row = ClampRow(row);
+    col = ClampCol(col);
+    const std::size_t width = Width(rows);
     if (rows.empty() || width == 0) return outcome;
 
-    const int lastRow = row + static_cast<int>(rows.size()) - 1;
-    const int lastCol = col + static_cast<int>(width) - 1;
-    outcome.rowsCut = std::max(0, lastRow - intMaxRows);
-    outcome.colsCut = std::max(0, lastCol - intMaxCols);
-    const int newRows = std::max<int>(table.intNumRows, std::min<int>(lastRow, intMaxRows));
-    const int newCols = std::max<int>(table.intNumCols, std::min<int>(lastCol, intMaxCols));
-    if (newRows != table.intNumRows || newCols != table.intNumCols) {
-        table.intNumRows = static_cast<std::int16_t>(newRows);
-        table.intNumCols = static_cast<std::int16_t>(newCols);
+    outcome.rowsCut = std::max(0, row + static_cast<int>(rows.size()) - 1 - intMaxRows);
+    outcome.colsCut = std::max(0, col + static_cast<int>(width) - 1 - intMaxCols);
+    const PasteDimensions size = GrownDimensions(table, row, col, rows);
+    if (size.rows != table.intNumRows || size.cols != table.intNumCols) {
+        table.intNumRows = static_cast<std::int16_t>(size.rows);
+        table.intNumCols = static_cast<std::int16_t>(size.cols);
         AdjustCellsToDimensions(table);
     }
 

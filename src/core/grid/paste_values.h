@@ -15,6 +15,15 @@ struct PasteOutcome {
     int colsCut = 0;  // columns of the block right of the last possible column
 };
 
+// The dimensions the table takes for a paste of rows at (row, col): grown
+// as far as the block needs, never shrunk, at most intMaxRows x intMaxCols.
+struct PasteDimensions {
+    int rows = 0;
+    int cols = 0;
+};
+PasteDimensions GrownDimensions(const TableSpec& table, int row, int col,
+                                const std::vector<std::vector<std::string>>& rows);
+
 // Fills the contents of the cells from (row, col) rightwards and downwards
 // with rows of values. The table grows as far as the block needs, up to
 // intMaxRows x intMaxCols; a value on a covered position is skipped and the
