@@ -6,7 +6,7 @@
 #include <system_error>
 #include <vector>
 
-#include "core/html/windows1252.h"
+#include "core/encoding/windows1252.h"
 #include "core/model/colour.h"
 #include "core/model/text_helpers.h"
 #include "core/model/version.h"
@@ -27,22 +27,11 @@ struct RowHoist {
     bool blnSameBg = true;
 };
 
-// Appends UTF-8 text as Windows-1252; plain ASCII needs no conversion.
-void AppendEncoded(std::string& out, std::string_view utf8) {
-    for (char ch : utf8) {
-        if (static_cast<unsigned char>(ch) >= 0x80) {
-            out += EncodeWindows1252(utf8);
-            return;
-        }
-    }
-    out += utf8;
-}
-
 // Text of an attribute value: a quote would end the value early, so it
 // becomes &quot;.
 std::string AttributeText(std::string_view utf8) {
     std::string encoded;
-    AppendEncoded(encoded, utf8);
+    AppendWindows1252(encoded, utf8);
     if (encoded.find('"') == std::string::npos) return encoded;
     std::string out;
     out.reserve(encoded.size() + 8);
@@ -178,7 +167,7 @@ void AppendContent(std::string& out, const std::string& content, std::vector<std
     lines.clear();
     const int n = SplitText(content, kCrLf, 1, lines, false, 0, 0);
     if (n < 1) return;
-    AppendEncoded(out, lines[0]);
+    AppendWindows1252(out, lines[0]);
     for (int i = 1; i < n; ++i) {
         const std::string& line = lines[i];
         if (i == n - 1 && IsBlank(line)) continue;
@@ -189,7 +178,7 @@ void AppendContent(std::string& out, const std::string& content, std::vector<std
             for (int j = 0; j < k; ++j) out += kNbsp;
             const std::size_t first = line.find_first_not_of(' ');
             if (first != std::string::npos)
-                AppendEncoded(out, std::string_view(line).substr(first));
+                AppendWindows1252(out, std::string_view(line).substr(first));
         }
         out += kCrLf;
     }
