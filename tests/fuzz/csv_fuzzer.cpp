@@ -8,6 +8,7 @@
 
 #include "core/csv/delimited_text.h"
 #include "core/grid/paste_values.h"
+#include "core/model/check_table.h"
 #include "core/model/table_spec.h"
 
 namespace {
@@ -55,5 +56,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Broken("dimensions out of range");
     }
     if (outcome.skipped != 0) Broken("skipped a value without any span");
+    if (const std::string offence = CheckTable(table); !offence.empty()) Broken(offence.c_str());
     return 0;
 }

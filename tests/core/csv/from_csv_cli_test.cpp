@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/storage/table_file.h"
-#include "storage_test_support.h"
+#include "temp_folder.h"
 
 namespace tabloom {
 namespace {

@@ -5,12 +5,15 @@
 #include <string>
 #include <vector>
 
+#include "core/model/check_table.h"
 #include "core/model/place_markers.h"
+#include "table_builders.h"
 
 namespace tabloom {
 namespace {
 
 using Rows = std::vector<std::vector<std::string>>;
+using testing::Span;
 
 // A block of h x w values "r,c" (1-based within the block).
 Rows Block(int h, int w) {
@@ -31,21 +34,6 @@ TableSpec Table(int rows, int cols) {
     table.intNumCols = static_cast<std::int16_t>(cols);
     AdjustCellsToDimensions(table);
     return table;
-}
-
-// Covers the block of h x w positions anchored at (row, col).
-void Span(TableSpec& table, int row, int col, int h, int w) {
-    for (int r = row; r < row + h; ++r) {
-        for (int c = col; c < col + w; ++c) {
-            CellSpec& cell = table.At(r, c);
-            cell.intRowSpan = 0;
-            cell.intColSpan = 0;
-            cell.intOwnerRow = static_cast<std::int16_t>(row);
-            cell.intOwnerCol = static_cast<std::int16_t>(col);
-        }
-    }
-    table.At(row, col).intRowSpan = static_cast<std::int16_t>(h);
-    table.At(row, col).intColSpan = static_cast<std::int16_t>(w);
 }
 
 struct GrowCase {
@@ -72,6 +60,7 @@ TEST_P(PasteGrowTest, FillsGrowsAndCounts) {
     EXPECT_EQ(outcome.rowsCut, c.rowsCut);
     EXPECT_EQ(outcome.colsCut, c.colsCut);
     EXPECT_EQ(outcome.skipped, 0);
+    EXPECT_EQ(CheckTable(table), "");
     for (int r = 1; r <= table.intNumRows; ++r) {
         for (int c2 = 1; c2 <= table.intNumCols; ++c2) {
             const bool inside =
@@ -145,6 +134,7 @@ TEST(PasteValuesTest, GrowingCutsNoSpanAndKeepsOwners) {
     EXPECT_EQ(table.At(4, 3).intOwnerRow, 3);
     EXPECT_EQ(table.At(4, 4).strContent, "1,1");
     EXPECT_EQ(table.At(6, 4).strContent, "3,1");
+    EXPECT_EQ(CheckTable(table), "");
 }
 
 TEST(PasteValuesTest, PlaceMarkersStayConsistent) {
