@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -29,12 +30,15 @@
 #include "ui/app/form_style.h"
 #include "ui/app/main_messages.h"
 #include "ui/app/main_window_placement.h"
+#include "ui/app/paste_data_command.h"
 #include "ui/app/path_helpers.h"
+#include "ui/app/qt_clipboard.h"
 #include "ui/app/qt_file_chooser.h"
 #include "ui/app/qt_prompter.h"
 #include "ui/app/qt_view_choice_asker.h"
 #include "ui/app/xdg_launcher.h"
 #include "ui/view/frm_other_products.h"
+#include "ui/view/frm_preview.h"
 #include "ui/view/frm_view.h"
 #include "ui/view/twips.h"
 #include "ui/view/viewer_placement.h"
@@ -105,11 +109,14 @@ frmMain::frmMain(MainWindowOptions options, QWidget* parent)
         ownViewChoice_ = std::make_unique<QtViewChoiceAsker>(texts_, this);
     }
     if (seams.clock == nullptr) ownClock_ = std::make_unique<SystemClock>();
+    if (seams.clipboard == nullptr) ownClipboard_ = std::make_unique<QtClipboard>();
     prompter_ = seams.prompter ? seams.prompter : ownPrompter_.get();
     fileChooser_ = seams.fileChooser ? seams.fileChooser : ownFileChooser_.get();
     launcher_ = seams.launcher ? seams.launcher : ownLauncher_.get();
     viewChoice_ = seams.viewChoice ? seams.viewChoice : ownViewChoice_.get();
     clock_ = seams.clock ? seams.clock : ownClock_.get();
+    clipboard_ = seams.clipboard ? seams.clipboard : ownClipboard_.get();
+    pasteData_ = std::make_unique<PasteDataCommand>(*this, *clipboard_);
 
     BuildControls();
     ConnectControls();
@@ -182,6 +189,8 @@ void frmMain::BuildControls() {
                                         "Create the HTML code for this table.");
     cmdViewOutputFile_6_ = MakeButton(grpOutput, "cmdViewOutputFile_6", "View");
     cmdViewOutputFile_0_ = MakeButton(grpOutput, "cmdViewOutputFile_0", "Clear");
+    cmdPreview_ = MakeButton(grpOutput, "cmdPreview", "Preview",
+                             "Show the table as it will look, following every change (F5).");
     lblResult_ = new QLabel("Result", grpOutput);
     lblResult_->setObjectName("lblResult");
     lblResult_->setWordWrap(true);
@@ -193,6 +202,7 @@ void frmMain::BuildControls() {
     createRow->addWidget(cmdPerformOperation_6_);
     createRow->addWidget(cmdViewOutputFile_6_);
     createRow->addWidget(cmdViewOutputFile_0_);
+    createRow->addWidget(cmdPreview_);
     createRow->addWidget(lblResult_, 1);
     auto* outputLayout = new QVBoxLayout(grpOutput);
     outputLayout->addLayout(pathRow);
@@ -263,6 +273,11 @@ void frmMain::ConnectControls() {
     connect(cmdQuit_0_, &QPushButton::clicked, this, &frmMain::ShowHelp);
     connect(lblDocumentation_, &QLabel::linkActivated, this, &frmMain::lblDocumentation_Click);
     connect(cmdOtherProducts_, &QPushButton::clicked, this, &frmMain::cmdOtherProducts_Click);
+    connect(cmdPreview_, &QPushButton::clicked, this, &frmMain::cmdPreview_Click);
+    connect(new QShortcut(Qt::Key_F5, this), &QShortcut::activated, this,
+            &frmMain::cmdPreview_Click);
+    connect(new QShortcut(QKeySequence::Paste, this), &QShortcut::activated, this,
+            &frmMain::PasteData);
     connect(Timer1_, &QTimer::timeout, this, &frmMain::Timer1_Timer);
     connect(Clock2_, &QTimer::timeout, this, &frmMain::Clock2_Timer);
 
@@ -372,9 +387,15 @@ void frmMain::DimensionsChanged() {
     ClearResult();
 }
 
-void frmMain::ClearResult() { lblResult_->clear(); }
+void frmMain::ClearResult() {
+    lblResult_->clear();
+    if (preview_ != nullptr) preview_->TableChanged();
+}
 
-void frmMain::DrawTable() { picTable_->update(); }
+void frmMain::DrawTable() {
+    picTable_->update();
+    if (preview_ != nullptr) preview_->TableChanged();
+}
 
 bool frmMain::HighlightCell(std::int16_t& /*row*/, std::int16_t& /*col*/) { return true; }
 
@@ -570,6 +591,18 @@ void frmMain::LaunchDocument(const QString& target) {
 void frmMain::lblDocumentation_Click() {
     LaunchDocument(QUrl::fromLocalFile(dataFolder_ + '/' + kManualFile).toString());
 }
+
+void frmMain::cmdPreview_Click() {
+    if (preview_ == nullptr) preview_ = new frmPreview(state_.table, *clock_, this);
+    const QScreen* screen = this->screen();
+    preview_->ShowPreview(frameGeometry(), screen ? screen->availableGeometry() : QRect());
+}
+
+void frmMain::ClosePreview() {
+    if (preview_ != nullptr) preview_->close();
+}
+
+void frmMain::PasteData() { pasteData_->Run(); }
 
 void frmMain::cmdOtherProducts_Click() {
     if (otherProducts_ == nullptr) {

@@ -18,8 +18,11 @@ class QTimer;
 
 namespace tabloom {
 
+class Clipboard;
 class frmOtherProducts;
+class frmPreview;
 class frmView;
+class PasteDataCommand;
 
 // How the main window is set up.
 struct MainWindowOptions {
@@ -53,6 +56,9 @@ class frmMain : public QWidget {
     // The viewer and the other-products window, null until first used.
     frmView* Viewer() const { return viewer_; }
     frmOtherProducts* OtherProducts() const { return otherProducts_; }
+    // The live preview, null until first shown; Quit closes it.
+    frmPreview* Preview() const { return preview_; }
+    void ClosePreview();
 
     // Shared routines of the main window.
     void InitProgramState();
@@ -101,6 +107,9 @@ class frmMain : public QWidget {
     void cmdViewOutputFile_Click(int index);
     void lblDocumentation_Click();
     void cmdOtherProducts_Click();
+    void cmdPreview_Click();
+    // Pastes rows of values from the clipboard at the current cell.
+    void PasteData();
     void Timer1_Timer();
     void Clock2_Timer();
 
@@ -127,14 +136,18 @@ class frmMain : public QWidget {
     std::unique_ptr<Launcher> ownLauncher_;
     std::unique_ptr<ViewChoiceAsker> ownViewChoice_;
     std::unique_ptr<Clock> ownClock_;
+    std::unique_ptr<Clipboard> ownClipboard_;
     Prompter* prompter_ = nullptr;
     FileChooser* fileChooser_ = nullptr;
     Launcher* launcher_ = nullptr;
     ViewChoiceAsker* viewChoice_ = nullptr;
     const Clock* clock_ = nullptr;
+    Clipboard* clipboard_ = nullptr;
+    std::unique_ptr<PasteDataCommand> pasteData_;
 
     frmView* viewer_ = nullptr;
     frmOtherProducts* otherProducts_ = nullptr;
+    frmPreview* preview_ = nullptr;
 
     QLabel* picTable_ = nullptr;
     QLabel* lblNumberOfRows_ = nullptr;
@@ -152,6 +165,7 @@ class frmMain : public QWidget {
     QPushButton* cmdPerformOperation_6_ = nullptr;
     QPushButton* cmdViewOutputFile_6_ = nullptr;
     QPushButton* cmdViewOutputFile_0_ = nullptr;
+    QPushButton* cmdPreview_ = nullptr;
     QLabel* lblResult_ = nullptr;
     QPushButton* cmdSaveLoad_5_ = nullptr;
     QPushButton* cmdSaveLoad_4_ = nullptr;
