@@ -71,8 +71,8 @@ TEST(TableFileFormatTest, QuotesAreStoredAsByte253AndComeBackAsQuotes) {
 
     const TableLoadResult loaded = ParseTable(bytes);
     ASSERT_TRUE(loaded.ok) << loaded.reason;
-    EXPECT_EQ(loaded.data.CellAt(1, 1).strContent, "Price\r\n10 \"ex\"");
-    EXPECT_EQ(loaded.data.CellAt(1, 1).strFontFace, "\"Odd\" face");
+    EXPECT_EQ(loaded.data.table.At(1, 1).strContent, "Price\r\n10 \"ex\"");
+    EXPECT_EQ(loaded.data.table.At(1, 1).strFontFace, "\"Odd\" face");
 }
 
 TEST(TableFileFormatTest, TextIsStoredInWindows1252) {
@@ -96,7 +96,7 @@ TEST(TableFileFormatTest, TextIsStoredInWindows1252) {
         EXPECT_NE(bytes.find(std::string("\r\n") + c.stored + "\r\n"), std::string::npos) << c.utf8;
         const TableLoadResult loaded = ParseTable(bytes);
         ASSERT_TRUE(loaded.ok) << loaded.reason;
-        EXPECT_EQ(loaded.data.CellAt(1, 1).strContent, c.reloaded);
+        EXPECT_EQ(loaded.data.table.At(1, 1).strContent, c.reloaded);
     }
 }
 
@@ -114,11 +114,11 @@ TEST(TableFileFormatTest, RefusesTablesThatWouldNotLoadAgain) {
          "table: number out of range for intNumCols"},
         {"style", [](TableSpec& t) { t.intBorderStyleIndex = 10; }, "",
          "table: number out of range for intBorderStyleIndex"},
-        {"path", [](TableSpec&) {}, "a\r\nb", "table: line break not storable for txbOutputFile"},
+        {"path", [](TableSpec&) {}, "a\r\nb", "table: control character for txbOutputFile"},
         {"font size", [](TableSpec& t) { t.At(2, 2).strFontSize = "1,2"; }, "",
-         "cell (2, 2): text not storable for strFontSize"},
+         "row 2, column 2: text not storable for strFontSize"},
         {"span", [](TableSpec& t) { t.At(3, 3).intColSpan = 2; }, "",
-         "cell (3, 3): span leaves the table for intColSpan"},
+         "row 3, column 3: span leaves the table for intColSpan"},
     };
     for (const Case& c : cases) {
         TableSpec t = Started(3, 3);
@@ -300,8 +300,8 @@ TEST(TableFileLoadTest, UnitsOtherThanZeroAreKept) {
     t.At(1, 1).intWidthUnit = -4;
     const TableLoadResult loaded = ParseTable(Format(t, ""));
     ASSERT_TRUE(loaded.ok) << loaded.reason;
-    EXPECT_EQ(loaded.data.intTableWidthUnit, 3);
-    EXPECT_EQ(loaded.data.CellAt(1, 1).intWidthUnit, -4);
+    EXPECT_EQ(loaded.data.table.intTableWidthUnit, 3);
+    EXPECT_EQ(loaded.data.table.At(1, 1).intWidthUnit, -4);
 }
 
 TEST(TableFileLoadTest, MissingOrUnreadableFilesFail) {
