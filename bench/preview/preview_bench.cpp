@@ -6,6 +6,8 @@
 #include <QPixmap>
 #include <string>
 
+#include "core/encoding/windows1252.h"
+#include "core/html/render_table_html.h"
 #include "core/model/clock.h"
 #include "core/model/table_spec.h"
 #include "ui/view/frm_preview.h"
@@ -36,6 +38,14 @@ TableSpec FullTable() {
 }
 
 const LocalDateTime kMoment{2026, 3, 14, 15, 9, 26};
+
+// The HTML alone: rendering and decoding it.
+void BM_PreviewHtml(benchmark::State& state) {
+    const TableSpec table = FullTable();
+    const FixedClock clock(kMoment);
+    for (auto _ : state) benchmark::DoNotOptimize(DecodeWindows1252(RenderTableHtml(table, clock)));
+}
+BENCHMARK(BM_PreviewHtml)->Unit(benchmark::kMillisecond);
 
 // Render, decode and hand the text to the viewer (what every change costs).
 void BM_PreviewUpdate(benchmark::State& state) {

@@ -31,6 +31,9 @@ frmPreview::frmPreview(const TableSpec& table, const Clock& clock, QWidget* pare
     txbPreview_->setAccessibleName("Preview of the table");
     // Links in cell contents lead nowhere from here; the browser follows them.
     txbPreview_->setOpenLinks(false);
+    // A vertical scroll bar that comes and goes would lay the table out twice
+    // on every change; laying out is most of an update's cost.
+    txbPreview_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     lblPreviewStatus_ = new QLabel(
         "Shown by Tabloom's own HTML viewer: your web browser may show the table differently. "
         "For the real thing, create the table and view it in the web browser.",
@@ -76,11 +79,13 @@ void frmPreview::TableChanged() {
 
 void frmPreview::Refresh() {
     update_->stop();
-    const std::string html = DecodeWindows1252(RenderTableHtml(table_, clock_));
+    std::string html = DecodeWindows1252(RenderTableHtml(table_, clock_));
+    if (html == shown_) return;  // a redraw that changed nothing in the HTML
+    shown_ = std::move(html);
     // Keep the reader's place in a large table.
     const int x = txbPreview_->horizontalScrollBar()->value();
     const int y = txbPreview_->verticalScrollBar()->value();
-    txbPreview_->setHtml(QString::fromStdString(html));
+    txbPreview_->setHtml(QString::fromStdString(shown_));
     txbPreview_->horizontalScrollBar()->setValue(x);
     txbPreview_->verticalScrollBar()->setValue(y);
     ++renders_;

@@ -2,6 +2,7 @@
 
 #include <QRect>
 #include <QWidget>
+#include <string>
 
 class QHideEvent;
 class QLabel;
@@ -33,7 +34,7 @@ class frmPreview : public QWidget {
     // Renders the table now.
     void Refresh();
 
-    // How often the table has been rendered.
+    // How often the view has been given new HTML.
     int RenderCount() const { return renders_; }
 
   protected:
@@ -45,7 +46,8 @@ class frmPreview : public QWidget {
     QTextBrowser* txbPreview_ = nullptr;
     QLabel* lblPreviewStatus_ = nullptr;
     QTimer* update_ = nullptr;
-    QRect frame_;  // where the user left the window; empty until first shown
+    std::string shown_;  // the HTML in the view
+    QRect frame_;        // where the user left the window; empty until first shown
     int renders_ = 0;
 };
 
