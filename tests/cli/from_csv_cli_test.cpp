@@ -72,11 +72,11 @@ TEST_P(FromCsvTest, WritesATableFileThatLoads) {
 
     const TableLoadResult loaded = LoadTable(out);
     ASSERT_TRUE(loaded.ok) << loaded.reason;
-    const LoadedTable& t = loaded.data;
+    const TableSpec& t = loaded.data.table;
     EXPECT_EQ(t.intNumRows, c.rows);
     EXPECT_EQ(t.intNumCols, c.cols);
     for (const Cell& cell : c.cells) {
-        EXPECT_EQ(t.CellAt(cell.row, cell.col).strContent, cell.content)
+        EXPECT_EQ(t.At(cell.row, cell.col).strContent, cell.content)
             << cell.row << "," << cell.col;
     }
     // The options of a program start.
@@ -85,8 +85,8 @@ TEST_P(FromCsvTest, WritesATableFileThatLoads) {
     EXPECT_EQ(t.intCellSpacing, 4);
     EXPECT_EQ(t.lngTableTextColor, 0x000000);
     EXPECT_EQ(t.lngTableBgColor, 0xFFFFFF);
-    EXPECT_EQ(t.chkAddPlaceMarkers, 0);
-    EXPECT_EQ(t.strOutputFile, "");
+    EXPECT_EQ(loaded.data.chkAddPlaceMarkers, 0);
+    EXPECT_EQ(loaded.data.strOutputFile, "");
 }
 
 INSTANTIATE_TEST_SUITE_P(

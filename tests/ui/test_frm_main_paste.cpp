@@ -161,6 +161,32 @@ class TestFrmMainPaste : public QObject {
         QVERIFY2(f.prompter.calls[0].text.contains(message), qPrintable(f.prompter.calls[0].text));
     }
 
+    // A paste that grows the table is one step back, lists included.
+    void undoRestoresTheTableBefore() {
+        MainFixture f;
+        Start(f, 5, 5);
+        f.window->Table().At(5, 5).strContent = "before";
+        const TableSnapshot before = f.window->Snapshot();
+        f.clipboard.text = Block(4, 4);
+        f.window->PasteData();
+        QCOMPARE(int(f.window->Table().intNumRows), 8);
+        auto* undo = f.Find<QPushButton>("cmdUndo");
+        QVERIFY(undo->isEnabled());
+        QVERIFY2(undo->toolTip().startsWith("Undo: paste data"), qPrintable(undo->toolTip()));
+        undo->click();
+        QVERIFY(f.window->Table().SameSpec(before.table));
+        QCOMPARE(f.Find<QComboBox>("cboNumberOfRows")->currentText(), QString("6"));
+        QVERIFY(!undo->isEnabled());
+    }
+
+    void nothingPastedRecordsNothing() {
+        MainFixture f;
+        Start(f, 1, 1);
+        f.clipboard.text = "";
+        f.window->PasteData();
+        QVERIFY(!f.Find<QPushButton>("cmdUndo")->isEnabled());
+    }
+
     void ctrlVOnTheGridPastes() {
         MainFixture f;
         Start(f, 1, 1);

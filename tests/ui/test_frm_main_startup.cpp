@@ -69,7 +69,7 @@ class TestFrmMainStartup : public QObject {
         QCOMPARE(s.strOutputFilePrompt,
                  QString("Click on the button at left to specify the location and name for an "
                          "output file."));
-        QCOMPARE(s.strSettingsFile, BuildDataFolder() + "/tbm.usr");
+        QCOMPARE(s.strSettingsFile, f.SettingsFile());
         QVERIFY(s.strTableFile.isEmpty());
         QCOMPARE(s.table.intNumRows, 6);
         QCOMPARE(s.table.intNumCols, 6);
