@@ -1,5 +1,7 @@
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QtTest>
 
@@ -193,10 +195,22 @@ class TestFrmMainPaste : public QObject {
         QWidget* grid = f.window->GridWidget();
         f.window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        grid->setFocus();
         f.clipboard.text = "from the keyboard";
         QTest::keySequence(grid, QKeySequence::Paste);
         QCOMPARE(f.clipboard.reads, 1);
         QCOMPARE(Content(*f.window, 1, 1), QString("from the keyboard"));
+    }
+
+    void gridMenuEntryPastes() {
+        MainFixture f;
+        Start(f, 2, 3);
+        f.clipboard.text = "a,b";
+        auto* entry = f.window->GridMenu()->findChild<QAction*>("mnuPasteData");
+        QVERIFY(entry != nullptr);
+        entry->trigger();
+        QCOMPARE(Content(*f.window, 2, 3), QString("a"));
+        QCOMPARE(Content(*f.window, 2, 4), QString("b"));
     }
 
     void placeMarkersStayConsistent() {

@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -22,6 +23,7 @@
 #include <QShortcut>
 #include <QStandardPaths>
 #include <QTimer>
+#include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <cerrno>
@@ -33,6 +35,7 @@
 #include "core/storage/settings_file.h"
 #include "ui/app/data_folder.h"
 #include "ui/app/form_style.h"
+#include "ui/app/grid_commands.h"
 #include "ui/app/lifecycle_commands.h"
 #include "ui/app/main_messages.h"
 #include "ui/app/main_window_placement.h"
@@ -46,6 +49,7 @@
 #include "ui/app/termination_watcher.h"
 #include "ui/app/undo_history.h"
 #include "ui/app/xdg_launcher.h"
+#include "ui/grid/pic_table.h"
 #include "ui/view/frm_other_products.h"
 #include "ui/view/frm_preview.h"
 #include "ui/view/frm_view.h"
@@ -66,8 +70,6 @@ constexpr int kTextReplaceQuestion = 27;
 constexpr int kTextReplaceTitle = 28;
 constexpr int kTextCreated = 29;
 
-constexpr int kGridWidth = 521;
-constexpr int kGridHeight = 235;
 // Paths at least this long do not fit the box and are shown as its tooltip.
 constexpr int kLongPathLength = 57;
 
@@ -137,16 +139,12 @@ frmMain::frmMain(MainWindowOptions options, QWidget* parent)
 frmMain::~frmMain() = default;
 
 void frmMain::BuildControls() {
-    picTable_ = new QLabel(this);
-    picTable_->setObjectName("picTable");
-    picTable_->setFixedSize(kGridWidth, kGridHeight);
-    picTable_->setAutoFillBackground(true);
-    picTable_->setBackgroundRole(QPalette::Base);
-    picTable_->setFrameShape(QFrame::Panel);
-    picTable_->setFrameShadow(QFrame::Sunken);
-    picTable_->setToolTip(
-        "Left click to type a value into this cell (or to specify other cell data), right click "
-        "to copy this cell to other cells.");
+    picTable_ = new PicTable(this);
+    cmdGridMenu_ = new QToolButton(this);
+    cmdGridMenu_->setObjectName("cmdGridMenu");
+    cmdGridMenu_->setText("Grid");
+    cmdGridMenu_->setMinimumWidth(64);
+    cmdGridMenu_->setToolTip("Insert or delete rows and columns at the current cell.");
 
     // Table options.
     auto* grpTable = new QGroupBox("Table", this);
@@ -258,7 +256,11 @@ void frmMain::BuildControls() {
     bottomRow->addWidget(cmdQuit_6_);
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(picTable_, 0, 0);
+    auto* gridColumn = new QVBoxLayout;
+    gridColumn->addWidget(picTable_);
+    gridColumn->addWidget(cmdGridMenu_, 0, Qt::AlignLeft);
+    gridColumn->addStretch();
+    layout->addLayout(gridColumn, 0, 0);
     layout->addWidget(grpTable, 0, 1);
     layout->addWidget(grpOutput, 1, 0);
     layout->addWidget(grpTableFile, 1, 1);
@@ -300,24 +302,19 @@ void frmMain::ConnectControls() {
     connect(cmdPreview_, &QPushButton::clicked, this, &frmMain::cmdPreview_Click);
     connect(new QShortcut(Qt::Key_F5, this), &QShortcut::activated, this,
             &frmMain::cmdPreview_Click);
-    connect(new QShortcut(QKeySequence::Paste, this), &QShortcut::activated, this,
-            &frmMain::PasteData);
     connect(Timer1_, &QTimer::timeout, this, &frmMain::Timer1_Timer);
     connect(Clock2_, &QTimer::timeout, this, &frmMain::Clock2_Timer);
 
-    connect(cboNumberOfRows_, &QComboBox::currentIndexChanged, this, &frmMain::DimensionsChanged);
-    connect(cboNumberOfColumns_, &QComboBox::currentIndexChanged, this,
-            &frmMain::DimensionsChanged);
-    connect(chkCenterTable4_, &QCheckBox::toggled, this, [this](bool on) {
-        state_.table.blnCenterTable = on;
-        ClearResult();
-    });
-    connect(chkAddHTMLWrapper4_, &QCheckBox::toggled, this, [this](bool on) {
-        state_.table.blnAddHTMLWrapper = on;
-        ClearResult();
-    });
-    connect(chkAddPlaceMarkers_, &QCheckBox::toggled, this,
-            [this](bool on) { state_.table.blnAddPlaceMarkers = on; });
+    grid_ = new GridCommands(*this,
+                             {picTable_, cboNumberOfRows_, cboNumberOfColumns_, chkAddPlaceMarkers_,
+                              chkAddHTMLWrapper4_, chkCenterTable4_, cmdGridMenu_});
+    // Ctrl+V while the grid has the keyboard, as the grid's own commands.
+    GridMenu()->addSeparator();
+    QAction* paste = GridMenu()->addAction("Paste data", this, &frmMain::PasteData);
+    paste->setObjectName("mnuPasteData");
+    paste->setShortcut(QKeySequence::Paste);
+    paste->setShortcutContext(Qt::WidgetShortcut);
+    picTable_->addAction(paste);
     connect(chkUseSpecifiedColors_5_, &QCheckBox::toggled, this,
             [this](bool on) { state_.table.blnUseSpecifiedColors = on; });
 }
@@ -417,17 +414,8 @@ void frmMain::StartNewTable() {
     NewTable(state_.table);
     ShowTableOptions();
     state_.blnFormInitialized = true;
-    picTable_->update();
+    DrawTable();
     FocusHelpButton();
-}
-
-void frmMain::DimensionsChanged() {
-    if (!state_.blnFormInitialized) return;
-    state_.table.intNumRows = static_cast<std::int16_t>(cboNumberOfRows_->currentIndex() + 1);
-    state_.table.intNumCols = static_cast<std::int16_t>(cboNumberOfColumns_->currentIndex() + 1);
-    AdjustCellsToDimensions(state_.table);
-    picTable_->update();
-    ClearResult();
 }
 
 void frmMain::ClearResult() {
@@ -436,15 +424,19 @@ void frmMain::ClearResult() {
 }
 
 void frmMain::DrawTable() {
-    picTable_->update();
+    grid_->DrawTable();
     if (preview_ != nullptr) preview_->TableChanged();
 }
 
-bool frmMain::HighlightCell(std::int16_t& /*row*/, std::int16_t& /*col*/) { return true; }
+bool frmMain::HighlightCell(std::int16_t& row, std::int16_t& col) {
+    return grid_->HighlightCell(row, col);
+}
 
-int frmMain::CellHeight() const { return 0; }
+int frmMain::CellHeight() const { return grid_->CellHeight(); }
 
 QWidget* frmMain::GridWidget() const { return picTable_; }
+
+QMenu* frmMain::GridMenu() const { return grid_->Menu(); }
 
 void frmMain::SuppressGridClicks() {
     state_.blnIgnoreGridClick = true;

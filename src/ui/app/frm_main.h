@@ -14,12 +14,16 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QTimer;
+class QToolButton;
 
 namespace tabloom {
 
 class Clipboard;
+class GridCommands;
+class PicTable;
 class frmOtherProducts;
 class frmPreview;
 class frmView;
@@ -94,6 +98,9 @@ class frmMain : public QWidget {
     bool HighlightCell(std::int16_t& row, std::int16_t& col);
     int CellHeight() const;
     QWidget* GridWidget() const;
+    // The "Grid" button's menu of row and column commands.
+    QMenu* GridMenu() const;
+    GridCommands& Grid() const { return *grid_; }
     // Grid clicks are ignored for a second: a window over the grid closed.
     void SuppressGridClicks();
     // What a click on cell (intRow, intCol) starts: the left button edits
@@ -165,7 +172,6 @@ class frmMain : public QWidget {
     QString Text(int n) const;
     frmView& ViewerWindow();
     void ShowMessage(const QString& text, const QString& title);
-    void DimensionsChanged();
     void BuildUndoControls(QBoxLayout* row);
     void ShowUndoState();
 
@@ -203,7 +209,9 @@ class frmMain : public QWidget {
     int recordingPaused_ = 0;
     bool ending_ = false;
 
-    QLabel* picTable_ = nullptr;
+    PicTable* picTable_ = nullptr;
+    QToolButton* cmdGridMenu_ = nullptr;
+    GridCommands* grid_ = nullptr;
     QLabel* lblNumberOfRows_ = nullptr;
     QLabel* lblNumberOfColumns_ = nullptr;
     QComboBox* cboNumberOfRows_ = nullptr;
