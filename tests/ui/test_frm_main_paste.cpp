@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
@@ -216,7 +217,7 @@ class TestFrmMainPaste : public QObject {
     void placeMarkersStayConsistent() {
         MainFixture f;
         Start(f, 6, 6);
-        f.window->Table().blnAddPlaceMarkers = true;
+        f.Find<QCheckBox>("chkAddPlaceMarkers")->setChecked(true);
         f.clipboard.text = "x\t\ny\tz\n";
         f.window->PasteData();
         QCOMPARE(Content(*f.window, 6, 6), QString("x"));

@@ -61,9 +61,14 @@ void PasteDataCommand::Run() {
     const int row = std::clamp<int>(window_.State().intRow, 1, table.intNumRows);
     const int col = std::clamp<int>(window_.State().intCol, 1, table.intNumCols);
     const PasteDimensions size = GrownDimensions(table, row, col, rows);
-    SelectCount(window_, "cboNumberOfRows", size.rows);
-    SelectCount(window_, "cboNumberOfColumns", size.cols);
-    const PasteOutcome outcome = PasteValues(table, row, col, rows);
+    PasteOutcome outcome;
+    {
+        // The lists' handlers would record steps of their own; the paste is one.
+        const frmMain::RecordingPause pause(window_);
+        SelectCount(window_, "cboNumberOfRows", size.rows);
+        SelectCount(window_, "cboNumberOfColumns", size.cols);
+        outcome = PasteValues(table, row, col, rows);
+    }
     window_.DrawTable();
     window_.ClearResult();
     if (!table.SameSpec(before.table)) window_.RecordChange("paste data", before);

@@ -1,3 +1,4 @@
+#include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -54,7 +55,7 @@ class TestFrmPreview : public QObject {
         QFETCH(QString, expected);
         MainFixture f;
         QVERIFY(f.window->StartUp());
-        f.window->Table().blnAddPlaceMarkers = true;
+        f.Find<QCheckBox>("chkAddPlaceMarkers")->setChecked(true);
         frmPreview* preview = Open(f);
         const int renders = preview->RenderCount();
         switch (kind) {
