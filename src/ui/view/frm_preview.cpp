@@ -55,10 +55,16 @@ frmPreview::frmPreview(const TableSpec& table, const Clock& clock, QWidget* pare
 
 void frmPreview::ShowPreview(const QRect& mainFrame, const QRect& screen) {
     if (frame_.isEmpty()) {
-        // Beside the main window when there is room, else at the screen's
-        // right edge over it.
+        // Beside the main window when there is room, else below it, else at
+        // the screen's right edge over it.
         QRect frame(0, 0, kWidth, kHeight);
         frame.moveTopLeft(QPoint(mainFrame.right() + 1 + kGap, mainFrame.top()));
+        if (!screen.contains(frame)) {
+            frame.moveTopLeft(QPoint(mainFrame.left(), mainFrame.bottom() + 1 + kGap));
+        }
+        if (!screen.contains(frame)) {
+            frame.moveTopLeft(QPoint(mainFrame.right() + 1 + kGap, mainFrame.top()));
+        }
         if (frame.right() > screen.right()) frame.moveRight(screen.right());
         if (frame.bottom() > screen.bottom()) frame.moveBottom(screen.bottom());
         frame.moveLeft(std::max(frame.left(), screen.left()));
@@ -80,6 +86,10 @@ void frmPreview::TableChanged() {
 void frmPreview::Refresh() {
     update_->stop();
     std::string html = DecodeWindows1252(RenderTableHtml(table_, clock_));
+    // The viewer drops a CR LF inside a cell; a browser reads it as a blank.
+    for (std::size_t at = html.find("\r\n"); at != std::string::npos; at = html.find("\r\n", at)) {
+        html.erase(at, 1);
+    }
     if (html == shown_) return;  // a redraw that changed nothing in the HTML
     shown_ = std::move(html);
     // Keep the reader's place in a large table.

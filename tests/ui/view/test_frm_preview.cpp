@@ -31,12 +31,14 @@ class TestFrmPreview : public QObject {
         QVERIFY(f.window->StartUp());
         f.window->Table().At(1, 1).strContent = "First <b>bold</b>";
         f.window->Table().At(6, 6).strContent = "Last";
+        f.window->Table().At(3, 3).strContent = "two\r\nlines";
         frmPreview* preview = Open(f);
         QVERIFY(preview != nullptr);
         QVERIFY(preview->isVisible());
         const QString text = Shown(preview);
         QVERIFY2(text.contains("First bold"), qPrintable(text));  // rendered, not as code
         QVERIFY(text.indexOf("First") < text.indexOf("Last"));
+        QVERIFY2(text.contains("two lines"), qPrintable(text));  // as a browser reads it
         const QString status = preview->findChild<QLabel*>("lblPreviewStatus")->text();
         QVERIFY(status.contains("browser"));
     }
@@ -110,6 +112,28 @@ class TestFrmPreview : public QObject {
         QCOMPARE(Open(f), preview);  // the same window again
         QCOMPARE(preview->pos(), place);
         QCOMPARE(preview->size(), QSize(400, 300));
+    }
+
+    void firstPlace_data() {
+        QTest::addColumn<QRect>("mainFrame");
+        QTest::addColumn<QRect>("screen");
+        QTest::addColumn<QPoint>("topLeft");
+        const QRect screen(0, 0, 1280, 1024);
+        QTest::newRow("beside") << QRect(10, 20, 600, 400) << screen << QPoint(618, 20);
+        QTest::newRow("below") << QRect(270, 100, 740, 420) << screen << QPoint(270, 528);
+        QTest::newRow("over, at the right edge")
+            << QRect(100, 300, 1000, 600) << screen << QPoint(1280 - 560, 300);
+    }
+    void firstPlace() {
+        QFETCH(QRect, mainFrame);
+        QFETCH(QRect, screen);
+        QFETCH(QPoint, topLeft);
+        TableSpec table;
+        const FixedClock clock(kTestMoment);
+        frmPreview preview(table, clock);
+        preview.ShowPreview(mainFrame, screen);
+        QCOMPARE(preview.pos(), topLeft);
+        QVERIFY(screen.contains(preview.geometry()));
     }
 
     void f5OpensThePreview() {
