@@ -75,6 +75,12 @@ void frmPreview::ShowPreview(const QRect& mainFrame, const QRect& screen) {
     move(frame_.topLeft());
     Refresh();
     show();
+    // The frame adds to the size; keep all of it on the screen.
+    const QRect outer = frameGeometry();
+    if (!screen.isEmpty() && !screen.contains(outer)) {
+        move(pos() - QPoint(std::max(0, outer.right() - screen.right()),
+                            std::max(0, outer.bottom() - screen.bottom())));
+    }
     raise();
     activateWindow();
 }
@@ -86,10 +92,6 @@ void frmPreview::TableChanged() {
 void frmPreview::Refresh() {
     update_->stop();
     std::string html = DecodeWindows1252(RenderTableHtml(table_, clock_));
-    // The viewer drops a CR LF inside a cell; a browser reads it as a blank.
-    for (std::size_t at = html.find("\r\n"); at != std::string::npos; at = html.find("\r\n", at)) {
-        html.erase(at, 1);
-    }
     if (html == shown_) return;  // a redraw that changed nothing in the HTML
     shown_ = std::move(html);
     // Keep the reader's place in a large table.
