@@ -3,9 +3,11 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <iostream>
 #include <string_view>
 #include <system_error>
 
+#include "cli_from_csv.h"
 #include "core/html/write_table_html.h"
 #include "core/model/clock.h"
 #include "core/model/table_spec.h"
@@ -25,6 +27,7 @@ void PrintUsage(std::ostream& to) {
     to << "usage: tabloom-cli html [--force] TABLE.tbl [OUTPUT]   write the table's HTML code\n"
           "       tabloom-cli check TABLE.tbl           check that the table file loads\n"
           "       tabloom-cli resave IN.tbl OUT.tbl     load a table file and save it again\n"
+          "       tabloom-cli from-csv IN.csv|- OUT.tbl write a table file from CSV or TSV\n"
           "       tabloom-cli --help | --version\n"
           "\n"
           "Without OUTPUT, html writes to the output file named in TABLE.tbl, and only\n"
@@ -179,6 +182,7 @@ int RunCli(const std::vector<std::string>& args, const std::string& dataFolder, 
     if (command == "html") return HtmlCommand(args, dataFolder, out, err);
     if (command == "check" && args.size() == 2) return Check(args[1], out, err);
     if (command == "resave" && args.size() == 3) return Resave(args[1], args[2], err);
+    if (command == "from-csv" && args.size() == 3) return FromCsv(args[1], args[2], std::cin, err);
     return Usage(err);
 }
 

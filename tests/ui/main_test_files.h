@@ -46,6 +46,7 @@ struct MainFixture {
         options.seams.launcher = &launcher;
         options.seams.viewChoice = &choice;
         options.seams.clock = &clock;
+        options.seams.clipboard = &clipboard;
         window = std::make_unique<frmMain>(options);
     }
 
@@ -79,6 +80,7 @@ struct MainFixture {
     ScriptedLauncher launcher;
     ScriptedViewChoice choice;
     FixedClock clock;
+    ScriptedClipboard clipboard;
     std::unique_ptr<frmMain> window;
 };
 

@@ -4,6 +4,7 @@
 #include <deque>
 #include <vector>
 
+#include "ui/app/clipboard.h"
 #include "ui/app/file_chooser.h"
 #include "ui/app/launcher.h"
 #include "ui/app/prompter.h"
@@ -85,6 +86,18 @@ class ScriptedViewChoice : public ViewChoiceAsker {
 
     ViewChoice choice = ViewChoice::NotNow;
     int asked = 0;
+};
+
+// A clipboard whose text the test sets; counts the reads.
+class ScriptedClipboard : public Clipboard {
+  public:
+    QString Text() override {
+        ++reads;
+        return text;
+    }
+
+    QString text;
+    int reads = 0;
 };
 
 }  // namespace tabloom

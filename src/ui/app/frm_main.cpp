@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -16,6 +17,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QSessionManager>
@@ -39,8 +41,10 @@
 #include "ui/app/lifecycle_commands.h"
 #include "ui/app/main_messages.h"
 #include "ui/app/main_window_placement.h"
+#include "ui/app/paste_data_command.h"
 #include "ui/app/path_helpers.h"
 #include "ui/app/plain_text.h"
+#include "ui/app/qt_clipboard.h"
 #include "ui/app/qt_file_chooser.h"
 #include "ui/app/qt_prompter.h"
 #include "ui/app/qt_view_choice_asker.h"
@@ -50,6 +54,7 @@
 #include "ui/app/xdg_launcher.h"
 #include "ui/grid/pic_table.h"
 #include "ui/view/frm_other_products.h"
+#include "ui/view/frm_preview.h"
 #include "ui/view/frm_view.h"
 #include "ui/view/twips.h"
 #include "ui/view/viewer_placement.h"
@@ -118,11 +123,14 @@ frmMain::frmMain(MainWindowOptions options, QWidget* parent)
         ownViewChoice_ = std::make_unique<QtViewChoiceAsker>(texts_, this);
     }
     if (seams.clock == nullptr) ownClock_ = std::make_unique<SystemClock>();
+    if (seams.clipboard == nullptr) ownClipboard_ = std::make_unique<QtClipboard>();
     prompter_ = seams.prompter ? seams.prompter : ownPrompter_.get();
     fileChooser_ = seams.fileChooser ? seams.fileChooser : ownFileChooser_.get();
     launcher_ = seams.launcher ? seams.launcher : ownLauncher_.get();
     viewChoice_ = seams.viewChoice ? seams.viewChoice : ownViewChoice_.get();
     clock_ = seams.clock ? seams.clock : ownClock_.get();
+    clipboard_ = seams.clipboard ? seams.clipboard : ownClipboard_.get();
+    pasteData_ = std::make_unique<PasteDataCommand>(*this, *clipboard_);
 
     tableFileCommands_ = std::make_unique<TableFileCommands>(*this);
     lifecycle_ = std::make_unique<LifecycleCommands>(*this);
@@ -195,6 +203,8 @@ void frmMain::BuildControls() {
                                         "Create the HTML code for this table.");
     cmdViewOutputFile_6_ = MakeButton(grpOutput, "cmdViewOutputFile_6", "View");
     cmdViewOutputFile_0_ = MakeButton(grpOutput, "cmdViewOutputFile_0", "Clear");
+    cmdPreview_ = MakeButton(grpOutput, "cmdPreview", "Preview",
+                             "Show the table as it will look, following every change (F5).");
     lblResult_ = new QLabel("Result", grpOutput);
     lblResult_->setObjectName("lblResult");
     lblResult_->setTextFormat(Qt::PlainText);
@@ -207,6 +217,7 @@ void frmMain::BuildControls() {
     createRow->addWidget(cmdPerformOperation_6_);
     createRow->addWidget(cmdViewOutputFile_6_);
     createRow->addWidget(cmdViewOutputFile_0_);
+    createRow->addWidget(cmdPreview_);
     createRow->addWidget(lblResult_, 1);
     auto* outputLayout = new QVBoxLayout(grpOutput);
     outputLayout->addLayout(pathRow);
@@ -293,12 +304,22 @@ void frmMain::ConnectControls() {
             [this] { tableFileCommands_->RestoreTable(); });
     connect(lblDocumentation_, &QLabel::linkActivated, this, &frmMain::lblDocumentation_Click);
     connect(cmdOtherProducts_, &QPushButton::clicked, this, &frmMain::cmdOtherProducts_Click);
+    connect(cmdPreview_, &QPushButton::clicked, this, &frmMain::cmdPreview_Click);
+    connect(new QShortcut(Qt::Key_F5, this), &QShortcut::activated, this,
+            &frmMain::cmdPreview_Click);
     connect(Timer1_, &QTimer::timeout, this, &frmMain::Timer1_Timer);
     connect(Clock2_, &QTimer::timeout, this, &frmMain::Clock2_Timer);
 
     grid_ = new GridCommands(*this,
                              {picTable_, cboNumberOfRows_, cboNumberOfColumns_, chkAddPlaceMarkers_,
                               chkAddHTMLWrapper4_, chkCenterTable4_, cmdGridMenu_});
+    // Ctrl+V while the grid has the keyboard, as the grid's own commands.
+    GridMenu()->addSeparator();
+    QAction* paste = GridMenu()->addAction("Paste data", this, &frmMain::PasteData);
+    paste->setObjectName("mnuPasteData");
+    paste->setShortcut(QKeySequence::Paste);
+    paste->setShortcutContext(Qt::WidgetShortcut);
+    picTable_->addAction(paste);
     connect(chkUseSpecifiedColors_5_, &QCheckBox::toggled, this,
             [this](bool on) { state_.table.blnUseSpecifiedColors = on; });
 }
@@ -402,9 +423,15 @@ void frmMain::StartNewTable() {
     FocusHelpButton();
 }
 
-void frmMain::ClearResult() { lblResult_->clear(); }
+void frmMain::ClearResult() {
+    lblResult_->clear();
+    if (preview_ != nullptr) preview_->TableChanged();
+}
 
-void frmMain::DrawTable() { grid_->DrawTable(); }
+void frmMain::DrawTable() {
+    grid_->DrawTable();
+    if (preview_ != nullptr) preview_->TableChanged();
+}
 
 bool frmMain::HighlightCell(std::int16_t& row, std::int16_t& col) {
     return grid_->HighlightCell(row, col);
@@ -616,6 +643,18 @@ void frmMain::lblDocumentation_Click() {
     LaunchDocument(QUrl::fromLocalFile(dataFolder_ + '/' + kManualFile).toString());
 }
 
+void frmMain::cmdPreview_Click() {
+    if (preview_ == nullptr) preview_ = new frmPreview(state_.table, *clock_, this);
+    const QScreen* screen = this->screen();
+    preview_->ShowPreview(frameGeometry(), screen ? screen->availableGeometry() : QRect());
+}
+
+void frmMain::ClosePreview() {
+    if (preview_ != nullptr) preview_->close();
+}
+
+void frmMain::PasteData() { pasteData_->Run(); }
+
 frmOtherProducts& frmMain::OtherProductsWindow() {
     if (otherProducts_ == nullptr) {
         otherProducts_ = new frmOtherProducts(
@@ -692,6 +731,7 @@ void frmMain::EndProgram() {
     ending_ = true;
     hide();
     if (viewer_ != nullptr) viewer_->hide();
+    ClosePreview();
     frmOtherProducts& products = OtherProductsWindow();
     products.setWindowModality(Qt::ApplicationModal);
     connect(&products, &QDialog::finished, qApp, &QCoreApplication::quit, Qt::UniqueConnection);

@@ -22,11 +22,14 @@ class QToolButton;
 namespace tabloom {
 
 class CellCommands;
+class Clipboard;
 class GridCommands;
 class PicTable;
 class frmOtherProducts;
+class frmPreview;
 class frmView;
 class LifecycleCommands;
+class PasteDataCommand;
 class TableFileCommands;
 class TerminationWatcher;
 class UndoHistory;
@@ -66,6 +69,9 @@ class frmMain : public QWidget {
     // The viewer and the other-products window, null until first used.
     frmView* Viewer() const { return viewer_; }
     frmOtherProducts* OtherProducts() const { return otherProducts_; }
+    // The live preview, null until first shown; Quit closes it.
+    frmPreview* Preview() const { return preview_; }
+    void ClosePreview();
 
     // Shared routines of the main window.
     void InitProgramState();
@@ -151,6 +157,9 @@ class frmMain : public QWidget {
     void cmdViewOutputFile_Click(int index);
     void lblDocumentation_Click();
     void cmdOtherProducts_Click();
+    void cmdPreview_Click();
+    // Pastes rows of values from the clipboard at the current cell.
+    void PasteData();
     void Timer1_Timer();
     void Clock2_Timer();
 
@@ -179,15 +188,19 @@ class frmMain : public QWidget {
     std::unique_ptr<Launcher> ownLauncher_;
     std::unique_ptr<ViewChoiceAsker> ownViewChoice_;
     std::unique_ptr<Clock> ownClock_;
+    std::unique_ptr<Clipboard> ownClipboard_;
     Prompter* prompter_ = nullptr;
     FileChooser* fileChooser_ = nullptr;
     Launcher* launcher_ = nullptr;
     ViewChoiceAsker* viewChoice_ = nullptr;
     const Clock* clock_ = nullptr;
+    Clipboard* clipboard_ = nullptr;
+    std::unique_ptr<PasteDataCommand> pasteData_;
 
     CellCommands* cellCommands_ = nullptr;
     frmView* viewer_ = nullptr;
     frmOtherProducts* otherProducts_ = nullptr;
+    frmPreview* preview_ = nullptr;
 
     std::unique_ptr<TableFileCommands> tableFileCommands_;
     std::unique_ptr<LifecycleCommands> lifecycle_;
@@ -216,6 +229,7 @@ class frmMain : public QWidget {
     QPushButton* cmdPerformOperation_6_ = nullptr;
     QPushButton* cmdViewOutputFile_6_ = nullptr;
     QPushButton* cmdViewOutputFile_0_ = nullptr;
+    QPushButton* cmdPreview_ = nullptr;
     QLabel* lblResult_ = nullptr;
     QPushButton* cmdSaveLoad_5_ = nullptr;
     QPushButton* cmdSaveLoad_4_ = nullptr;

@@ -2,6 +2,7 @@
 
 namespace tabloom {
 
+class Clipboard;
 class Clock;
 class FileChooser;
 class Launcher;
@@ -17,6 +18,7 @@ struct PlatformSeams {
     Launcher* launcher = nullptr;
     ViewChoiceAsker* viewChoice = nullptr;
     const Clock* clock = nullptr;
+    Clipboard* clipboard = nullptr;
 };
 
 }  // namespace tabloom

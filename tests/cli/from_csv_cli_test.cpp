@@ -1,0 +1,208 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/storage/table_file.h"
+#include "temp_folder.h"
+
+namespace tabloom {
+namespace {
+
+using testing::ReadBytes;
+using testing::TempFolder;
+using testing::WriteBytes;
+namespace fs = std::filesystem;
+
+struct RunResult {
+    int code = -1;
+    std::string err;
+};
+
+std::string Quoted(const std::string& arg) {
+    std::string q = "'";
+    for (char ch : arg) q += ch == '\'' ? std::string("'\\''") : std::string(1, ch);
+    return q + "'";
+}
+
+// Runs tabloom-cli from-csv in with stdin from stdinFile.
+RunResult FromCsv(const std::string& in, const std::string& out, const TempFolder& folder,
+                  const std::string& stdinFile = "/dev/null") {
+    const std::string errFile = folder.File("stderr.txt");
+    const std::string command = Quoted(TABLOOM_CLI_PATH) + " from-csv " + Quoted(in) + " " +
+                                Quoted(out) + " <" + Quoted(stdinFile) + " >/dev/null 2>" +
+                                Quoted(errFile);
+    const int status = std::system(command.c_str());
+    RunResult run;
+    run.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.err = ReadBytes(errFile);
+    fs::remove(errFile);
+    return run;
+}
+
+struct Cell {
+    int row, col;
+    const char* content;
+};
+
+struct ConvertCase {
+    const char* name;
+    std::string text;
+    bool viaStdin;
+    int rows, cols;
+    std::vector<Cell> cells;
+};
+
+void PrintTo(const ConvertCase& c, std::ostream* os) { *os << c.name; }
+
+class FromCsvTest : public ::testing::TestWithParam<ConvertCase> {};
+
+TEST_P(FromCsvTest, WritesATableFileThatLoads) {
+    const ConvertCase& c = GetParam();
+    TempFolder folder;
+    const std::string in = folder.File("in.csv");
+    const std::string out = folder.File("out.tbl");
+    WriteBytes(in, c.text);
+    const RunResult run = c.viaStdin ? FromCsv("-", out, folder, in) : FromCsv(in, out, folder);
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+
+    const TableLoadResult loaded = LoadTable(out);
+    ASSERT_TRUE(loaded.ok) << loaded.reason;
+    const TableSpec& t = loaded.data.table;
+    EXPECT_EQ(t.intNumRows, c.rows);
+    EXPECT_EQ(t.intNumCols, c.cols);
+    for (const Cell& cell : c.cells) {
+        EXPECT_EQ(t.At(cell.row, cell.col).strContent, cell.content)
+            << cell.row << "," << cell.col;
+    }
+    // The options of a program start.
+    EXPECT_EQ(t.intBorder, 4);
+    EXPECT_EQ(t.intCellPadding, 4);
+    EXPECT_EQ(t.intCellSpacing, 4);
+    EXPECT_EQ(t.lngTableTextColor, 0x000000);
+    EXPECT_EQ(t.lngTableBgColor, 0xFFFFFF);
+    EXPECT_EQ(loaded.data.chkAddPlaceMarkers, 0);
+    EXPECT_EQ(loaded.data.strOutputFile, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, FromCsvTest,
+    ::testing::Values(ConvertCase{"CommasCrLf",
+                                  "Name,Price\r\nPear,\"1,20\"\r\n",
+                                  false,
+                                  2,
+                                  2,
+                                  {{1, 1, "Name"}, {2, 2, "1,20"}}},
+                      ConvertCase{
+                          "TabsWithQuotedLines",
+                          "a\t\"two\nlines\"\t\"say \"\"hi\"\"\"\nb\t\tc\n",
+                          false,
+                          2,
+                          3,
+                          {{1, 2, "two\r\nlines"}, {1, 3, "say \"hi\""}, {2, 2, ""}, {2, 3, "c"}}},
+                      ConvertCase{"RaggedRowsTakeTheWidest",
+                                  "x\n1,2,3,4\n",
+                                  false,
+                                  2,
+                                  4,
+                                  {{1, 1, "x"}, {1, 4, ""}, {2, 4, "4"}}},
+                      ConvertCase{"Utf8", "Größe,€\n", false, 1, 2, {{1, 1, "Größe"}, {1, 2, "€"}}},
+                      // The file's stand-in for a quote must not turn a real one into a quote.
+                      ConvertCase{"YAcuteStaysApartFromQuotes",
+                                  "\"ý \"\"q\"\"\"\n",
+                                  false,
+                                  1,
+                                  1,
+                                  {{1, 1, "&#253; \"q\""}}},
+                      ConvertCase{"StandardInput", "a,b,c\n", true, 1, 3, {{1, 3, "c"}}},
+                      ConvertCase{"FullTable",
+                                  [] {
+                                      std::string text;
+                                      for (int r = 1; r <= 20; ++r) {
+                                          for (int c = 1; c <= 20; ++c) {
+                                              text += std::to_string(r * 100 + c) +
+                                                      (c < 20 ? "," : "\n");
+                                          }
+                                      }
+                                      return text;
+                                  }(),
+                                  false,
+                                  20,
+                                  20,
+                                  {{1, 1, "101"}, {20, 20, "2020"}, {7, 13, "713"}}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct RefusalCase {
+    const char* name;
+    std::string text;
+    const char* expected;  // a part of the message
+};
+
+void PrintTo(const RefusalCase& c, std::ostream* os) { *os << c.name; }
+
+class FromCsvRefusalTest : public ::testing::TestWithParam<RefusalCase> {};
+
+TEST_P(FromCsvRefusalTest, ExitsOneWithTheLineAndLeavesNoFile) {
+    const RefusalCase& c = GetParam();
+    TempFolder folder;
+    const std::string in = folder.File("in.csv");
+    const std::string out = folder.File("out.tbl");
+    WriteBytes(in, c.text);
+    const RunResult run = FromCsv(in, out, folder);
+    EXPECT_EQ(run.code, 1);
+    EXPECT_NE(run.err.find(c.expected), std::string::npos) << run.err;
+    EXPECT_FALSE(fs::exists(out));
+}
+
+std::string Rows(int n) {
+    std::string text;
+    for (int i = 1; i <= n; ++i) text += std::to_string(i) + "\n";
+    return text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, FromCsvRefusalTest,
+    ::testing::Values(
+        RefusalCase{"TwentyOneColumns",
+                    "a\nb\n1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21\n",
+                    "line 3: 21 fields"},
+        RefusalCase{"TwentyOneRows", Rows(21), "line 21: row 21"},
+        // A line break inside a field moves the line of every later row.
+        RefusalCase{"TwentyOneRowsAfterAQuotedBreak", "\"a\nb\"\n" + Rows(20), "line 22: row 21"},
+        RefusalCase{"QuoteNotClosed", "a\n\"b\n", "line 2: a quoted field is not closed"},
+        RefusalCase{"NotUtf8",
+                    "ok\nGr\xF6\xDF"
+                    "e\n",
+                    "line 2: the text is not UTF-8"},
+        RefusalCase{"NoRows", "", "holds no rows"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(FromCsvFileTest, UnreadableInputOrUnwritableOutput) {
+    TempFolder folder;
+    const std::string csv = folder.File("in.csv");
+    WriteBytes(csv, "a,b\n");
+    const std::string blocker = folder.File("plain");
+    WriteBytes(blocker, "a file where a folder should be");
+    struct Case {
+        std::string in, out;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {folder.File("missing.csv"), folder.File("a.tbl"), "cannot read"},
+        {folder.Path().string(), folder.File("b.tbl"), "is a folder"},
+        {csv, blocker + "/out.tbl", "error:"},
+    };
+    for (const Case& c : cases) {
+        const RunResult run = FromCsv(c.in, c.out, folder);
+        EXPECT_EQ(run.code, 1) << c.in << " -> " << c.out;
+        EXPECT_NE(run.err.find(c.expected), std::string::npos) << run.err;
+        EXPECT_FALSE(fs::exists(c.out));
+    }
+}
+
+}  // namespace
+}  // namespace tabloom
