@@ -25,6 +25,7 @@
 #include "core/html/write_table_html.h"
 #include "core/model/clock.h"
 #include "core/model/version.h"
+#include "ui/app/copy_commands.h"
 #include "ui/app/data_folder.h"
 #include "ui/app/form_style.h"
 #include "ui/app/main_messages.h"
@@ -33,6 +34,7 @@
 #include "ui/app/qt_file_chooser.h"
 #include "ui/app/qt_prompter.h"
 #include "ui/app/qt_view_choice_asker.h"
+#include "ui/app/table_frame_commands.h"
 #include "ui/app/xdg_launcher.h"
 #include "ui/view/frm_other_products.h"
 #include "ui/view/frm_view.h"
@@ -111,6 +113,8 @@ frmMain::frmMain(MainWindowOptions options, QWidget* parent)
     viewChoice_ = seams.viewChoice ? seams.viewChoice : ownViewChoice_.get();
     clock_ = seams.clock ? seams.clock : ownClock_.get();
 
+    copyCommands_ = std::make_unique<CopyCommands>(*this);
+    tableFrameCommands_ = std::make_unique<TableFrameCommands>(*this);
     BuildControls();
     ConnectControls();
 }
@@ -263,6 +267,10 @@ void frmMain::ConnectControls() {
     connect(cmdQuit_0_, &QPushButton::clicked, this, &frmMain::ShowHelp);
     connect(lblDocumentation_, &QLabel::linkActivated, this, &frmMain::lblDocumentation_Click);
     connect(cmdOtherProducts_, &QPushButton::clicked, this, &frmMain::cmdOtherProducts_Click);
+    connect(cmdSpecifyBorder_, &QPushButton::clicked, this,
+            [this] { tableFrameCommands_->cmdSpecifyBorder_Click(); });
+    connect(cmdSpecifyColors_, &QPushButton::clicked, this,
+            [this] { tableFrameCommands_->cmdSpecifyColors_Click(); });
     connect(Timer1_, &QTimer::timeout, this, &frmMain::Timer1_Timer);
     connect(Clock2_, &QTimer::timeout, this, &frmMain::Clock2_Timer);
 
@@ -389,7 +397,9 @@ void frmMain::SuppressGridClicks() {
 
 void frmMain::CellCommand() {}
 
-void frmMain::CopyCommand() {}
+void frmMain::CopyCommand() { copyCommands_->CopyCommand(); }
+
+void frmMain::RefillCopyTargetLists() { copyCommands_->RefillCopyTargetLists(); }
 
 TableSnapshot frmMain::Snapshot() const { return {state_.table, txbOutputFile_6_->text()}; }
 

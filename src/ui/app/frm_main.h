@@ -18,8 +18,10 @@ class QTimer;
 
 namespace tabloom {
 
+class CopyCommands;
 class frmOtherProducts;
 class frmView;
+class TableFrameCommands;
 
 // How the main window is set up.
 struct MainWindowOptions {
@@ -86,6 +88,8 @@ class frmMain : public QWidget {
     // the cell, any other copies its properties.
     void CellCommand();
     void CopyCommand();
+    // The copy window's target lists follow the table's dimensions.
+    void RefillCopyTargetLists();
 
     // Every change of the table records itself as one undo step: take a
     // snapshot before changing, then report the change with it.
@@ -132,6 +136,9 @@ class frmMain : public QWidget {
     Launcher* launcher_ = nullptr;
     ViewChoiceAsker* viewChoice_ = nullptr;
     const Clock* clock_ = nullptr;
+
+    std::unique_ptr<CopyCommands> copyCommands_;
+    std::unique_ptr<TableFrameCommands> tableFrameCommands_;
 
     frmView* viewer_ = nullptr;
     frmOtherProducts* otherProducts_ = nullptr;
