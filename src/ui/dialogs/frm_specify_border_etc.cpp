@@ -1,5 +1,6 @@
 #include "ui/dialogs/frm_specify_border_etc.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 
 #include "ui/app/form_style.h"
@@ -12,6 +13,11 @@ frmSpecifyBorderEtc::frmSpecifyBorderEtc(Prompter& prompter, QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<Ui::frmSpecifyBorderEtc>()), prompter_(prompter) {
     ui_->setupUi(this);
     SetFormFont(this, "Arial", true, true);
+    // Wide enough that the title bar shows the whole caption.
+    QFont titleFont = font();
+    titleFont.setBold(true);
+    ui_->fraBorderLook->setMinimumWidth(
+        QFontMetrics(titleFont).horizontalAdvance(windowTitle()) * 5 / 4 + 100);
     for (const char* name : strBorderColorName) ui_->cboBorderColor->addItem(name);
     for (const char* name : strBorderStyleName) ui_->cboBorderStyle->addItem(name);
     ui_->cboBorderColor->setCurrentIndex(0);
