@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <cerrno>
@@ -28,6 +29,7 @@
 #include "ui/app/copy_commands.h"
 #include "ui/app/data_folder.h"
 #include "ui/app/form_style.h"
+#include "ui/app/grid_commands.h"
 #include "ui/app/main_messages.h"
 #include "ui/app/main_window_placement.h"
 #include "ui/app/path_helpers.h"
@@ -36,6 +38,7 @@
 #include "ui/app/qt_view_choice_asker.h"
 #include "ui/app/table_frame_commands.h"
 #include "ui/app/xdg_launcher.h"
+#include "ui/grid/pic_table.h"
 #include "ui/view/frm_other_products.h"
 #include "ui/view/frm_view.h"
 #include "ui/view/twips.h"
@@ -55,8 +58,6 @@ constexpr int kTextReplaceQuestion = 27;
 constexpr int kTextReplaceTitle = 28;
 constexpr int kTextCreated = 29;
 
-constexpr int kGridWidth = 521;
-constexpr int kGridHeight = 235;
 // Paths at least this long do not fit the box and are shown as its tooltip.
 constexpr int kLongPathLength = 57;
 
@@ -122,16 +123,11 @@ frmMain::frmMain(MainWindowOptions options, QWidget* parent)
 frmMain::~frmMain() = default;
 
 void frmMain::BuildControls() {
-    picTable_ = new QLabel(this);
-    picTable_->setObjectName("picTable");
-    picTable_->setFixedSize(kGridWidth, kGridHeight);
-    picTable_->setAutoFillBackground(true);
-    picTable_->setBackgroundRole(QPalette::Base);
-    picTable_->setFrameShape(QFrame::Panel);
-    picTable_->setFrameShadow(QFrame::Sunken);
-    picTable_->setToolTip(
-        "Left click to type a value into this cell (or to specify other cell data), right click "
-        "to copy this cell to other cells.");
+    picTable_ = new PicTable(this);
+    cmdGridMenu_ = new QToolButton(this);
+    cmdGridMenu_->setObjectName("cmdGridMenu");
+    cmdGridMenu_->setText("Grid");
+    cmdGridMenu_->setToolTip("Insert or delete rows and columns at the current cell.");
 
     // Table options.
     auto* grpTable = new QGroupBox("Table", this);
@@ -238,7 +234,11 @@ void frmMain::BuildControls() {
     bottomRow->addWidget(cmdQuit_6_);
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(picTable_, 0, 0);
+    auto* gridColumn = new QVBoxLayout;
+    gridColumn->addWidget(picTable_);
+    gridColumn->addWidget(cmdGridMenu_, 0, Qt::AlignLeft);
+    gridColumn->addStretch();
+    layout->addLayout(gridColumn, 0, 0);
     layout->addWidget(grpTable, 0, 1);
     layout->addWidget(grpOutput, 1, 0);
     layout->addWidget(grpTableFile, 1, 1);
@@ -274,19 +274,10 @@ void frmMain::ConnectControls() {
     connect(Timer1_, &QTimer::timeout, this, &frmMain::Timer1_Timer);
     connect(Clock2_, &QTimer::timeout, this, &frmMain::Clock2_Timer);
 
-    connect(cboNumberOfRows_, &QComboBox::currentIndexChanged, this, &frmMain::DimensionsChanged);
-    connect(cboNumberOfColumns_, &QComboBox::currentIndexChanged, this,
-            &frmMain::DimensionsChanged);
-    connect(chkCenterTable4_, &QCheckBox::toggled, this, [this](bool on) {
-        state_.table.blnCenterTable = on;
-        ClearResult();
-    });
-    connect(chkAddHTMLWrapper4_, &QCheckBox::toggled, this, [this](bool on) {
-        state_.table.blnAddHTMLWrapper = on;
-        ClearResult();
-    });
-    connect(chkAddPlaceMarkers_, &QCheckBox::toggled, this,
-            [this](bool on) { state_.table.blnAddPlaceMarkers = on; });
+    grid_ = new GridCommands(*this,
+                             {picTable_, cboNumberOfRows_, cboNumberOfColumns_, chkAddPlaceMarkers_,
+                              chkAddHTMLWrapper4_, chkCenterTable4_, cmdGridMenu_});
+    connect(grid_, &GridCommands::dimensionsChanged, this, &frmMain::RefillCopyTargetLists);
     connect(chkUseSpecifiedColors_5_, &QCheckBox::toggled, this,
             [this](bool on) { state_.table.blnUseSpecifiedColors = on; });
 }
@@ -367,28 +358,23 @@ void frmMain::StartNewTable() {
     NewTable(state_.table);
     ShowTableOptions();
     state_.blnFormInitialized = true;
-    picTable_->update();
+    DrawTable();
     FocusHelpButton();
-}
-
-void frmMain::DimensionsChanged() {
-    if (!state_.blnFormInitialized) return;
-    state_.table.intNumRows = static_cast<std::int16_t>(cboNumberOfRows_->currentIndex() + 1);
-    state_.table.intNumCols = static_cast<std::int16_t>(cboNumberOfColumns_->currentIndex() + 1);
-    AdjustCellsToDimensions(state_.table);
-    picTable_->update();
-    ClearResult();
 }
 
 void frmMain::ClearResult() { lblResult_->clear(); }
 
-void frmMain::DrawTable() { picTable_->update(); }
+void frmMain::DrawTable() { grid_->DrawTable(); }
 
-bool frmMain::HighlightCell(std::int16_t& /*row*/, std::int16_t& /*col*/) { return true; }
+bool frmMain::HighlightCell(std::int16_t& row, std::int16_t& col) {
+    return grid_->HighlightCell(row, col);
+}
 
-int frmMain::CellHeight() const { return 0; }
+int frmMain::CellHeight() const { return grid_->CellHeight(); }
 
 QWidget* frmMain::GridWidget() const { return picTable_; }
+
+QMenu* frmMain::GridMenu() const { return grid_->Menu(); }
 
 void frmMain::SuppressGridClicks() {
     state_.blnIgnoreGridClick = true;

@@ -13,12 +13,16 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QTimer;
+class QToolButton;
 
 namespace tabloom {
 
 class CopyCommands;
+class GridCommands;
+class PicTable;
 class frmOtherProducts;
 class frmView;
 class TableFrameCommands;
@@ -82,6 +86,9 @@ class frmMain : public QWidget {
     bool HighlightCell(std::int16_t& row, std::int16_t& col);
     int CellHeight() const;
     QWidget* GridWidget() const;
+    // The "Grid" button's menu of row and column commands.
+    QMenu* GridMenu() const;
+    GridCommands& Grid() const { return *grid_; }
     // Grid clicks are ignored for a second: a window over the grid closed.
     void SuppressGridClicks();
     // What a click on cell (intRow, intCol) starts: the left button edits
@@ -117,7 +124,6 @@ class frmMain : public QWidget {
     QString Text(int n) const;
     frmView& ViewerWindow();
     void ShowMessage(const QString& text, const QString& title);
-    void DimensionsChanged();
 
     MainWindowOptions options_;
     QString dataFolder_;
@@ -143,7 +149,9 @@ class frmMain : public QWidget {
     frmView* viewer_ = nullptr;
     frmOtherProducts* otherProducts_ = nullptr;
 
-    QLabel* picTable_ = nullptr;
+    PicTable* picTable_ = nullptr;
+    QToolButton* cmdGridMenu_ = nullptr;
+    GridCommands* grid_ = nullptr;
     QLabel* lblNumberOfRows_ = nullptr;
     QLabel* lblNumberOfColumns_ = nullptr;
     QComboBox* cboNumberOfRows_ = nullptr;

@@ -1,0 +1,94 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <cstdint>
+
+#include "core/grid/grid_geometry.h"
+#include "core/grid/grid_navigation.h"
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QMenu;
+class QToolButton;
+
+namespace tabloom {
+
+class PicTable;
+class frmMain;
+
+// The controls of the main window the grid commands work with.
+struct GridControls {
+    PicTable* picTable = nullptr;
+    QComboBox* cboNumberOfRows = nullptr;
+    QComboBox* cboNumberOfColumns = nullptr;
+    QCheckBox* chkAddPlaceMarkers = nullptr;
+    QCheckBox* chkAddHTMLWrapper4 = nullptr;
+    QCheckBox* chkCenterTable4 = nullptr;
+    QToolButton* cmdGridMenu = nullptr;
+};
+
+// The grid's commands: drawing, clicks and keys on the grid, the table's
+// dimensions and options, and inserting and deleting rows and columns.
+class GridCommands : public QObject {
+    Q_OBJECT
+
+  public:
+    GridCommands(frmMain& window, const GridControls& controls);
+
+    void DrawTable();
+    bool HighlightCell(std::int16_t& row, std::int16_t& col);
+    int CellHeight() const { return geometry_.intCellHeight; }
+    const GridGeometry& Geometry() const { return geometry_; }
+    QMenu* Menu() const { return menu_; }
+
+    // The cell the keyboard acts on.
+    std::int16_t CurrentRow() const { return currentRow_; }
+    std::int16_t CurrentCol() const { return currentCol_; }
+
+    // Handlers.
+    void picTable_MouseUp(Qt::MouseButton button, double x, double y);
+    void NumberOfRowsOrColumns_Click();
+    void chkAddPlaceMarkers_Click();
+    bool KeyPressed(int key, Qt::KeyboardModifiers modifiers);
+    void InsertRowAbove();
+    void InsertRowBelow();
+    void DeleteRow();
+    void InsertColumnLeft();
+    void InsertColumnRight();
+    void DeleteColumn();
+
+  signals:
+    // The dimensions changed: lists that offer rows and columns refill.
+    void dimensionsChanged();
+
+  private:
+    void BuildMenu();
+    void Connect();
+    void RefreshCounts();
+    void ShowCountsInLists();
+    void Move(GridMove move);
+    void MakeCurrent(int row, int col);
+    void AnnounceCurrent();
+    void UpdateMenu();
+    void ClearCurrentCell();
+    void CommandOnCurrent(bool edit);
+    template <typename Edit>
+    void EditRowsOrColumns(const QString& what, Edit edit);
+
+    frmMain& window_;
+    GridControls c_;
+    GridGeometry geometry_;
+    QMenu* menu_ = nullptr;
+    QAction* insertRowAbove_ = nullptr;
+    QAction* insertRowBelow_ = nullptr;
+    QAction* deleteRow_ = nullptr;
+    QAction* insertColumnLeft_ = nullptr;
+    QAction* insertColumnRight_ = nullptr;
+    QAction* deleteColumn_ = nullptr;
+    std::int16_t currentRow_ = 1;
+    std::int16_t currentCol_ = 1;
+};
+
+}  // namespace tabloom

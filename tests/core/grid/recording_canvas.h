@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/grid/canvas.h"
+
+namespace tabloom::testing {
+
+// Keeps every call so tests can check exactly what a drawing did.
+class RecordingCanvas : public Canvas {
+  public:
+    enum class Kind { Clear, Fill, Outline, Text };
+    struct Call {
+        Kind kind;
+        double x1 = 0, y1 = 0;
+        int x2 = 0, y2 = 0;
+        std::int32_t colour = 0;
+        std::string text;
+        int points = 0;
+        bool bold = false;
+    };
+
+    RecordingCanvas(int width, int height) : width_(width), height_(height) {}
+
+    int InnerWidth() const override { return width_; }
+    int InnerHeight() const override { return height_; }
+    void Clear(std::int32_t colour) override {
+        calls.push_back({Kind::Clear, 0, 0, 0, 0, colour, {}, 0, false});
+    }
+    void FillRect(int x1, int y1, int x2, int y2, std::int32_t colour) override {
+        calls.push_back({Kind::Fill, double(x1), double(y1), x2, y2, colour, {}, 0, false});
+    }
+    void OutlineRect(int x1, int y1, int x2, int y2, std::int32_t colour) override {
+        calls.push_back({Kind::Outline, double(x1), double(y1), x2, y2, colour, {}, 0, false});
+    }
+    void DrawText(double x, double y, const std::string& text, int points, bool bold,
+                  std::int32_t colour) override {
+        calls.push_back({Kind::Text, x, y, 0, 0, colour, text, points, bold});
+    }
+
+    std::vector<Call> Of(Kind kind) const {
+        std::vector<Call> out;
+        for (const Call& c : calls) {
+            if (c.kind == kind) out.push_back(c);
+        }
+        return out;
+    }
+
+    std::vector<Call> calls;
+
+  private:
+    int width_;
+    int height_;
+};
+
+}  // namespace tabloom::testing
