@@ -8,6 +8,7 @@
 #include "../main_test_files.h"
 #include "core/grid/span_rules.h"
 #include "ui/dialogs/frm_copy_cell.h"
+#include "ui/grid/pic_table.h"
 
 using namespace tabloom;
 
@@ -38,10 +39,18 @@ class TestCopyCommands : public QObject {
     Q_OBJECT
 
   private:
-    static frmCopyCell* CopyFrom(MainFixture& f, int row, int col) {
-        f.window->State().intRow = static_cast<std::int16_t>(row);
-        f.window->State().intCol = static_cast<std::int16_t>(col);
-        f.window->CopyCommand();
+    // A right click in the middle of the cell's drawn rectangle.
+    static void RightClick(MainFixture& f, int row, int col,
+                           Qt::MouseButton button = Qt::RightButton) {
+        f.window->DrawTable();
+        const CellSpec& cell = f.window->Table().At(row, col);
+        auto* grid = f.Find<PicTable>("picTable");
+        const QPoint middle((cell.intLeft + cell.intRight) / 2, (cell.intTop + cell.intBottom) / 2);
+        QTest::mouseRelease(grid, button, {}, middle + grid->contentsRect().topLeft());
+    }
+    static frmCopyCell* CopyFrom(MainFixture& f, int row, int col,
+                                 Qt::MouseButton button = Qt::RightButton) {
+        RightClick(f, row, col, button);
         auto* dialog = f.window->findChild<frmCopyCell*>();
         if (dialog == nullptr || !dialog->isVisible()) qFatal("copy window not shown");
         return dialog;
@@ -62,6 +71,8 @@ class TestCopyCommands : public QObject {
         QTest::addColumn<int>("toCol");
         QTest::addColumn<QStringList>("changed");  // "row,col"
         QTest::newRow("one cell") << "optToOneCell" << 6 << 1 << QStringList{"6,1"};
+        QTest::newRow("covered target goes to its owner")
+            << "optToOneCell" << 4 << 5 << QStringList{"3,4"};
         QTest::newRow("row across a span")
             << "optToAllCellsInRow" << 0 << 0 << QStringList{"3,1", "3,2", "3,3", "3,4", "3,6"};
         QTest::newRow("column") << "optToAllCellsInColumn" << 0 << 0
@@ -122,6 +133,7 @@ class TestCopyCommands : public QObject {
         MainFixture f;
         QVERIFY(f.window->StartUp());
         f.ChooseOutput(f.Path("colours.htm"));
+        QMetaObject::invokeMethod(f.Find<QTimer>("Clock2"), "timeout");  // the file dialog closed
         TableSpec& table = f.window->Table();
         Decorate(table.At(2, 2));
         table.At(5, 5).lngTextColor = 0x123456;
@@ -185,6 +197,34 @@ class TestCopyCommands : public QObject {
         QCOMPARE(f.Find<QLabel>("lblResult")->text(), QString("kept"));
         QVERIFY(f.window->State().blnIgnoreGridClick);
         QVERIFY(f.Find<QTimer>("Clock2")->isActive());
+
+        // A click just after the window closed is ignored; after the timer
+        // the middle button copies as well.
+        RightClick(f, 2, 2);
+        QVERIFY(!dialog->isVisible());
+        QMetaObject::invokeMethod(f.Find<QTimer>("Clock2"), "timeout");
+        CopyFrom(f, 2, 2, Qt::MiddleButton);
+        QCOMPARE(dialog->findChild<QLabel*>("lblOfCellAt")->text(),
+                 QString("of cell at row 2 column 2"));
+        dialog->reject();
+    }
+
+    // The target lists offer the rows and columns the table has now.
+    void targetListsFollowTheDimensions() {
+        MainFixture f;
+        QVERIFY(f.window->StartUp());
+        frmCopyCell* dialog = CopyFrom(f, 1, 1);
+        dialog->reject();
+        QMetaObject::invokeMethod(f.Find<QTimer>("Clock2"), "timeout");
+        f.Find<QComboBox>("cboNumberOfRows")->setCurrentIndex(2);
+        f.Find<QComboBox>("cboNumberOfColumns")->setCurrentIndex(11);
+        CopyFrom(f, 3, 12);
+        QCOMPARE(In<QComboBox>(dialog, "cboToRow")->count(), 3);
+        QCOMPARE(In<QComboBox>(dialog, "cboToCol")->count(), 12);
+        // The last cell of the table proposes no target.
+        QCOMPARE(In<QComboBox>(dialog, "cboToRow")->currentIndex(), -1);
+        QVERIFY(!In<QPushButton>(dialog, "cmdDoCopy")->isEnabled());
+        dialog->reject();
     }
 };
 
