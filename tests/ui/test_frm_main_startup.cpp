@@ -227,7 +227,7 @@ class TestFrmMainStartup : public QObject {
         QTest::addColumn<bool>("clearsResult");
         QTest::newRow("centre") << "chkCenterTable4" << true;
         QTest::newRow("wrapper") << "chkAddHTMLWrapper4" << true;
-        QTest::newRow("markers") << "chkAddPlaceMarkers" << false;
+        QTest::newRow("markers") << "chkAddPlaceMarkers" << true;
     }
     void optionBoxes() {
         QFETCH(QString, name);

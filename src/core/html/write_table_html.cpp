@@ -4,278 +4,22 @@
 #include <fstream>
 #include <string_view>
 #include <system_error>
-#include <vector>
 
-#include "core/html/windows1252.h"
-#include "core/model/colour.h"
+#include "core/html/render_table_html.h"
 #include "core/model/text_helpers.h"
-#include "core/model/version.h"
 
 namespace tabloom {
 
 namespace {
 
-constexpr std::string_view kCrLf = "\r\n";
-constexpr std::string_view kNbsp = "&nbsp;";
 constexpr std::size_t kChunkSize = 64 * 1024;
 
-// Which of the row's reference values every column shares; a shared value
-// goes on the tr and is left out of the cells.
-struct RowHoist {
-    bool blnSameAlign = true;
-    bool blnSameVAlign = true;
-    bool blnSameBg = true;
-};
-
-// Appends UTF-8 text as Windows-1252; plain ASCII needs no conversion.
-void AppendEncoded(std::string& out, std::string_view utf8) {
-    for (char ch : utf8) {
-        if (static_cast<unsigned char>(ch) >= 0x80) {
-            out += EncodeWindows1252(utf8);
-            return;
-        }
+// Writes bytes in chunks of a few large writes; false when the stream failed.
+bool WriteOut(std::ostream& stream, std::string_view bytes) {
+    for (std::size_t at = 0; at < bytes.size() && stream; at += kChunkSize) {
+        const std::string_view chunk = bytes.substr(at, kChunkSize);
+        stream.write(chunk.data(), static_cast<std::streamsize>(chunk.size()));
     }
-    out += utf8;
-}
-
-// Text of an attribute value: a quote would end the value early, so it
-// becomes &quot;.
-std::string AttributeText(std::string_view utf8) {
-    std::string encoded;
-    AppendEncoded(encoded, utf8);
-    if (encoded.find('"') == std::string::npos) return encoded;
-    std::string out;
-    out.reserve(encoded.size() + 8);
-    for (char ch : encoded) {
-        if (ch == '"') {
-            out += "&quot;";
-        } else {
-            out.push_back(ch);
-        }
-    }
-    return out;
-}
-
-bool IsBlank(std::string_view text) {
-    return text.find_first_not_of(' ') == std::string_view::npos;
-}
-
-// #RRGGBB of a colour; formatted here for real colour values because the
-// generator writes hundreds of them, anything else goes through ColorToHex.
-void AppendColour(std::string& out, std::int32_t colour) {
-    if (colour < 0 || colour > 0xFFFFFF) {
-        out += ColorToHex(colour);
-        return;
-    }
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    char text[7] = {'#'};
-    const int shifts[3] = {0, 8, 16};  // red, green, blue
-    for (int i = 0; i < 3; ++i) {
-        const int component = (colour >> shifts[i]) & 0xFF;
-        text[1 + 2 * i] = kDigits[component >> 4];
-        text[2 + 2 * i] = kDigits[component & 0xF];
-    }
-    out.append(text, sizeof text);
-}
-
-void AppendColourAttribute(std::string& out, std::string_view name, std::int32_t colour) {
-    out += ' ';
-    out += name;
-    out += "=\"";
-    AppendColour(out, colour);
-    out += '"';
-}
-
-void AppendAttribute(std::string& out, std::string_view name, std::string_view value) {
-    out += ' ';
-    out += name;
-    out += "=\"";
-    out += value;
-    out += '"';
-}
-
-// A size attribute: the number, then "%" for unit 0 (percent).
-void AppendSizeAttribute(std::string& out, std::string_view name, int value, int unit) {
-    out += ' ';
-    out += name;
-    out += "=\"";
-    out += NumOf(value);
-    if (unit == 0) out += '%';
-    out += '"';
-}
-
-// Indexes into the name tables must hold before anything is written; a
-// table file can carry any number.
-bool NameIndexesValid(const TableSpec& table) {
-    if (table.intNumRows < 1 || table.intNumRows > intMaxRows) return false;
-    if (table.intNumCols < 1 || table.intNumCols > intMaxCols) return false;
-    if (table.intBorderColorIndex < 0 ||
-        table.intBorderColorIndex >= static_cast<int>(strBorderColorName.size())) {
-        return false;
-    }
-    if (table.intBorderStyleIndex < 0 ||
-        table.intBorderStyleIndex >= static_cast<int>(strBorderStyleName.size())) {
-        return false;
-    }
-    for (int r = 1; r <= table.intNumRows; ++r) {
-        for (int c = 1; c <= table.intNumCols; ++c) {
-            const CellSpec& cell = table.At(r, c);
-            if (cell.intAlign >= static_cast<int>(strAlignName.size())) return false;
-            if (cell.intVAlign >= static_cast<int>(strVAlignName.size())) return false;
-        }
-    }
-    return true;
-}
-
-// Page head, comment and the two lines of the table start tag.
-void AppendHead(std::string& out, const TableSpec& table, const Clock& clock) {
-    if (table.blnAddHTMLWrapper) {
-        out += "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">\r\n";
-        out += "<html xmlns=\"http://www.w3.org/1999/xhtml\">\r\n";
-        out += "<head>\r\n";
-        out += "<title>Table of" + StringOf(table.intNumRows) + " rows and" +
-               StringOf(table.intNumCols) + " columns</title>\r\n";
-        out += "</head>\r\n";
-        out += "<body>\r\n";
-        out += kCrLf;
-    }
-    out += "<!-- HTML code generated by Tabloom V";
-    out += ProgramVersionText;
-    out += " at ";
-    out += EncodeWindows1252(TimeStamp(clock, true, false));
-    out += ". -->\r\n\r\n";
-    if (table.blnCenterTable) out += "<center>\r\n";
-
-    const std::string borderStyle = strBorderStyleName[table.intBorderStyleIndex];
-    const std::string borderColour = strBorderColorName[table.intBorderColorIndex];
-    out += "<table";
-    if (table.intTableWidth > 0) {
-        AppendSizeAttribute(out, "width", table.intTableWidth, table.intTableWidthUnit);
-    }
-    if (table.intBorder == -1) {
-        AppendAttribute(out, "style", "border: " + borderStyle + " " + borderColour + ";");
-    } else {
-        AppendAttribute(out, "border", NumOf(table.intBorder));
-        AppendAttribute(
-            out, "style",
-            "border:" + NumOf(table.intBorder) + "px " + borderStyle + " " + borderColour + ";");
-    }
-    out += kCrLf;
-    if (table.intCellPadding >= 0) AppendAttribute(out, "cellpadding", NumOf(table.intCellPadding));
-    if (table.intCellSpacing >= 0) AppendAttribute(out, "cellspacing", NumOf(table.intCellSpacing));
-    AppendColourAttribute(out, "bgcolor", table.lngTableBgColor);
-    out += ">\r\n";
-}
-
-// The cell's text: the first line runs on after the start tag, later lines
-// get their leading blanks as &nbsp; and a line end each; a blank last line
-// is dropped.
-void AppendContent(std::string& out, const std::string& content, std::vector<std::string>& lines) {
-    if (content.empty()) {
-        out += kNbsp;
-        return;
-    }
-    lines.clear();
-    const int n = SplitText(content, kCrLf, 1, lines, false, 0, 0);
-    if (n < 1) return;
-    AppendEncoded(out, lines[0]);
-    for (int i = 1; i < n; ++i) {
-        const std::string& line = lines[i];
-        if (i == n - 1 && IsBlank(line)) continue;
-        if (line.empty()) {
-            out += kNbsp;
-        } else {
-            const int k = FirstNonBlank(line, 1) - 1;
-            for (int j = 0; j < k; ++j) out += kNbsp;
-            const std::size_t first = line.find_first_not_of(' ');
-            if (first != std::string::npos)
-                AppendEncoded(out, std::string_view(line).substr(first));
-        }
-        out += kCrLf;
-    }
-}
-
-void AppendCell(std::string& out, const TableSpec& table, const CellSpec& cell,
-                const RowHoist& hoist, std::vector<std::string>& lines) {
-    const bool oneColumn = table.intNumCols < 2;
-    out += "<td";
-    if (cell.intRowSpan > 1) AppendAttribute(out, "rowspan", NumOf(cell.intRowSpan));
-    if (cell.intColSpan > 1) AppendAttribute(out, "colspan", NumOf(cell.intColSpan));
-    if (cell.intWidth > 0) AppendSizeAttribute(out, "width", cell.intWidth, cell.intWidthUnit);
-    if (cell.intHeight > 0) AppendSizeAttribute(out, "height", cell.intHeight, cell.intHeightUnit);
-    if (cell.intAlign > 0 && (oneColumn || !hoist.blnSameAlign)) {
-        AppendAttribute(out, "align", strAlignName[cell.intAlign]);
-    }
-    if (cell.intVAlign > 0 && (oneColumn || !hoist.blnSameVAlign)) {
-        AppendAttribute(out, "valign", strVAlignName[cell.intVAlign]);
-    }
-    if (cell.lngBgColor != NotSpecifiedColor && (oneColumn || !hoist.blnSameBg)) {
-        AppendColourAttribute(out, "bgcolor", cell.lngBgColor);
-    }
-    out += '>';
-
-    const bool hasText = !IsBlank(cell.strContent);
-    const bool hasFont = !cell.strFontFace.empty() || !cell.strFontSize.empty();
-    const bool hasColour = cell.lngTextColor != NotSpecifiedColor || table.blnUseSpecifiedColors;
-    const bool openFont = (hasText && hasColour) || hasFont;
-    if (openFont) out += "<font";
-    if (hasColour && hasText) {
-        AppendColourAttribute(
-            out, "color",
-            cell.lngTextColor != NotSpecifiedColor ? cell.lngTextColor : table.lngTableTextColor);
-    }
-    if (!cell.strFontFace.empty()) AppendAttribute(out, "face", AttributeText(cell.strFontFace));
-    if (!cell.strFontSize.empty()) AppendAttribute(out, "size", AttributeText(cell.strFontSize));
-    if (openFont) out += '>';
-
-    AppendContent(out, cell.strContent, lines);
-
-    if (openFont) out += "</font>";
-    out += "</td>\r\n";
-}
-
-void AppendRow(std::string& out, const TableSpec& table, int r, std::vector<std::string>& lines) {
-    RowHoist hoist;
-    out += "<tr";
-    if (table.intNumCols > 1) {
-        const CellSpec& ref = table.At(r, 1);
-        // Covered positions take part: they keep their own values.
-        for (int c = 2; c <= table.intNumCols; ++c) {
-            const CellSpec& cell = table.At(r, c);
-            if (cell.intAlign != ref.intAlign) hoist.blnSameAlign = false;
-            if (cell.intVAlign != ref.intVAlign) hoist.blnSameVAlign = false;
-            if (cell.lngBgColor != ref.lngBgColor) hoist.blnSameBg = false;
-        }
-        if (hoist.blnSameAlign && ref.intAlign > 0) {
-            AppendAttribute(out, "align", strAlignName[ref.intAlign]);
-        }
-        if (hoist.blnSameVAlign && ref.intVAlign > 0) {
-            AppendAttribute(out, "valign", strVAlignName[ref.intVAlign]);
-        }
-        if (hoist.blnSameBg && ref.lngBgColor != NotSpecifiedColor) {
-            AppendColourAttribute(out, "bgcolor", ref.lngBgColor);
-        }
-    }
-    out += ">\r\n";
-    for (int c = 1; c <= table.intNumCols; ++c) {
-        const CellSpec& cell = table.At(r, c);
-        if (cell.intRowSpan < 1) continue;
-        AppendCell(out, table, cell, hoist, lines);
-    }
-    out += "</tr>\r\n\r\n";
-}
-
-void AppendTail(std::string& out, const TableSpec& table) {
-    out += "</table>\r\n";
-    if (table.blnCenterTable) out += "</center>\r\n";
-    out += kCrLf;
-    if (table.blnAddHTMLWrapper) out += "</body>\r\n</html>\r\n\r\n";
-}
-
-// Appends text and pushes it to the file; false when the stream failed.
-bool WriteOut(std::ostream& stream, std::string& text) {
-    stream.write(text.data(), static_cast<std::streamsize>(text.size()));
-    text.clear();
     return static_cast<bool>(stream);
 }
 
@@ -307,29 +51,18 @@ HtmlResult WriteTableHtml(const TableSpec& table, const std::string& outputPath,
     bool ok = false;
     std::unique_ptr<std::ostream> stream;
     try {
-        if (NameIndexesValid(table)) {
+        const TableHtmlParts html = RenderTableHtmlParts(table, clock);
+        if (!html.head.empty()) {
             stage = 2;
-            stream = open ? open(outputPath) : nullptr;
+            // A NUL would cut the path short: the file opened would be another.
+            if (outputPath.find('\0') == std::string::npos && open) stream = open(outputPath);
             if (stream && stream->good()) {
                 stage = 3;
-                std::string text;
-                text.reserve(kChunkSize + 16 * 1024);
-                AppendHead(text, table, clock);
                 // Flushed here so that a failure in the head is told apart
                 // from one among the rows.
-                if (WriteOut(*stream, text) && stream->flush()) {
+                if (WriteOut(*stream, html.head) && stream->flush()) {
                     stage = 4;
-                    std::vector<std::string> lines;
-                    bool good = true;
-                    for (int r = 1; r <= table.intNumRows && good; ++r) {
-                        AppendRow(text, table, r, lines);
-                        // Few large writes; a full table stays in one or two.
-                        if (text.size() >= kChunkSize) good = WriteOut(*stream, text);
-                    }
-                    if (good) {
-                        AppendTail(text, table);
-                        good = WriteOut(*stream, text) && stream->flush();
-                    }
+                    bool good = WriteOut(*stream, html.body) && stream->flush();
                     if (good) {
                         // Closing may still report an error the buffer hid.
                         if (auto* file = dynamic_cast<std::ofstream*>(stream.get())) {

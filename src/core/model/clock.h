@@ -15,24 +15,24 @@ struct LocalDateTime {
 // Source of the local time; injected so that output carrying a time stamp
 // can be reproduced exactly.
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual LocalDateTime Now() const = 0;
 };
 
 // The machine's local clock.
 class SystemClock : public Clock {
-public:
+  public:
     LocalDateTime Now() const override;
 };
 
 // A clock that always shows the same moment.
 class FixedClock : public Clock {
-public:
+  public:
     explicit FixedClock(LocalDateTime when) : when_(when) {}
     LocalDateTime Now() const override { return when_; }
 
-private:
+  private:
     LocalDateTime when_;
 };
 

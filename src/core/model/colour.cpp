@@ -23,7 +23,8 @@ std::string Hex2(std::int16_t x) {
     char buffer[16];
     // Negative components only arise from negative colour values; their
     // two's-complement 16-bit form is what the hexadecimal text shows.
-    std::snprintf(buffer, sizeof buffer, "%X", static_cast<unsigned>(static_cast<std::uint16_t>(x)));
+    std::snprintf(buffer, sizeof buffer, "%X",
+                  static_cast<unsigned>(static_cast<std::uint16_t>(x)));
     std::string text = buffer;
     if (x >= 0 && x < 16) text.insert(text.begin(), '0');
     return text;

@@ -1,16 +1,8 @@
 #include "core/model/table_spec.h"
 
-namespace tabloom {
+#include <utility>
 
-bool CellSpec::SameSpec(const CellSpec& o) const {
-    return intRowSpan == o.intRowSpan && intColSpan == o.intColSpan &&
-           lngTextColor == o.lngTextColor && lngBgColor == o.lngBgColor &&
-           strContent == o.strContent && intOwnerRow == o.intOwnerRow &&
-           intOwnerCol == o.intOwnerCol && intAlign == o.intAlign && intVAlign == o.intVAlign &&
-           intWidth == o.intWidth && intWidthUnit == o.intWidthUnit &&
-           strFontFace == o.strFontFace && strFontSize == o.strFontSize &&
-           intHeight == o.intHeight && intHeightUnit == o.intHeightUnit;
-}
+namespace tabloom {
 
 TableSpec::TableSpec() {
     for (std::int16_t r = 0; r <= intMaxRows; ++r) {
@@ -22,16 +14,7 @@ TableSpec::TableSpec() {
 }
 
 bool TableSpec::SameSpec(const TableSpec& o) const {
-    if (intNumRows != o.intNumRows || intNumCols != o.intNumCols ||
-        intTableWidth != o.intTableWidth || intTableWidthUnit != o.intTableWidthUnit ||
-        intBorder != o.intBorder || intCellPadding != o.intCellPadding ||
-        intCellSpacing != o.intCellSpacing || intBorderColorIndex != o.intBorderColorIndex ||
-        intBorderStyleIndex != o.intBorderStyleIndex || lngTableTextColor != o.lngTableTextColor ||
-        lngTableBgColor != o.lngTableBgColor || blnAddHTMLWrapper != o.blnAddHTMLWrapper ||
-        blnCenterTable != o.blnCenterTable || blnAddPlaceMarkers != o.blnAddPlaceMarkers ||
-        blnUseSpecifiedColors != o.blnUseSpecifiedColors) {
-        return false;
-    }
+    if (TableFields() != o.TableFields()) return false;
     for (int r = 1; r <= intNumRows && r <= intMaxRows; ++r) {
         for (int c = 1; c <= intNumCols && c <= intMaxCols; ++c) {
             if (!Cell[r][c].SameSpec(o.Cell[r][c])) return false;
@@ -42,21 +25,14 @@ bool TableSpec::SameSpec(const TableSpec& o) const {
 
 void ResetCell(TableSpec& table, std::int16_t row, std::int16_t col) {
     CellSpec& cell = table.Cell[row][col];
-    cell.intRowSpan = 1;
-    cell.intColSpan = 1;
-    cell.lngTextColor = NotSpecifiedColor;
-    cell.lngBgColor = NotSpecifiedColor;
-    cell.strContent.clear();
-    cell.intOwnerRow = row;
-    cell.intOwnerCol = col;
-    cell.intAlign = 0;
-    cell.intVAlign = 0;
-    cell.intWidth = -1;
-    cell.intWidthUnit = 1;
-    cell.intHeight = -1;
-    cell.intHeightUnit = 1;
-    cell.strFontFace.clear();
-    cell.strFontSize.clear();
+    CellSpec fresh;
+    fresh.intOwnerRow = row;
+    fresh.intOwnerCol = col;
+    fresh.intTop = cell.intTop;
+    fresh.intLeft = cell.intLeft;
+    fresh.intBottom = cell.intBottom;
+    fresh.intRight = cell.intRight;
+    cell = std::move(fresh);
 }
 
 void NewTable(TableSpec& table) {
@@ -79,8 +55,10 @@ void AdjustCellsToDimensions(TableSpec& table) {
                 continue;
             }
             CellSpec& cell = table.Cell[r][c];
-            if (r + cell.intRowSpan - 1 > rows) cell.intRowSpan = static_cast<std::int16_t>(rows - r + 1);
-            if (c + cell.intColSpan - 1 > cols) cell.intColSpan = static_cast<std::int16_t>(cols - c + 1);
+            if (r + cell.intRowSpan - 1 > rows)
+                cell.intRowSpan = static_cast<std::int16_t>(rows - r + 1);
+            if (c + cell.intColSpan - 1 > cols)
+                cell.intColSpan = static_cast<std::int16_t>(cols - c + 1);
         }
     }
 }

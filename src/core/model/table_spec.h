@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <tuple>
 
 namespace tabloom {
 
@@ -13,12 +14,21 @@ inline constexpr std::int16_t intMaxCols = 20;
 // The HTML words written for the alignment and border indexes.
 inline constexpr std::array<const char*, 4> strAlignName = {" ", "left", "center", "right"};
 inline constexpr std::array<const char*, 4> strVAlignName = {" ", "top", "middle", "bottom"};
-inline constexpr std::array<const char*, 7> strBorderColorName = {"gray",  "white",  "blue", "green",
-                                                                  "red",   "yellow", "black"};
+inline constexpr std::array<const char*, 7> strBorderColorName = {"gray", "white",  "blue", "green",
+                                                                  "red",  "yellow", "black"};
 inline constexpr std::array<const char*, 10> strBorderStyleName = {
     "inset", "outset", "solid", "dashed", "dotted", "double", "ridge", "groove", "hidden", "none"};
 
+// The largest index each name table takes; 0 is the first entry.
+inline constexpr std::int16_t intMaxAlign = static_cast<std::int16_t>(strAlignName.size() - 1);
+inline constexpr std::int16_t intMaxVAlign = static_cast<std::int16_t>(strVAlignName.size() - 1);
+inline constexpr std::int16_t intMaxBorderColorIndex =
+    static_cast<std::int16_t>(strBorderColorName.size() - 1);
+inline constexpr std::int16_t intMaxBorderStyleIndex =
+    static_cast<std::int16_t>(strBorderStyleName.size() - 1);
+
 // One grid position. Texts are UTF-8; content lines are separated by CR LF.
+// The member initialisers are the values of an empty cell.
 struct CellSpec {
     std::int16_t intRowSpan = 1;  // 0 when covered by another cell's span
     std::int16_t intColSpan = 1;
@@ -41,8 +51,13 @@ struct CellSpec {
     std::int16_t intHeight = -1;
     std::int16_t intHeightUnit = 1;
 
-    // True when every stored field (not the drawn rectangle) is equal.
-    bool SameSpec(const CellSpec& other) const;
+    // Every stored field, that is all but the drawn rectangle.
+    auto StoredFields() const {
+        return std::tie(intRowSpan, intColSpan, lngTextColor, lngBgColor, strContent, intOwnerRow,
+                        intOwnerCol, intAlign, intVAlign, intWidth, intWidthUnit, strFontFace,
+                        strFontSize, intHeight, intHeightUnit);
+    }
+    bool SameSpec(const CellSpec& other) const { return StoredFields() == other.StoredFields(); }
 };
 
 // The whole table: table-level options and the full 21 x 21 grid, of which
@@ -70,6 +85,13 @@ struct TableSpec {
 
     CellSpec& At(int row, int col) { return Cell[row][col]; }
     const CellSpec& At(int row, int col) const { return Cell[row][col]; }
+
+    auto TableFields() const {
+        return std::tie(intNumRows, intNumCols, intTableWidth, intTableWidthUnit, intBorder,
+                        intCellPadding, intCellSpacing, intBorderColorIndex, intBorderStyleIndex,
+                        lngTableTextColor, lngTableBgColor, blnAddHTMLWrapper, blnCenterTable,
+                        blnAddPlaceMarkers, blnUseSpecifiedColors);
+    }
 
     // Table-level fields and the cells inside the current dimensions equal.
     bool SameSpec(const TableSpec& other) const;

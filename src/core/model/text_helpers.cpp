@@ -41,8 +41,10 @@ double RoundHalfEven(double value) { return std::nearbyint(value); }
 std::int16_t RoundToInt16(double value) {
     if (std::isnan(value)) return 0;
     const double r = RoundHalfEven(value);
-    if (r <= std::numeric_limits<std::int16_t>::min()) return std::numeric_limits<std::int16_t>::min();
-    if (r >= std::numeric_limits<std::int16_t>::max()) return std::numeric_limits<std::int16_t>::max();
+    if (r <= std::numeric_limits<std::int16_t>::min())
+        return std::numeric_limits<std::int16_t>::min();
+    if (r >= std::numeric_limits<std::int16_t>::max())
+        return std::numeric_limits<std::int16_t>::max();
     return static_cast<std::int16_t>(r);
 }
 

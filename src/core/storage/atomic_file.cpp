@@ -11,16 +11,11 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "core/storage/file_text.h"
+
 namespace tabloom {
 
 namespace {
-
-std::string FolderPart(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
-    return path.substr(0, slash);
-}
 
 std::string Failure(std::string_view what, const std::string& path, int error) {
     std::string text(what);
@@ -72,7 +67,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
     }
 
     static std::atomic<unsigned> counter{0};
-    const std::string folder = FolderPart(target);
+    const std::string folder = FolderOf(target);
     std::string temp;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {

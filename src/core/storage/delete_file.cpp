@@ -6,6 +6,8 @@
 #include <cerrno>
 #include <thread>
 
+#include "core/storage/file_text.h"
+
 namespace tabloom {
 
 namespace {
@@ -16,13 +18,6 @@ constexpr std::chrono::milliseconds kWait{500};
 bool Gone(const std::string& path) {
     struct stat st {};
     return ::lstat(path.c_str(), &st) != 0 && (errno == ENOENT || errno == ENOTDIR);
-}
-
-std::string FolderPart(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
-    return path.substr(0, slash);
 }
 
 }  // namespace
@@ -45,7 +40,7 @@ bool DeleteFile(const std::string& path, bool /*clearHidden*/, bool clearReadOnl
         if (S_ISREG(st.st_mode) && (st.st_mode & S_IWUSR) == 0) {
             ::chmod(path.c_str(), (st.st_mode & 07777) | S_IWUSR);
         }
-        folder = FolderPart(path);
+        folder = FolderOf(path);
         struct stat fst {};
         if (::access(folder.c_str(), W_OK | X_OK) != 0 && ::stat(folder.c_str(), &fst) == 0 &&
             ::chmod(folder.c_str(), (fst.st_mode & 07777) | S_IWUSR | S_IXUSR) == 0) {

@@ -52,4 +52,11 @@ std::string LowerCase1252(std::string_view utf8) {
     return out;
 }
 
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
 }  // namespace tabloom

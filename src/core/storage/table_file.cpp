@@ -9,7 +9,7 @@
 #include <charconv>
 #include <cstring>
 
-#include "core/html/windows1252.h"
+#include "core/encoding/windows1252.h"
 #include "core/model/text_helpers.h"
 #include "core/storage/atomic_file.h"
 #include "core/storage/field_reader.h"
@@ -143,30 +143,10 @@ void AppendNumber(std::string& out, long long n) {
 
 void EndLine(std::string& out) { out += "\r\n"; }
 
-bool IsAscii(std::string_view text) {
-    for (char ch : text) {
-        if (static_cast<unsigned char>(ch) >= 0x80) return false;
-    }
-    return true;
-}
-
-// Text that is plain ASCII needs no conversion; most cells are like that.
-void AppendEncoded(std::string& out, std::string_view utf8) {
-    if (IsAscii(utf8)) {
-        out += utf8;
-    } else {
-        out += EncodeWindows1252(utf8);
-    }
-}
-
-std::string Decoded(std::string_view bytes) {
-    return IsAscii(bytes) ? std::string(bytes) : DecodeWindows1252(bytes);
-}
-
 void AppendQuoted(std::string& out, std::string_view utf8) {
     out.push_back('"');
     const std::size_t start = out.size();
-    AppendEncoded(out, utf8);
+    AppendWindows1252(out, utf8);
     for (std::size_t i = start; i < out.size(); ++i) {
         if (static_cast<unsigned char>(out[i]) == kQuote) out[i] = static_cast<char>(kQuoteStandIn);
     }
@@ -291,7 +271,7 @@ bool ParseCell(FieldReader& in, CellSpec& cell, CellLines& lines) {
     bool quoted = false;
     if (!in.ReadString("strFontSize", size, quoted)) return false;
     lines.fontSize = in.FieldLine();
-    cell.strFontSize = Decoded(size);
+    cell.strFontSize = DecodedWindows1252(size);
     return true;
 }
 
@@ -341,11 +321,11 @@ bool FormatTable(const TableSpec& t, std::string_view outputPath, std::string& b
             EndLine(bytes);
             AppendQuoted(bytes, cell.strContent);
             AppendQuoted(bytes, cell.strFontFace);
-            AppendEncoded(bytes, cell.strFontSize);
+            AppendWindows1252(bytes, cell.strFontSize);
             EndLine(bytes);
         }
     }
-    AppendEncoded(bytes, outputPath);
+    AppendWindows1252(bytes, outputPath);
     EndLine(bytes);
     return true;
 }

@@ -2,21 +2,11 @@
 
 #include "core/dialogs/copy_source_summary.h"
 #include "core/grid/copy_cell_properties.h"
+#include "ui/app/dialog_placement.h"
 #include "ui/app/frm_main.h"
 #include "ui/dialogs/frm_copy_cell.h"
 
 namespace tabloom {
-
-namespace {
-
-// Below the source's row, over the grid.
-QPoint BelowRow(const frmMain& window, int row) {
-    QPoint at = window.frameGeometry().topLeft();
-    if (const QWidget* grid = window.GridWidget()) at += grid->mapTo(&window, QPoint(0, 0));
-    return at + QPoint(0, (window.CellHeight() + 1) * row + 36);
-}
-
-}  // namespace
 
 CopyCommands::CopyCommands(frmMain& window) : window_(window) {}
 
@@ -51,7 +41,8 @@ void CopyCommands::CopyCommand() {
     srcCol_ = window_.State().intCol;
     dialog.Fill(SummarizeCopySource(window_.Table(), srcRow_, srcCol_), srcRow_, srcCol_);
     dialog.blnAccepted = false;
-    dialog.move(BelowRow(window_, srcRow_));
+    dialog.adjustSize();
+    dialog.move(PlaceDialogBelowRow(window_, srcRow_, dialog.frameGeometry().size()));
     // Modal, but not a nested loop: the copy follows when the window closes.
     dialog.open();
 }

@@ -26,6 +26,7 @@
 #include "core/html/write_table_html.h"
 #include "core/model/clock.h"
 #include "core/model/version.h"
+#include "ui/app/cell_commands.h"
 #include "ui/app/copy_commands.h"
 #include "ui/app/data_folder.h"
 #include "ui/app/form_style.h"
@@ -118,6 +119,7 @@ frmMain::frmMain(MainWindowOptions options, QWidget* parent)
     tableFrameCommands_ = std::make_unique<TableFrameCommands>(*this);
     BuildControls();
     ConnectControls();
+    cellCommands_ = new CellCommands(*this);
 }
 
 frmMain::~frmMain() = default;
@@ -381,7 +383,7 @@ void frmMain::SuppressGridClicks() {
     Clock2_->start();
 }
 
-void frmMain::CellCommand() {}
+void frmMain::CellCommand() { cellCommands_->EditCell(); }
 
 void frmMain::CopyCommand() { copyCommands_->CopyCommand(); }
 

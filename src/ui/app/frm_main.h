@@ -20,6 +20,7 @@ class QToolButton;
 
 namespace tabloom {
 
+class CellCommands;
 class CopyCommands;
 class GridCommands;
 class PicTable;
@@ -143,6 +144,7 @@ class frmMain : public QWidget {
     ViewChoiceAsker* viewChoice_ = nullptr;
     const Clock* clock_ = nullptr;
 
+    CellCommands* cellCommands_ = nullptr;
     std::unique_ptr<CopyCommands> copyCommands_;
     std::unique_ptr<TableFrameCommands> tableFrameCommands_;
 

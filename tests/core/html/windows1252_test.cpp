@@ -1,4 +1,4 @@
-#include "core/html/windows1252.h"
+#include "core/encoding/windows1252.h"
 
 #include <gtest/gtest.h>
 

@@ -17,6 +17,10 @@
 namespace tabloom {
 namespace {
 
+using testing::ReadBytes;
+using testing::TempFolder;
+using testing::WriteBytes;
+
 const FixedClock kClock(LocalDateTime{2026, 12, 5, 14, 5, 0});
 const std::string kSuccess = "Done.";
 const std::string kNothing = "Failure: Nothing written";
@@ -94,7 +98,7 @@ class WriteTableHtmlFailureTest : public ::testing::Test {
     std::string Reference(const TableSpec& table) {
         const std::string path = folder_.File("reference.htm");
         EXPECT_TRUE(WriteTableHtml(table, path, kClock, kSuccess).blnOutputWritten);
-        return ReadFileBytes(path);
+        return ReadBytes(path);
     }
 
     TempFolder folder_;
@@ -107,10 +111,10 @@ TEST_F(WriteTableHtmlFailureTest, MissingFolderWritesNothing) {
 }
 
 TEST_F(WriteTableHtmlFailureTest, RegularFileInPlaceOfTheFolderWritesNothing) {
-    WriteFileBytes(folder_.File("plain"), kOldContent);
+    WriteBytes(folder_.File("plain"), kOldContent);
     const std::string path = (folder_.Path() / "plain" / "out.htm").string();
     ExpectResult(WriteTableHtml(FullTable(), path, kClock, kSuccess), 2, kNothing);
-    EXPECT_EQ(ReadFileBytes(folder_.File("plain")), kOldContent);
+    EXPECT_EQ(ReadBytes(folder_.File("plain")), kOldContent);
 }
 
 // A folder cannot be opened as the output; it holds no output either, even
@@ -118,10 +122,10 @@ TEST_F(WriteTableHtmlFailureTest, RegularFileInPlaceOfTheFolderWritesNothing) {
 TEST_F(WriteTableHtmlFailureTest, FolderAtTheOutputPathWritesNothing) {
     const std::string path = folder_.File("out.htm");
     std::filesystem::create_directory(path);
-    WriteFileBytes((std::filesystem::path(path) / "inner.txt").string(), kOldContent);
+    WriteBytes((std::filesystem::path(path) / "inner.txt").string(), kOldContent);
     ExpectResult(WriteTableHtml(FullTable(), path, kClock, kSuccess), 2, kNothing);
     EXPECT_TRUE(std::filesystem::is_directory(path));
-    EXPECT_EQ(ReadFileBytes((std::filesystem::path(path) / "inner.txt").string()), kOldContent);
+    EXPECT_EQ(ReadBytes((std::filesystem::path(path) / "inner.txt").string()), kOldContent);
 }
 
 TEST_F(WriteTableHtmlFailureTest, EmptyPathWritesNothing) {
@@ -140,10 +144,10 @@ class OpenFailureTest : public WriteTableHtmlFailureTest,
 // is reported.
 TEST_P(OpenFailureTest, OlderFileIsKeptAndStageTwoReported) {
     const std::string path = folder_.File("out.htm");
-    WriteFileBytes(path, kOldContent);
+    WriteBytes(path, kOldContent);
     ExpectResult(WriteTableHtml(FullTable(), path, kClock, kSuccess, GetParam().opener), 2,
                  "Failure: Error #2");
-    EXPECT_EQ(ReadFileBytes(path), kOldContent);
+    EXPECT_EQ(ReadBytes(path), kOldContent);
 }
 
 TEST_P(OpenFailureTest, WithoutOlderFileNothingIsWritten) {
@@ -204,7 +208,7 @@ TEST_F(WriteTableHtmlFailureTest, WriteFailureLeavesThePartialFile) {
         SCOPED_TRACE("budget " + std::to_string(c.budget));
         ExpectResult(WriteTableHtml(table, path, kClock, kSuccess, BudgetOpener(c.budget)), c.stage,
                      c.text);
-        EXPECT_EQ(ReadFileBytes(path), full.substr(0, c.budget));
+        EXPECT_EQ(ReadBytes(path), full.substr(0, c.budget));
     }
 
     const HtmlResult enough =
@@ -212,11 +216,10 @@ TEST_F(WriteTableHtmlFailureTest, WriteFailureLeavesThePartialFile) {
     EXPECT_EQ(enough.stage, 0);
     EXPECT_EQ(enough.strResult, kSuccess);
     EXPECT_TRUE(enough.blnOutputWritten);
-    EXPECT_EQ(ReadFileBytes(path), full);
+    EXPECT_EQ(ReadBytes(path), full);
 }
 
-// Indexes a loaded file may carry beyond the name tables stop the run
-// before the file is touched.
+// A table the rules refuse stops the run before the file is touched.
 TEST_F(WriteTableHtmlFailureTest, OutOfRangeIndexesStopBeforeOpening) {
     struct Case {
         const char* name;
@@ -228,6 +231,9 @@ TEST_F(WriteTableHtmlFailureTest, OutOfRangeIndexesStopBeforeOpening) {
         {"border style", [](TableSpec& t) { t.intBorderStyleIndex = 10; }},
         {"cell align", [](TableSpec& t) { t.At(20, 20).intAlign = 4; }},
         {"covered valign", [](TableSpec& t) { t.At(3, 4).intVAlign = 99; }},
+        {"negative align", [](TableSpec& t) { t.At(1, 1).intAlign = -1; }},
+        {"span past the edge", [](TableSpec& t) { t.At(20, 1).intRowSpan = 2; }},
+        {"NUL in a font face", [](TableSpec& t) { t.At(2, 2).strFontFace.push_back('\0'); }},
         {"no rows", [](TableSpec& t) { t.intNumRows = 0; }},
         {"too many columns", [](TableSpec& t) { t.intNumCols = 21; }},
     };
@@ -239,18 +245,18 @@ TEST_F(WriteTableHtmlFailureTest, OutOfRangeIndexesStopBeforeOpening) {
         std::filesystem::remove(path);
         ExpectResult(WriteTableHtml(table, path, kClock, kSuccess), 1, kNothing);
         EXPECT_FALSE(std::filesystem::exists(path));
-        WriteFileBytes(path, kOldContent);
+        WriteBytes(path, kOldContent);
         ExpectResult(WriteTableHtml(table, path, kClock, kSuccess), 1, "Failure: Error #1");
-        EXPECT_EQ(ReadFileBytes(path), kOldContent);
+        EXPECT_EQ(ReadBytes(path), kOldContent);
     }
 }
 
-TEST_F(WriteTableHtmlFailureTest, NegativeAlignmentsCountAsNotSpecified) {
-    TableSpec table = FullTable();
-    table.At(1, 1).intAlign = -1;
-    table.At(1, 2).intVAlign = -3;
-    const HtmlResult result = WriteTableHtml(table, folder_.File("out.htm"), kClock, kSuccess);
-    EXPECT_TRUE(result.blnOutputWritten);
+// A NUL would cut the path short and the file written would be another.
+TEST_F(WriteTableHtmlFailureTest, NulInThePathOpensNothing) {
+    const std::string cut = folder_.File("out");
+    ExpectResult(WriteTableHtml(FullTable(), cut + std::string(1, '\0') + ".htm", kClock, kSuccess),
+                 2, kNothing);
+    EXPECT_FALSE(std::filesystem::exists(cut));
 }
 
 }  // namespace

@@ -5,13 +5,20 @@
 #include <string>
 #include <vector>
 
+#include "core/html/render_table_html.h"
 #include "core/model/clock.h"
 #include "core/model/colour.h"
 #include "core/model/table_spec.h"
+#include "table_builders.h"
 #include "temp_folder.h"
 
 namespace tabloom {
 namespace {
+
+using testing::ReadBytes;
+using testing::Span;
+using testing::TempFolder;
+using testing::WriteBytes;
 
 const FixedClock kClock(LocalDateTime{2026, 12, 5, 14, 5, 9});
 const std::string kSuccess = "The table has been written.";
@@ -30,22 +37,6 @@ TableSpec StartTable(int rows, int cols) {
     return table;
 }
 
-// Covers the block of (row, col) with rowSpan x colSpan positions.
-void Span(TableSpec& table, int row, int col, int rowSpan, int colSpan) {
-    table.At(row, col).intRowSpan = static_cast<std::int16_t>(rowSpan);
-    table.At(row, col).intColSpan = static_cast<std::int16_t>(colSpan);
-    for (int r = row; r < row + rowSpan; ++r) {
-        for (int c = col; c < col + colSpan; ++c) {
-            if (r == row && c == col) continue;
-            CellSpec& covered = table.At(r, c);
-            covered.intRowSpan = 0;
-            covered.intColSpan = 0;
-            covered.intOwnerRow = static_cast<std::int16_t>(row);
-            covered.intOwnerCol = static_cast<std::int16_t>(col);
-        }
-    }
-}
-
 // Default-table file of one row whose row lines are given.
 std::string OneRowFile(const std::string& rowLines) {
     return kComment + kDefaultTableTag + rowLines + "</tr>\r\n\r\n</table>\r\n\r\n";
@@ -53,15 +44,8 @@ std::string OneRowFile(const std::string& rowLines) {
 
 class WriteTableHtmlTest : public ::testing::Test {
   protected:
-    // Generates the table, expects success and returns the file's bytes.
-    std::string Generate(const TableSpec& table) {
-        const std::string path = folder_.File("out.htm");
-        const HtmlResult result = WriteTableHtml(table, path, kClock, kSuccess);
-        EXPECT_EQ(result.stage, 0);
-        EXPECT_EQ(result.strResult, kSuccess);
-        EXPECT_TRUE(result.blnOutputWritten);
-        return ReadFileBytes(path);
-    }
+    // The bytes Create writes for the table.
+    static std::string Generate(const TableSpec& table) { return RenderTableHtml(table, kClock); }
 
     TempFolder folder_;
 };
@@ -254,6 +238,7 @@ class CellAttributeTest : public WriteTableHtmlTest,
 TEST_P(CellAttributeTest, WritesOnTheCell) {
     TableSpec table = StartTable(1, 1);
     table.At(1, 1) = GetParam().cell;
+    table.At(1, 1).intOwnerRow = table.At(1, 1).intOwnerCol = 1;
     EXPECT_EQ(Generate(table), OneRowFile("<tr>\r\n" + GetParam().td));
 }
 
@@ -355,7 +340,7 @@ TEST_F(WriteTableHtmlTest, TitleUsesSingleBlanksForEveryCount) {
             TableSpec table = StartTable(rows, cols);
             table.blnAddHTMLWrapper = true;
             ASSERT_EQ(WriteTableHtml(table, path, kClock, kSuccess).stage, 0);
-            const std::string bytes = ReadFileBytes(path);
+            const std::string bytes = ReadBytes(path);
             const std::string title = "\r\n<title>Table of " + std::to_string(rows) + " rows and " +
                                       std::to_string(cols) + " columns</title>\r\n";
             EXPECT_NE(bytes.find(title), std::string::npos) << rows << " x " << cols;
@@ -466,10 +451,10 @@ TEST_F(WriteTableHtmlTest, FullTableHasNoBomAndOnlyCrLfLineEnds) {
 
 TEST_F(WriteTableHtmlTest, ReplacesALongerOlderFile) {
     const std::string path = folder_.File("out.htm");
-    WriteFileBytes(path, std::string(100000, 'x'));
+    WriteBytes(path, std::string(100000, 'x'));
     const HtmlResult result = WriteTableHtml(StartTable(1, 1), path, kClock, kSuccess);
     EXPECT_TRUE(result.blnOutputWritten);
-    EXPECT_EQ(ReadFileBytes(path), OneRowFile("<tr>\r\n<td>&nbsp;</td>\r\n"));
+    EXPECT_EQ(ReadBytes(path), OneRowFile("<tr>\r\n<td>&nbsp;</td>\r\n"));
 }
 
 TEST_F(WriteTableHtmlTest, UsesThePathExactlyAsGiven) {

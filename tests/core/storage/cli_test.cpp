@@ -10,7 +10,8 @@
 #include "core/model/clock.h"
 #include "core/storage/table_file.h"
 #include "core/texts/program_texts.h"
-#include "storage_test_support.h"
+#include "table_builders.h"
+#include "temp_folder.h"
 
 namespace tabloom {
 namespace {

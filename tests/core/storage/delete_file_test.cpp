@@ -6,7 +6,8 @@
 #include <filesystem>
 #include <vector>
 
-#include "storage_test_support.h"
+#include "table_builders.h"
+#include "temp_folder.h"
 
 namespace tabloom {
 namespace {

@@ -5,7 +5,8 @@
 #include <filesystem>
 
 #include "core/storage/file_text.h"
-#include "storage_test_support.h"
+#include "table_builders.h"
+#include "temp_folder.h"
 
 namespace tabloom {
 namespace {

@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "storage_test_support.h"
+#include "table_builders.h"
+#include "temp_folder.h"
 
 namespace tabloom {
 namespace {

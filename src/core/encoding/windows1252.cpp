@@ -1,4 +1,4 @@
-#include "core/html/windows1252.h"
+#include "core/encoding/windows1252.h"
 
 #include <array>
 #include <cstdint>
@@ -116,6 +116,25 @@ std::string DecodeWindows1252(std::string_view bytes) {
         }
     }
     return out;
+}
+
+bool IsAscii(std::string_view text) {
+    for (const char ch : text) {
+        if (static_cast<unsigned char>(ch) >= 0x80) return false;
+    }
+    return true;
+}
+
+void AppendWindows1252(std::string& out, std::string_view utf8) {
+    if (IsAscii(utf8)) {
+        out += utf8;
+    } else {
+        out += EncodeWindows1252(utf8);
+    }
+}
+
+std::string DecodedWindows1252(std::string_view bytes) {
+    return IsAscii(bytes) ? std::string(bytes) : DecodeWindows1252(bytes);
 }
 
 }  // namespace tabloom

@@ -4,8 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "core/model/table_spec.h"
-
 namespace tabloom::testing {
 
 // A fresh folder under the system's temporary folder, removed again at the end.
@@ -25,17 +23,9 @@ class TempFolder {
     std::filesystem::path path_;
 };
 
+// The whole file; throws when it cannot be read.
 std::string ReadBytes(const std::string& file);
+// Writes bytes to file, replacing it; throws when that fails.
 void WriteBytes(const std::string& file, const std::string& bytes);
-
-// Gives (r, c) a span over rows x cols and covers the other positions.
-void Span(TableSpec& t, int r, int c, int rows, int cols);
-
-// A 4 x 5 table that uses every stored field: spans, colours, alignments,
-// sizes, multi-line content with quotes and leading blanks, fonts, options.
-TableSpec RichTable();
-
-// True when every stored field of every grid position 1..20 is equal.
-bool SameWholeGrid(const TableSpec& a, const TableSpec& b);
 
 }  // namespace tabloom::testing

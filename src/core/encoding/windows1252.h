@@ -15,6 +15,16 @@ std::string EncodeWindows1252(std::string_view utf8);
 // so decoding and encoding again gives the same bytes.
 std::string DecodeWindows1252(std::string_view bytes);
 
+// Appends UTF-8 text as Windows-1252; plain ASCII, the common case, is
+// copied without conversion.
+void AppendWindows1252(std::string& out, std::string_view utf8);
+
+// Windows-1252 bytes to UTF-8, with plain ASCII copied as it is.
+std::string DecodedWindows1252(std::string_view bytes);
+
+// True when every byte is below 0x80.
+bool IsAscii(std::string_view text);
+
 // Appends the UTF-8 form of one code point.
 void AppendUtf8(std::string& out, char32_t cp);
 

@@ -1,0 +1,46 @@
+#include "ui/app/cell_commands.h"
+
+#include "core/dialogs/cell_dialog_values.h"
+#include "ui/app/dialog_placement.h"
+#include "ui/app/frm_main.h"
+#include "ui/dialogs/frm_cell_info.h"
+
+namespace tabloom {
+
+CellCommands::CellCommands(frmMain& window) : QObject(&window), window_(window) {}
+
+void CellCommands::EditCell() {
+    ProgramState& state = window_.State();
+    // Kept here: other routines move intRow and intCol while the dialog is open.
+    row_ = state.intRow;
+    col_ = state.intCol;
+    if (dialog_ == nullptr) {
+        dialog_ = new frmCellInfo(
+            state, window_.Prompts(), [this] { window_.SuppressGridClicks(); }, &window_);
+        connect(dialog_, &QDialog::finished, this, &CellCommands::DialogClosed);
+    }
+    const TableSpec& table = state.table;
+    const CellSpec& cell = table.At(row_, col_);
+    state.lngEditCellTextColor = cell.lngTextColor;
+    state.lngEditCellBgColor = cell.lngBgColor;
+    state.lngEditTableTextColor = table.lngTableTextColor;
+    state.lngEditTableBgColor = table.lngTableBgColor;
+    dialog_->Load(CellDialogValuesFor(table, row_, col_), row_, col_);
+    dialog_->adjustSize();
+    dialog_->move(PlaceDialogBelowRow(window_, row_, dialog_->frameGeometry().size()));
+    dialog_->open();
+}
+
+void CellCommands::DialogClosed() {
+    if (dialog_->blnAccepted) {
+        const TableSnapshot before = window_.Snapshot();
+        StoreCellValues(window_.Table(), row_, col_, dialog_->Values(), dialog_->intNewRowSpan,
+                        dialog_->intNewColSpan);
+        window_.RecordChange(QString("edit cell at row %1 column %2").arg(row_).arg(col_), before);
+        window_.ClearResult();
+    }
+    window_.DrawTable();
+    window_.SuppressGridClicks();
+}
+
+}  // namespace tabloom

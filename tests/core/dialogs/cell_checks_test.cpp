@@ -1,0 +1,207 @@
+#include "core/dialogs/cell_checks.h"
+
+#include <gtest/gtest.h>
+
+#include "core/model/table_spec.h"
+
+namespace tabloom {
+namespace {
+
+constexpr const char* kPercentMessage = " Width in percent must be in the range 1 through 100.";
+constexpr const char* kPixelsMessage = " Width in pixels must be in the range 10 through 1000.";
+constexpr const char* kHeightMessage = " Height in pixels must be in the range 10 through 1000.";
+
+struct WidthCase {
+    const char* text;
+    bool percent;
+    bool ok;
+};
+
+class CellWidthTest : public ::testing::TestWithParam<WidthCase> {};
+
+TEST_P(CellWidthTest, RangeDependsOnTheUnit) {
+    const WidthCase& c = GetParam();
+    const std::string expected = c.ok ? "" : (c.percent ? kPercentMessage : kPixelsMessage);
+    EXPECT_EQ(CheckCellWidth(c.text, c.percent), expected) << c.text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Boundaries, CellWidthTest,
+    ::testing::Values(WidthCase{"", true, true}, WidthCase{"", false, true},
+                      WidthCase{"1", true, true}, WidthCase{"100", true, true},
+                      WidthCase{"99.5", true, true}, WidthCase{"0.5", true, false},
+                      WidthCase{"0", true, false}, WidthCase{"101", true, false},
+                      WidthCase{"100.1", true, false}, WidthCase{"-5", true, false},
+                      WidthCase{"10", false, true}, WidthCase{"1000", false, true},
+                      WidthCase{"9", false, false}, WidthCase{"1001", false, false},
+                      WidthCase{"9.99", false, false}, WidthCase{"12px", false, true},
+                      WidthCase{"px", false, false}, WidthCase{"abc", true, false},
+                      // The same number switches with the unit.
+                      WidthCase{"500", true, false}, WidthCase{"500", false, true},
+                      WidthCase{"5", true, true}, WidthCase{"5", false, false}));
+
+struct HeightCase {
+    const char* text;
+    bool ok;
+};
+
+class CellHeightTest : public ::testing::TestWithParam<HeightCase> {};
+
+TEST_P(CellHeightTest, TenToAThousandPixels) {
+    EXPECT_EQ(CheckCellHeight(GetParam().text), GetParam().ok ? "" : kHeightMessage)
+        << GetParam().text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Boundaries, CellHeightTest,
+                         ::testing::Values(HeightCase{"", true}, HeightCase{"10", true},
+                                           HeightCase{"1000", true}, HeightCase{"9", false},
+                                           HeightCase{"1001", false}, HeightCase{"0", false},
+                                           HeightCase{"9.5", false}, HeightCase{"1e3", true},
+                                           HeightCase{"x", false}));
+
+struct FontSizeCase {
+    const char* text;
+    bool ok;
+};
+
+class FontSizeTest : public ::testing::TestWithParam<FontSizeCase> {};
+
+TEST_P(FontSizeTest, AbsoluteOneToSevenOrSignedStep) {
+    EXPECT_EQ(CheckFontSize(GetParam().text).empty(), GetParam().ok)
+        << '"' << GetParam().text << '"';
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, FontSizeTest,
+                         ::testing::Values(FontSizeCase{"", true}, FontSizeCase{"1", true},
+                                           FontSizeCase{"3", true}, FontSizeCase{"7", true},
+                                           FontSizeCase{"+2", true}, FontSizeCase{"-1", true},
+                                           FontSizeCase{"+6", true}, FontSizeCase{"-6", true},
+                                           FontSizeCase{"+0", true}, FontSizeCase{"-0", true},
+                                           FontSizeCase{"+", true}, FontSizeCase{"-", true},
+                                           FontSizeCase{"0", false}, FontSizeCase{"8", false},
+                                           FontSizeCase{"10", false}, FontSizeCase{"+7", false},
+                                           FontSizeCase{"-7", false}, FontSizeCase{"07", false},
+                                           FontSizeCase{"2.5", false}, FontSizeCase{"3pt", false},
+                                           FontSizeCase{"+ 3", false}, FontSizeCase{"3+", false},
+                                           FontSizeCase{"3-", false}, FontSizeCase{"++1", false},
+                                           FontSizeCase{"+-", false}, FontSizeCase{"-+3", false},
+                                           FontSizeCase{"x", false}, FontSizeCase{"1e1", false}));
+
+TEST(FontSizeTest, MessageHasEightLinesJoinedByCrLf) {
+    const std::string m = FontSizeMessage();
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t at; (at = m.find("\r\n", start)) != std::string::npos; start = at + 2) {
+        lines.push_back(m.substr(start, at - start));
+    }
+    lines.push_back(m.substr(start));
+    ASSERT_EQ(lines.size(), 8u);
+    EXPECT_EQ(lines[0], "The proposed font size is inadmissible.");
+    EXPECT_TRUE(lines[1].empty());
+    EXPECT_TRUE(lines[5].empty());
+    EXPECT_EQ(lines[2].back(), ' ');
+    EXPECT_EQ(lines[3].back(), ' ');
+    EXPECT_EQ(lines[7], "The pixel size is set by the web browser.");
+    EXPECT_EQ(m.find('\n', m.size() - 2), std::string::npos);
+    EXPECT_EQ(CheckFontSize("8"), m);
+}
+
+struct KeepCase {
+    const char* text;
+    bool minusAllowed;
+    const char* kept;
+};
+
+class KeepSignedDigitsTest : public ::testing::TestWithParam<KeepCase> {};
+
+TEST_P(KeepSignedDigitsTest, DropsWhatCannotBeASignedInteger) {
+    EXPECT_EQ(KeepSignedDigits(GetParam().text, GetParam().minusAllowed), GetParam().kept);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, KeepSignedDigitsTest,
+                         ::testing::Values(KeepCase{"", true, ""}, KeepCase{"42", true, "42"},
+                                           KeepCase{"+-3", true, "+-3"},
+                                           KeepCase{"-+3", true, "-+3"},
+                                           KeepCase{"++3", true, "+3"}, KeepCase{"--3", true, "-3"},
+                                           KeepCase{"-3", false, "3"}, KeepCase{"3+4", true, "34"},
+                                           KeepCase{"3-", true, "3"}, KeepCase{"2.5", true, "25"},
+                                           KeepCase{"3pt", true, "3"}, KeepCase{"+ 3", true, "+3"},
+                                           KeepCase{"\xC3\xA9"
+                                                    "1",
+                                                    true, "1"}));
+
+struct FaceCase {
+    const char* typed;
+    const char* stored;
+};
+
+class CleanFontFaceTest : public ::testing::TestWithParam<FaceCase> {};
+
+TEST_P(CleanFontFaceTest, NoQuotesNoBlanksAtTheEnds) {
+    EXPECT_EQ(CleanFontFace(GetParam().typed), GetParam().stored);
+}
+
+INSTANTIATE_TEST_SUITE_P(Faces, CleanFontFaceTest,
+                         ::testing::Values(FaceCase{"", ""}, FaceCase{"Arial", "Arial"},
+                                           FaceCase{"  Times New Roman  ", "Times New Roman"},
+                                           FaceCase{" \"Courier\" New ", "Courier New"},
+                                           FaceCase{"\" Verdana \"", "Verdana"},
+                                           FaceCase{"\"\"\"", ""},
+                                           FaceCase{"Arial, \"Helvetica\"", "Arial, Helvetica"}));
+
+TEST(CellTextsTest, NumbersInHeadingsAndOverlapMessage) {
+    EXPECT_EQ(CellHeading(3, 12),
+              "Specify size, font, content, alignment, width, height and colors of cell at row "
+              "3 column 12");
+    EXPECT_EQ(CellColorsHeading(3, 2), "Colors for cell at row 3 column 2");
+    EXPECT_EQ(OverlapMessage(2, 5),
+              "Proposed cell size is inadmissible because the resulting cell would overlap "
+              "with the cell at row 2 column 5.");
+}
+
+struct ColourViewCase {
+    const char* name;
+    bool ticked;
+    std::int32_t cellText;
+    std::int32_t cellBg;
+    bool tableColours;
+    const char* textLabel;
+    const char* bgLabel;
+    std::int32_t shownText;
+    std::int32_t shownBg;
+};
+
+class CellColourViewTest : public ::testing::TestWithParam<ColourViewCase> {};
+
+TEST_P(CellColourViewTest, LabelsAndPreview) {
+    const ColourViewCase& c = GetParam();
+    const CellColourView v =
+        CellColourViewFor(c.ticked, c.cellText, c.cellBg, 0x112233, 0xDDEEFF, c.tableColours);
+    EXPECT_EQ(v.textLabel, c.textLabel);
+    EXPECT_EQ(v.backgroundLabel, c.bgLabel);
+    EXPECT_EQ(v.textColour, c.shownText);
+    EXPECT_EQ(v.backgroundColour, c.shownBg);
+    EXPECT_EQ(v.specifyEnabled, c.ticked);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    States, CellColourViewTest,
+    ::testing::Values(ColourViewCase{"own colours", true, 0x0000FF, 0x00FF00, true, "#FF0000",
+                                     "#00FF00", 0x0000FF, 0x00FF00},
+                      ColourViewCase{"ticked without colours", true, NotSpecifiedColor,
+                                     NotSpecifiedColor, true, "table default", "table default",
+                                     0x112233, 0xDDEEFF},
+                      ColourViewCase{"cleared box hides own colours", false, 0x0000FF, 0x00FF00,
+                                     true, "table default", "table default", 0x112233, 0xDDEEFF},
+                      ColourViewCase{"cleared without table colours", false, 0x0000FF, 0x00FF00,
+                                     false, "page default", "page default", 0x112233, 0xDDEEFF},
+                      ColourViewCase{"text colour alone", true, 0x000080, NotSpecifiedColor, true,
+                                     "#800000", "table default", 0x000080, 0xDDEEFF}),
+    [](const auto& info) {
+        std::string n = info.param.name;
+        for (char& ch : n) ch = std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
+        return n;
+    });
+
+}  // namespace
+}  // namespace tabloom

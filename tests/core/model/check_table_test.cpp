@@ -1,0 +1,118 @@
+#include "core/model/check_table.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "table_builders.h"
+
+namespace tabloom {
+namespace {
+
+using testing::Span;
+
+struct Case {
+    const char* name;
+    std::function<void(TableSpec&)> change;
+    const char* reason;  // empty: the table stays sound
+};
+
+void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
+
+class CheckTableTest : public ::testing::TestWithParam<Case> {};
+
+TEST_P(CheckTableTest, FindsTheFirstOffence) {
+    TableSpec t;
+    InitTableState(t);
+    t.intNumRows = 4;
+    t.intNumCols = 4;
+    GetParam().change(t);
+    EXPECT_EQ(CheckTable(t), GetParam().reason);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tables, CheckTableTest,
+    ::testing::Values(
+        Case{"Empty", [](TableSpec&) {}, ""},
+        Case{"Full", [](TableSpec& t) { t.intNumRows = t.intNumCols = 20; }, ""},
+        Case{"Blocks", [](TableSpec& t) { Span(t, 1, 1, 2, 4), Span(t, 3, 2, 2, 3); }, ""},
+        Case{"LastIndexes",
+             [](TableSpec& t) {
+                 t.intBorderColorIndex = 6;
+                 t.intBorderStyleIndex = 9;
+                 t.At(4, 4).intAlign = t.At(4, 4).intVAlign = 3;
+             },
+             ""},
+        Case{"RowsTooMany", [](TableSpec& t) { t.intNumRows = 21; },
+             "table: number out of range for intNumRows"},
+        Case{"NoColumns", [](TableSpec& t) { t.intNumCols = 0; },
+             "table: number out of range for intNumCols"},
+        Case{"BorderColour", [](TableSpec& t) { t.intBorderColorIndex = 7; },
+             "table: number out of range for intBorderColorIndex"},
+        Case{"BorderStyle", [](TableSpec& t) { t.intBorderStyleIndex = -1; },
+             "table: number out of range for intBorderStyleIndex"},
+        Case{"Align", [](TableSpec& t) { t.At(2, 3).intAlign = 4; },
+             "row 2, column 3: number out of range for intAlign"},
+        Case{"NegativeVAlign", [](TableSpec& t) { t.At(3, 1).intVAlign = -1; },
+             "row 3, column 1: number out of range for intVAlign"},
+        Case{"NulInFace", [](TableSpec& t) { t.At(1, 2).strFontFace = std::string("Ar\0ial", 6); },
+             "row 1, column 2: control character for strFontFace"},
+        Case{"TabInSize", [](TableSpec& t) { t.At(1, 1).strFontSize = "+\t1"; },
+             "row 1, column 1: control character for strFontSize"},
+        Case{"CommaInSize", [](TableSpec& t) { t.At(1, 1).strFontSize = "1,2"; },
+             "row 1, column 1: text not storable for strFontSize"},
+        Case{"QuoteFirstInSize", [](TableSpec& t) { t.At(1, 1).strFontSize = "\"2"; },
+             "row 1, column 1: text not storable for strFontSize"},
+        Case{"LineBreaksInContent", [](TableSpec& t) { t.At(1, 1).strContent = "a\r\n\tb"; }, ""},
+        Case{"NegativeSpan", [](TableSpec& t) { t.At(2, 2).intColSpan = -2; },
+             "row 2, column 2: negative span for intColSpan"},
+        Case{"HalfCovered", [](TableSpec& t) { t.At(2, 2).intRowSpan = 0; },
+             "row 2, column 2: span of 0 on one axis only for intRowSpan"},
+        Case{"AnchorOwnedElsewhere", [](TableSpec& t) { t.At(2, 2).intOwnerRow = 1; },
+             "row 2, column 2: anchor does not own itself for intOwnerRow"},
+        Case{"SpanPastLastRow", [](TableSpec& t) { t.At(3, 1).intRowSpan = 3; },
+             "row 3, column 1: span leaves the table for intRowSpan"},
+        Case{"SpanPastLastColumn", [](TableSpec& t) { t.At(1, 4).intColSpan = 2; },
+             "row 1, column 4: span leaves the table for intColSpan"},
+        Case{"AnchorInsideBlock",
+             [](TableSpec& t) {
+                 Span(t, 1, 1, 2, 2);
+                 t.At(2, 2) = CellSpec{};
+                 t.At(2, 2).intOwnerRow = t.At(2, 2).intOwnerCol = 2;
+             },
+             "row 1, column 1: span overlaps the cell at row 2, column 2 for intRowSpan"},
+        Case{"CrossingBlocks",
+             [](TableSpec& t) {
+                 Span(t, 1, 1, 1, 3);
+                 t.At(1, 3).intRowSpan = 2;  // the covered (1, 3) cannot anchor
+                 t.At(1, 3).intColSpan = 2;
+             },
+             "row 1, column 3: anchor does not own itself for intOwnerCol"},
+        Case{"OverlappingBlocks",
+             [](TableSpec& t) {
+                 Span(t, 1, 2, 2, 2);
+                 t.At(2, 1).intColSpan = 2;
+             },
+             "row 2, column 1: span overlaps the cell at row 2, column 2 for intRowSpan"},
+        Case{"CoveredByNothing",
+             [](TableSpec& t) {
+                 t.At(4, 4).intRowSpan = t.At(4, 4).intColSpan = 0;
+                 t.At(4, 4).intOwnerRow = 3;
+             },
+             "row 4, column 4: covered by no span for intRowSpan"},
+        Case{"WrongOwner",
+             [](TableSpec& t) {
+                 Span(t, 2, 2, 2, 2);
+                 t.At(3, 3).intOwnerCol = 3;
+             },
+             "row 3, column 3: owner is not the cell whose span covers it for intOwnerCol"},
+        Case{"OutsideIgnored",
+             [](TableSpec& t) {
+                 t.At(5, 5).intAlign = 9;
+                 t.At(1, 7).intRowSpan = 0;
+             },
+             ""}),
+    [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace tabloom

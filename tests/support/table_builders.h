@@ -1,0 +1,17 @@
+#pragma once
+
+#include "core/model/table_spec.h"
+
+namespace tabloom::testing {
+
+// Gives (r, c) a span over rows x cols and covers the other positions.
+void Span(TableSpec& t, int r, int c, int rows, int cols);
+
+// A 4 x 5 table that uses every stored field: spans, colours, alignments,
+// sizes, multi-line content with quotes and leading blanks, fonts, options.
+TableSpec RichTable();
+
+// True when every stored field of every grid position 1..20 is equal.
+bool SameWholeGrid(const TableSpec& a, const TableSpec& b);
+
+}  // namespace tabloom::testing

@@ -1,0 +1,350 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+#include "../scripted_seams.h"
+#include "core/grid/span_rules.h"
+#include "ui/app/program_state.h"
+#include "ui/dialogs/frm_cell_info.h"
+#include "ui/dialogs/frm_specify_colors.h"
+
+using namespace tabloom;
+
+namespace {
+
+constexpr const char* kTitle = "Inadmissible input";
+
+// A cell dialog opened on one cell of a 6 x 6 table, as the grid opens it.
+struct Fixture {
+    explicit Fixture(int row = 3, int col = 2) : row(row), col(col) {
+        NewTable(state.table);
+        state.table.lngTableTextColor = 0x202020;
+        state.table.lngTableBgColor = 0xF0F0F0;
+    }
+    void Open() {
+        const CellSpec& cell = state.table.At(row, col);
+        state.lngEditCellTextColor = cell.lngTextColor;
+        state.lngEditCellBgColor = cell.lngBgColor;
+        state.lngEditTableTextColor = state.table.lngTableTextColor;
+        state.lngEditTableBgColor = state.table.lngTableBgColor;
+        dialog.Load(CellDialogValuesFor(state.table, row, col), row, col);
+        dialog.show();
+    }
+    template <typename T>
+    T* Find(const char* name) {
+        T* widget = dialog.findChild<T*>(name);
+        if (widget == nullptr) qFatal("no control %s", name);
+        return widget;
+    }
+    QLineEdit* Box(const char* name) { return Find<QLineEdit>(name); }
+    void Accept() { Find<QPushButton>("cmdAccept")->click(); }
+    QStringList Messages() const {
+        QStringList texts;
+        for (const auto& call : prompter.calls) texts << call.title + "|" + call.text;
+        return texts;
+    }
+
+    int row;
+    int col;
+    ProgramState state;
+    RecordingPrompter prompter;
+    int closes = 0;
+    frmCellInfo dialog{state, prompter, [this] { ++closes; }};
+};
+
+}  // namespace
+
+class TestFrmCellInfo : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void opensFromTheCell() {
+        Fixture f(3, 2);
+        CellSpec& cell = f.state.table.At(3, 2);
+        cell.strContent = "first\r\nsecond";
+        cell.lngTextColor = 0x0000FF;
+        cell.lngBgColor = 0x00FF00;
+        ApplySpans(f.state.table, 3, 2, 2, 3);
+        f.Open();
+        QCOMPARE(f.Find<QLabel>("lblCellAt")->text(),
+                 QString("Specify size, font, content, alignment, width, height and colors of "
+                         "cell at row 3 column 2"));
+        QCOMPARE(f.Find<QComboBox>("cboRowSpan")->count(), 4);
+        QCOMPARE(f.Find<QComboBox>("cboColSpan")->count(), 5);
+        QCOMPARE(f.Find<QComboBox>("cboRowSpan")->currentText(), QString("2"));
+        QCOMPARE(f.Find<QComboBox>("cboColSpan")->currentText(), QString("3"));
+        auto* content = f.Find<QPlainTextEdit>("txbCellContent");
+        QCOMPARE(content->toPlainText(), QString("first\nsecond"));
+        QCOMPARE(content->textCursor().position(), content->toPlainText().size());
+        QCOMPARE(f.dialog.focusWidget(), content);
+        QVERIFY(f.Find<QCheckBox>("chkUseSpecifiedCellColors")->isChecked());
+        QVERIFY(f.Find<QPushButton>("cmdSpecifyCellColors")->isEnabled());
+        QCOMPARE(f.Find<QLabel>("lblCellTextHex")->text(), QString("#FF0000"));
+        QCOMPARE(f.Find<QLabel>("lblCellBackgroundHex")->text(), QString("#00FF00"));
+        QCOMPARE(content->palette().color(QPalette::Base), QColor(0, 255, 0));
+        QCOMPARE(content->palette().color(QPalette::Text), QColor(255, 0, 0));
+    }
+
+    void placeMarkerShowsEmptyAndTableColours() {
+        Fixture f(2, 5);
+        f.state.table.At(2, 5).strContent = "R2C5";
+        f.Open();
+        QCOMPARE(f.Find<QPlainTextEdit>("txbCellContent")->toPlainText(), QString());
+        QVERIFY(!f.Find<QCheckBox>("chkUseSpecifiedCellColors")->isChecked());
+        QVERIFY(!f.Find<QPushButton>("cmdSpecifyCellColors")->isEnabled());
+        QCOMPARE(f.Find<QLabel>("lblCellTextHex")->text(), QString("table default"));
+        QCOMPARE(f.Find<QPlainTextEdit>("txbCellContent")->palette().color(QPalette::Base),
+                 QColor(0xF0, 0xF0, 0xF0));
+    }
+
+    void acceptChecks_data() {
+        QTest::addColumn<QString>("width");
+        QTest::addColumn<bool>("percent");
+        QTest::addColumn<QString>("height");
+        QTest::addColumn<QString>("size");
+        QTest::addColumn<int>("colSpan");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("all empty") << "" << false << ""
+                                   << "" << 1 << "";
+        QTest::newRow("boundaries") << " 100 " << true << "1000"
+                                    << " 4 " << 1 << "";
+        QTest::newRow("width in pixels")
+            << "9" << false << ""
+            << "" << 1 << " Width in pixels must be in the range 10 through 1000.";
+        QTest::newRow("width in percent")
+            << "101" << true << ""
+            << "" << 1 << " Width in percent must be in the range 1 through 100.";
+        QTest::newRow("height") << "" << false << "9"
+                                << "" << 1
+                                << " Height in pixels must be in the range 10 through 1000.";
+        QTest::newRow("overlap")
+            << "" << false << ""
+            << "" << 2
+            << "Proposed cell size is inadmissible because the resulting cell would overlap "
+               "with the cell at row 2 column 3.";
+        QTest::newRow("font size") << "" << false << ""
+                                   << "+7" << 1 << "font";
+    }
+    void acceptChecks() {
+        QFETCH(QString, width);
+        QFETCH(bool, percent);
+        QFETCH(QString, height);
+        QFETCH(QString, size);
+        QFETCH(int, colSpan);
+        QFETCH(QString, message);
+        Fixture f(3, 2);
+        ApplySpans(f.state.table, 2, 3, 2, 1);  // (2,3) reaches into row 3
+        f.Open();
+        f.Box("txbWidth")->setText(width);
+        f.Find<QRadioButton>(percent ? "optPercent" : "optPixels")->setChecked(true);
+        f.Box("txbHeight")->setText(height);
+        f.Box("txbFontSize")->setText(size);
+        f.Find<QComboBox>("cboColSpan")->setCurrentIndex(colSpan - 1);
+        f.Accept();
+        QCOMPARE(f.closes, 1);  // every press suppresses grid clicks
+        if (message.isEmpty()) {
+            QVERIFY(f.prompter.calls.empty());
+            QVERIFY(f.dialog.blnAccepted);
+            QVERIFY(f.dialog.isHidden());
+            QCOMPARE(f.Box("txbWidth")->text(), width.trimmed());
+            QCOMPARE(f.Box("txbFontSize")->text(), size.trimmed());
+            return;
+        }
+        QCOMPARE(f.prompter.calls.size(), size_t{1});
+        QCOMPARE(f.prompter.calls[0].title, QString(kTitle));
+        QCOMPARE(f.prompter.calls[0].icon, PromptIcon::None);
+        QCOMPARE(f.prompter.calls[0].buttons, PromptButtons::Ok);
+        if (message == "font") {
+            QVERIFY(f.prompter.calls[0].text.startsWith("The proposed font size is inadmissible."));
+            QCOMPARE(f.prompter.calls[0].text.count("\r\n"), 7);
+        } else {
+            QCOMPARE(f.prompter.calls[0].text, message);
+        }
+        QVERIFY(f.dialog.isVisible());
+        QVERIFY(!f.dialog.blnAccepted);
+        if (colSpan == 2) {
+            QCOMPARE(f.state.intOverlapRow, 2);
+            QCOMPARE(f.state.intOverlapCol, 3);
+            QCOMPARE(f.dialog.intNewColSpan, 2);
+            // The spans can be changed and accepted.
+            f.Find<QComboBox>("cboColSpan")->setCurrentIndex(0);
+            f.Accept();
+            QVERIFY(f.dialog.blnAccepted);
+        }
+    }
+
+    void enterInWidthAndHeightMovesToAccept_data() {
+        QTest::addColumn<QString>("box");
+        QTest::newRow("width") << "txbWidth";
+        QTest::newRow("height") << "txbHeight";
+    }
+    void enterInWidthAndHeightMovesToAccept() {
+        QFETCH(QString, box);
+        Fixture f;
+        f.Open();
+        auto* edit = f.Box(qPrintable(box));
+        edit->setFocus();
+        QTest::keyClicks(edit, "5000");
+        QTest::keyClick(edit, Qt::Key_Return);
+        QVERIFY(f.dialog.isVisible());
+        QVERIFY(f.prompter.calls.empty());
+        QCOMPARE(f.dialog.focusWidget(), f.Find<QPushButton>("cmdAccept"));
+        QCOMPARE(edit->text(), QString("5000").left(4));
+    }
+
+    void contentTakesEnterAsANewLine() {
+        Fixture f;
+        f.Open();
+        auto* content = f.Find<QPlainTextEdit>("txbCellContent");
+        QTest::keyClicks(content, "  one");
+        QTest::keyClick(content, Qt::Key_Return);
+        QTest::keyClicks(content, "two  ");
+        QVERIFY(f.dialog.isVisible());
+        f.Accept();
+        QVERIFY(f.dialog.blnAccepted);
+        QCOMPARE(f.dialog.Values().content, std::string("one\r\ntwo"));
+    }
+
+    void contentIsCutAt2048StoredCharacters_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("kept");
+        QTest::newRow("fits") << QString(2048, 'a') << 2048;
+        QTest::newRow("one over") << QString(2049, 'a') << 2048;
+        QTest::newRow("line breaks count twice")
+            << QString(1020, 'a') + "\n" + QString(1030, 'b') << 1020 + 1 + 1026;
+    }
+    void contentIsCutAt2048StoredCharacters() {
+        QFETCH(QString, text);
+        QFETCH(int, kept);
+        Fixture f;
+        f.Open();
+        f.Find<QPlainTextEdit>("txbCellContent")->setPlainText(text);
+        const QString shown = f.Find<QPlainTextEdit>("txbCellContent")->toPlainText();
+        QCOMPARE(shown.size(), kept);
+        QCOMPARE(shown, text.left(kept));
+        QVERIFY(f.dialog.Values().content.size() <= 2048u);
+    }
+
+    void clearCellKeepsSpans() {
+        Fixture f(1, 1);
+        CellSpec& cell = f.state.table.At(1, 1);
+        cell.strContent = "x";
+        cell.intWidth = 50;
+        cell.intWidthUnit = 0;
+        cell.intAlign = 2;
+        cell.strFontFace = "Arial";
+        cell.lngTextColor = 0x0000FF;
+        cell.lngBgColor = 0x00FF00;
+        ApplySpans(f.state.table, 1, 1, 2, 2);
+        f.Open();
+        f.Find<QPushButton>("cmdResetCell")->click();
+        QVERIFY(!f.Find<QCheckBox>("chkUseSpecifiedCellColors")->isChecked());
+        QVERIFY(!f.Find<QPushButton>("cmdSpecifyCellColors")->isEnabled());
+        QCOMPARE(f.Find<QLabel>("lblCellBackgroundHex")->text(), QString("table default"));
+        QVERIFY(f.Find<QRadioButton>("optPixels")->isChecked());
+        f.Accept();
+        QVERIFY(f.dialog.blnAccepted);
+        const CellDialogValues v = f.dialog.Values();
+        QCOMPARE(v.content, std::string());
+        QCOMPARE(v.width, std::string());
+        QCOMPARE(v.align, 0);
+        QCOMPARE(v.fontFace, std::string());
+        QVERIFY(!v.percent);
+        QCOMPARE(v.textColour, NotSpecifiedColor);
+        QCOMPARE(v.bgColour, NotSpecifiedColor);
+        QCOMPARE(f.dialog.intNewRowSpan, 2);
+        QCOMPARE(f.dialog.intNewColSpan, 2);
+    }
+
+    void colourChooser_data() {
+        QTest::addColumn<bool>("accept");
+        QTest::addColumn<int>("text");
+        QTest::addColumn<QString>("hex");
+        QTest::newRow("accepted") << true << 0x202080 << "#802020";
+        QTest::newRow("cancelled") << false << int(NotSpecifiedColor) << "table default";
+    }
+    void colourChooser() {
+        QFETCH(bool, accept);
+        QFETCH(int, text);
+        QFETCH(QString, hex);
+        Fixture f(3, 2);
+        f.Open();
+        f.Find<QCheckBox>("chkUseSpecifiedCellColors")->click();
+        f.Find<QPushButton>("cmdSpecifyCellColors")->click();
+        frmSpecifyColors* chooser = f.dialog.ColourChooser();
+        QVERIFY(chooser != nullptr && chooser->isVisible());
+        // Starts from the table colours, since the cell has none.
+        QCOMPARE(chooser->findChild<QLabel*>("lblWhatThisIs")->text(),
+                 QString("Colors for cell at row 3 column 2"));
+        QCOMPARE(chooser->findChild<QLineEdit*>("txbRed_1")->text(), QString("240"));
+        chooser->findChild<QLineEdit*>("txbRed_0")->setText("128");
+        chooser->findChild<QPushButton*>(accept ? "cmdAccept" : "cmdCancel")->click();
+        QVERIFY(chooser->isHidden());
+        QCOMPARE(f.state.lngEditCellTextColor, text);
+        QCOMPARE(f.Find<QLabel>("lblCellTextHex")->text(), hex);
+        QCOMPARE(f.Find<QCheckBox>("chkUseSpecifiedCellColors")->isChecked(), accept);
+        f.Accept();
+        QCOMPARE(f.dialog.Values().textColour, text);
+    }
+
+    void untickingRemovesColoursAtAccept() {
+        Fixture f;
+        f.state.table.At(3, 2).lngTextColor = 0x0000FF;
+        f.state.table.At(3, 2).lngBgColor = 0x00FF00;
+        f.Open();
+        f.Find<QCheckBox>("chkUseSpecifiedCellColors")->click();
+        // The box alone changes nothing yet.
+        QCOMPARE(f.state.lngEditCellTextColor, 0x0000FF);
+        f.Accept();
+        QCOMPARE(f.state.lngEditCellTextColor, NotSpecifiedColor);
+        QCOMPARE(f.state.lngEditCellBgColor, NotSpecifiedColor);
+    }
+
+    void closing_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Cancel") << "cancel";
+        QTest::newRow("close box") << "close";
+        QTest::newRow("Escape") << "escape";
+    }
+    void closing() {
+        QFETCH(QString, how);
+        Fixture f;
+        f.Open();
+        QSignalSpy finished(&f.dialog, &QDialog::finished);
+        if (how == "cancel") f.Find<QPushButton>("cmdCancel")->click();
+        if (how == "close") f.dialog.close();
+        if (how == "escape") QTest::keyClick(&f.dialog, Qt::Key_Escape);
+        QVERIFY(!f.dialog.blnAccepted);
+        QVERIFY(f.dialog.isHidden());
+        QCOMPARE(f.closes, 1);
+        QCOMPARE(finished.count(), 1);
+        // Hidden, not destroyed: the lists keep their items for the next opening.
+        QCOMPARE(f.Find<QComboBox>("cboAlign")->count(), 4);
+    }
+
+    void everyInputHasAVisibleLabel() {
+        Fixture f;
+        f.Open();
+        QList<QWidget*> inputs;
+        for (auto* w : f.dialog.findChildren<QLineEdit*>()) inputs << w;
+        for (auto* w : f.dialog.findChildren<QComboBox*>()) inputs << w;
+        for (auto* w : f.dialog.findChildren<QPlainTextEdit*>()) inputs << w;
+        QCOMPARE(inputs.size(), 9);
+        for (QWidget* input : inputs) {
+            bool labelled = false;
+            for (QLabel* label : f.dialog.findChildren<QLabel*>()) {
+                labelled = labelled || (label->buddy() == input && label->isVisible() &&
+                                        !label->text().isEmpty());
+            }
+            QVERIFY2(labelled, qPrintable(input->objectName()));
+        }
+    }
+};
+
+QTEST_MAIN(TestFrmCellInfo)
+#include "test_frm_cell_info.moc"

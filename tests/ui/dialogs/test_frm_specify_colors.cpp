@@ -1,0 +1,257 @@
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QtTest>
+
+#include "../scripted_seams.h"
+#include "ui/dialogs/frm_specify_colors.h"
+
+using namespace tabloom;
+
+namespace {
+
+QColor Qc(std::int32_t colour) {
+    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+}
+
+// How many pixels of the sample have exactly this colour.
+int CountPixels(const QPixmap& pixmap, const QColor& colour) {
+    const QImage image = pixmap.toImage();
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) n += image.pixelColor(x, y) == colour ? 1 : 0;
+    }
+    return n;
+}
+
+}  // namespace
+
+class TestFrmSpecifyColors : public QObject {
+    Q_OBJECT
+
+    struct Fixture {
+        Fixture(std::int32_t text, std::int32_t back) : dialog(prompter) {
+            dialog.lngChosenTextColor = text;
+            dialog.lngChosenBgColor = back;
+            dialog.SetHeading("Colors for cell at row 3 column 2");
+            dialog.show();
+        }
+        template <typename T>
+        T* Find(const QString& name) {
+            T* widget = dialog.findChild<T*>(name);
+            if (widget == nullptr) qFatal("no control %s", qPrintable(name));
+            return widget;
+        }
+        QString Box(const char* part, int i) {
+            return Find<QLineEdit>(QString("txb%1_%2").arg(part).arg(i))->text();
+        }
+        RecordingPrompter prompter;
+        frmSpecifyColors dialog;
+    };
+
+  private slots:
+    void opensOnTheCallersColours_data() {
+        QTest::addColumn<int>("text");
+        QTest::addColumn<int>("back");
+        QTest::addColumn<QStringList>("boxes");
+        QTest::addColumn<QString>("hexText");
+        QTest::addColumn<QString>("hexBack");
+        QTest::newRow("black on white")
+            << 0x000000 << 0xFFFFFF << QStringList{"0", "0", "0", "255", "255", "255"} << "#000000"
+            << "#FFFFFF";
+        // 0x00BBGGRR: red is the low byte.
+        QTest::newRow("components in their places")
+            << 0x336699 << 0x0A141E << QStringList{"153", "102", "51", "30", "20", "10"}
+            << "#996633"
+            << "#1E140A";
+    }
+    void opensOnTheCallersColours() {
+        QFETCH(int, text);
+        QFETCH(int, back);
+        QFETCH(QStringList, boxes);
+        QFETCH(QString, hexText);
+        QFETCH(QString, hexBack);
+        Fixture f(text, back);
+        const QStringList shown{f.Box("Red", 0), f.Box("Green", 0), f.Box("Blue", 0),
+                                f.Box("Red", 1), f.Box("Green", 1), f.Box("Blue", 1)};
+        QCOMPARE(shown, boxes);
+        QCOMPARE(f.Find<QScrollBar>("vsbRed_0")->value(), boxes[0].toInt());
+        QCOMPARE(f.Find<QScrollBar>("vsbBlue_1")->value(), boxes[5].toInt());
+        QCOMPARE(f.Find<QLabel>("lblHexColor_0")->text(), hexText);
+        QCOMPARE(f.Find<QLabel>("lblHexColor_1")->text(), hexBack);
+        QVERIFY(!f.dialog.blnAccepted);
+        QVERIFY(f.prompter.calls.empty());
+        // Sample: background everywhere but under the text, which is drawn in
+        // the text colour.
+        const QPixmap& sample = f.dialog.Sample();
+        QVERIFY(CountPixels(sample, Qc(back)) > sample.width() * sample.height() / 2);
+        QVERIFY(CountPixels(sample, Qc(text)) > 50);
+    }
+
+    void typedComponents_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("text");
+        QTest::addColumn<int>("back");
+        QTest::newRow("text red") << "txbRed_0"
+                                  << "200"
+                                  << "200"
+                                  << "" << 0x0000C8 << 0xFFFFFF;
+        QTest::newRow("background blue, blanks") << "txbBlue_1"
+                                                 << " 16 "
+                                                 << "16"
+                                                 << "" << 0x000000 << 0x10FFFF;
+        QTest::newRow("leading zeros") << "txbGreen_0"
+                                       << "007"
+                                       << "007"
+                                       << "" << 0x000700 << 0xFFFFFF;
+        QTest::newRow("background red too large falls back to white")
+            << "txbRed_1"
+            << "300"
+            << "255"
+            << "Invalid entry for red value." << 0x000000 << 0xFFFFFF;
+        QTest::newRow("text red too large falls back to black")
+            << "txbRed_0"
+            << "300"
+            << "0"
+            << "Invalid entry for red value." << 0x000000 << 0xFFFFFF;
+        QTest::newRow("background green not a number")
+            << "txbGreen_1"
+            << "1e2"
+            << "255"
+            << "Invalid entry for green value." << 0x000000 << 0xFFFFFF;
+        QTest::newRow("cleared background blue counts as 0") << "txbBlue_1"
+                                                             << ""
+                                                             << ""
+                                                             << "" << 0x000000 << 0x00FFFF;
+        QTest::newRow("cleared and typed again") << "txbGreen_1"
+                                                 << "keys:128"
+                                                 << "128"
+                                                 << "" << 0x000000 << 0xFF80FF;
+    }
+    void typedComponents() {
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(QString, message);
+        QFETCH(int, text);
+        QFETCH(int, back);
+        Fixture f(0x000000, 0xFFFFFF);
+        auto* edit = f.Find<QLineEdit>(box);
+        if (typed.startsWith("keys:")) {
+            // Cleared with the keyboard, then typed digit by digit.
+            edit->selectAll();
+            QTest::keyClick(edit, Qt::Key_Delete);
+            QTest::keyClicks(edit, typed.mid(5));
+        } else {
+            edit->setText(typed);
+        }
+        QCOMPARE(edit->text(), shown);
+        QCOMPARE(f.dialog.lngChosenTextColor, text);
+        QCOMPARE(f.dialog.lngChosenBgColor, back);
+        QStringList messages;
+        for (const auto& call : f.prompter.calls) {
+            QCOMPARE(call.title, QString("Error"));
+            QCOMPARE(call.buttons, PromptButtons::Ok);
+            messages << call.text;
+        }
+        QCOMPARE(messages, message.isEmpty() ? QStringList{} : QStringList{message});
+        // The scroll bar follows the box.
+        auto* bar = f.Find<QScrollBar>(QString(box).replace("txb", "vsb"));
+        QCOMPARE(bar->value(), shown.toInt());
+    }
+
+    void scrollBarUpdatesBoxHexAndSample() {
+        Fixture f(0x000000, 0xFFFFFF);
+        auto* bar = f.Find<QScrollBar>("vsbGreen_1");
+        // One click down from 255 takes a step of 5.
+        bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        QCOMPARE(bar->value(), 250);
+        QCOMPARE(f.Box("Green", 1), QString("250"));
+        QCOMPARE(f.Find<QLabel>("lblHexColor_1")->text(), QString("#FFFAFF"));
+        QCOMPARE(f.dialog.lngChosenBgColor, 0xFFFAFF);
+        QVERIFY(CountPixels(f.dialog.Sample(), QColor(255, 250, 255)) > 0);
+        QCOMPARE(CountPixels(f.dialog.Sample(), Qt::white), 0);
+        QVERIFY(f.prompter.calls.empty());
+    }
+
+    void topOfTheBarIsTheHighestValue() {
+        Fixture f(0x000000, 0xFFFFFF);
+        auto* bar = f.Find<QScrollBar>("vsbRed_0");
+        QVERIFY(bar->invertedAppearance());
+        QCOMPARE(bar->orientation(), Qt::Vertical);
+        QCOMPARE(bar->maximum(), 255);
+        QCOMPARE(bar->pageStep(), 5);
+    }
+
+    void enterInABoxOnlyMovesToAccept() {
+        Fixture f(0x000000, 0xFFFFFF);
+        f.dialog.activateWindow();
+        auto* edit = f.Find<QLineEdit>("txbBlue_0");
+        edit->setFocus();
+        QTest::keyClick(edit, Qt::Key_Return);
+        QVERIFY(f.dialog.isVisible());
+        QCOMPARE(f.dialog.focusWidget(), f.Find<QPushButton>("cmdAccept"));
+        QVERIFY(!f.dialog.blnAccepted);
+        // A second Enter presses the focused Accept.
+        QTest::keyClick(f.Find<QPushButton>("cmdAccept"), Qt::Key_Return);
+        QVERIFY(!f.dialog.isVisible());
+        QVERIFY(f.dialog.blnAccepted);
+    }
+
+    void closing_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("Accept") << "cmdAccept" << true;
+        QTest::newRow("Cancel") << "cmdCancel" << false;
+        QTest::newRow("close box") << "close" << false;
+        QTest::newRow("Escape") << "escape" << false;
+    }
+    void closing() {
+        QFETCH(QString, how);
+        QFETCH(bool, accepted);
+        Fixture f(0x000000, 0xFFFFFF);
+        QSignalSpy finished(&f.dialog, &QDialog::finished);
+        f.Find<QLineEdit>("txbRed_1")->setText("10");
+        if (how == "close") {
+            f.dialog.close();
+        } else if (how == "escape") {
+            QTest::keyClick(&f.dialog, Qt::Key_Escape);
+        } else {
+            f.Find<QPushButton>(how)->click();
+        }
+        QCOMPARE(f.dialog.blnAccepted, accepted);
+        QVERIFY(f.dialog.isHidden());
+        QCOMPARE(finished.count(), 1);
+
+        // The next showing starts again from the colours put in.
+        f.dialog.lngChosenTextColor = 0x0000FF;
+        f.dialog.lngChosenBgColor = 0x00FF00;
+        f.dialog.show();
+        QVERIFY(!f.dialog.blnAccepted);
+        QCOMPARE(f.Box("Red", 0), QString("255"));
+        QCOMPARE(f.Box("Red", 1), QString("0"));
+        QCOMPARE(f.Box("Green", 1), QString("255"));
+        QCOMPARE(f.Find<QLabel>("lblHexColor_1")->text(), QString("#00FF00"));
+    }
+
+    void everyBoxHasAVisibleLabel() {
+        Fixture f(0x000000, 0xFFFFFF);
+        for (QLineEdit* edit : f.dialog.findChildren<QLineEdit*>()) {
+            bool labelled = false;
+            for (QLabel* label : f.dialog.findChildren<QLabel*>()) {
+                labelled = labelled || (label->buddy() == edit && label->isVisible());
+            }
+            QVERIFY2(labelled, qPrintable(edit->objectName()));
+        }
+        for (QScrollBar* bar : f.dialog.findChildren<QScrollBar*>()) {
+            QVERIFY2(!bar->accessibleName().isEmpty(), qPrintable(bar->objectName()));
+        }
+    }
+};
+
+QTEST_MAIN(TestFrmSpecifyColors)
+#include "test_frm_specify_colors.moc"

@@ -1,0 +1,314 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QToolButton>
+#include <QtTest>
+
+#include "../main_test_files.h"
+#include "core/grid/span_rules.h"
+#include "ui/app/grid_commands.h"
+#include "ui/grid/pic_table.h"
+
+using namespace tabloom;
+
+namespace {
+
+// The grid's frame is 2 pixels wide; the tests speak in inner positions.
+constexpr int kFrame = 2;
+
+QPoint Widget(int x, int y) { return {x + kFrame, y + kFrame}; }
+
+struct Started : MainFixture {
+    Started() {
+        if (!window->StartUp()) qFatal("start-up failed");
+        grid = Find<PicTable>("picTable");
+    }
+    TableSpec& Table() { return window->Table(); }
+    PicTable* grid = nullptr;
+};
+
+}  // namespace
+
+// The grid in the main window: clicks, keys, dimensions, place markers and
+// row and column edits, driven through the real widgets.
+class TestGridCommands : public QObject {
+    Q_OBJECT
+
+  private slots:
+    // Inner area 517 x 231: cells 84 x 36, (1, 1) from (14, 14) to (96, 48);
+    // a 2 x 2 block at (2, 2) from (98, 50) to (264, 120).
+    void clicks_data() {
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<bool>("hit");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("col");
+        QTest::newRow("cell") << QPoint(30, 30) << int(Qt::LeftButton) << true << 1 << 1;
+        QTest::newRow("cell corner") << QPoint(96, 48) << int(Qt::LeftButton) << true << 1 << 1;
+        QTest::newRow("right button") << QPoint(300, 200) << int(Qt::RightButton) << true << 6 << 4;
+        QTest::newRow("middle button")
+            << QPoint(30, 200) << int(Qt::MiddleButton) << true << 6 << 1;
+        QTest::newRow("gap") << QPoint(97, 30) << int(Qt::LeftButton) << false << 0 << 0;
+        QTest::newRow("column number") << QPoint(50, 5) << int(Qt::LeftButton) << false << 0 << 0;
+        QTest::newRow("row number") << QPoint(5, 60) << int(Qt::LeftButton) << false << 0 << 0;
+        QTest::newRow("inside span") << QPoint(250, 110) << int(Qt::LeftButton) << true << 2 << 2;
+        QTest::newRow("span inner gap")
+            << QPoint(181, 85) << int(Qt::RightButton) << true << 2 << 2;
+    }
+    void clicks() {
+        QFETCH(QPoint, at);
+        QFETCH(int, button);
+        QFETCH(bool, hit);
+        QFETCH(int, row);
+        QFETCH(int, col);
+        Started f;
+        ApplySpans(f.Table(), 2, 2, 2, 2);
+        f.window->DrawTable();
+        f.window->State().intRow = 0;
+        f.window->State().intCol = 0;
+        QTest::mouseClick(f.grid, Qt::MouseButton(button), {}, Widget(at.x(), at.y()));
+        QCOMPARE(int(f.window->State().intRow), row);
+        QCOMPARE(int(f.window->State().intCol), col);
+        if (hit) {
+            QCOMPARE(int(f.window->Grid().CurrentRow()), row);
+            QCOMPARE(int(f.window->Grid().CurrentCol()), col);
+            // The clicked cell is outlined in the table text colour.
+            const CellSpec& cell = f.Table().At(row, col);
+            QCOMPARE(f.grid->Image().pixelColor(cell.intLeft, cell.intTop), QColor(Qt::black));
+        }
+    }
+
+    void clicksSuppressedUntilTimer() {
+        Started f;
+        f.window->SuppressGridClicks();
+        f.window->State().intRow = 0;
+        QTest::mouseClick(f.grid, Qt::LeftButton, {}, Widget(30, 30));
+        QCOMPARE(int(f.window->State().intRow), 0);
+        f.window->Clock2_Timer();
+        QTest::mouseClick(f.grid, Qt::LeftButton, {}, Widget(30, 30));
+        QCOMPARE(int(f.window->State().intRow), 1);
+    }
+
+    void highlightHook_data() {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("col");
+        QTest::addColumn<bool>("anchor");
+        QTest::addColumn<int>("endRow");
+        QTest::addColumn<int>("endCol");
+        QTest::newRow("anchor") << 4 << 4 << true << 4 << 4;
+        QTest::newRow("covered") << 3 << 3 << false << 2 << 2;
+    }
+    void highlightHook() {
+        QFETCH(int, row);
+        QFETCH(int, col);
+        QFETCH(bool, anchor);
+        QFETCH(int, endRow);
+        QFETCH(int, endCol);
+        Started f;
+        ApplySpans(f.Table(), 2, 2, 2, 2);
+        f.window->DrawTable();
+        f.window->State().intHighlightRow = -1;
+        std::int16_t r = std::int16_t(row), c = std::int16_t(col);
+        QCOMPARE(f.window->HighlightCell(r, c), anchor);
+        QCOMPARE(int(r), endRow);
+        QCOMPARE(int(c), endCol);
+        QCOMPARE(int(f.window->State().intHighlightRow), anchor ? -1 : endRow);
+        const CellSpec& cell = f.Table().At(endRow, endCol);
+        QCOMPARE(f.grid->Image().pixelColor(cell.intRight, cell.intBottom), QColor(Qt::black));
+        QCOMPARE(f.grid->Image().pixelColor(cell.intLeft + 1, cell.intTop + 1), QColor(Qt::white));
+        QCOMPARE(f.window->CellHeight(), 36);
+    }
+
+    void pixels() {
+        Started f;
+        CellSpec& cell = f.Table().At(1, 1);
+        cell.lngTextColor = 0xFF0000;  // blue
+        cell.lngBgColor = 0x0000FF;    // red
+        cell.strContent = "WWW";
+        f.window->DrawTable();
+        const QImage shown = f.grid->grab().toImage();
+        const QImage& image = f.grid->Image();
+        QCOMPARE(image.size(), QSize(517, 231));
+        struct Probe {
+            QPoint at;
+            QColor colour;
+        };
+        for (const Probe& p : {Probe{{60, 40}, QColor(255, 0, 0)},        // own fill
+                               Probe{{200, 40}, QColor(255, 255, 255)},   // table fill
+                               Probe{{97, 40}, QColor(127, 127, 127)},    // grid line
+                               Probe{{300, 230}, QColor(192, 192, 192)},  // strip
+                               Probe{{3, 3}, QColor(127, 127, 127)}}) {
+            QCOMPARE(image.pixelColor(p.at), p.colour);
+            // What is painted on the screen is the retained picture.
+            QCOMPARE(shown.pixelColor(p.at + QPoint(kFrame, kFrame)), p.colour);
+        }
+        bool text = false;
+        for (int y = 14; y < 30 && !text; ++y) {
+            for (int x = 14; x < 60 && !text; ++x) {
+                const QColor c = image.pixelColor(x, y);
+                text = c.blue() > 128 && c.red() < 128;
+            }
+        }
+        QVERIFY(text);
+    }
+
+    void nothingDrawnBeforeStartUp() {
+        MainFixture f;
+        f.window->DrawTable();
+        const QImage& image = f.Find<PicTable>("picTable")->Image();
+        QCOMPARE(image.pixelColor(3, 3), QColor(Qt::white));
+        QCOMPARE(f.window->CellHeight(), 0);
+    }
+
+    void dimensionsAndMarkers_data() {
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("cols");
+        QTest::addColumn<QString>("present");
+        QTest::addColumn<QString>("absent");
+        QTest::newRow("grow rows") << 7 << 6 << "R7C1"
+                                   << "R8C1";
+        QTest::newRow("grow columns") << 6 << 20 << "R6C20"
+                                      << "R7C1";
+        QTest::newRow("shrink") << 2 << 3 << "R2C3"
+                                << "R3C1";
+    }
+    void dimensionsAndMarkers() {
+        QFETCH(int, rows);
+        QFETCH(int, cols);
+        QFETCH(QString, present);
+        QFETCH(QString, absent);
+        Started f;
+        f.Find<QCheckBox>("chkAddPlaceMarkers")->click();
+        QCOMPARE(QString::fromStdString(f.Table().At(6, 6).strContent), QString("R6C6"));
+        f.Find<QComboBox>("cboNumberOfRows")->setCurrentIndex(rows - 1);
+        f.Find<QComboBox>("cboNumberOfColumns")->setCurrentIndex(cols - 1);
+        QCOMPARE(int(f.Table().intNumRows), rows);
+        QCOMPARE(int(f.Table().intNumCols), cols);
+        f.ChooseOutput(f.Path("t.htm"));
+        f.Find<QPushButton>("cmdPerformOperation_6")->click();
+        const QByteArray html = ReadBytes(f.Path("t.htm"));
+        QVERIFY(html.contains(present.toLatin1()));
+        QVERIFY(!html.contains(absent.toLatin1()));
+        // The grid shows the table's new shape: its last row ends at the grid's bottom.
+        const CellSpec& last = f.Table().At(rows, cols);
+        QCOMPARE(int(last.intBottom), rows * f.window->CellHeight() + 12);
+
+        f.Find<QCheckBox>("chkAddPlaceMarkers")->click();
+        QVERIFY(f.Table().At(1, 1).strContent.empty());
+    }
+
+    void keyboard_data() {
+        QTest::addColumn<QList<int>>("keys");  // key | modifiers
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("col");
+        const int ctrl = int(Qt::ControlModifier);
+        QTest::newRow("right twice") << QList<int>{Qt::Key_Right, Qt::Key_Right} << 1 << 4;
+        QTest::newRow("down over span") << QList<int>{Qt::Key_Right, Qt::Key_Down} << 4 << 2;
+        QTest::newRow("end then up") << QList<int>{Qt::Key_End, Qt::Key_Down, Qt::Key_Up} << 1 << 6;
+        QTest::newRow("table end and home")
+            << QList<int>{Qt::Key_End | ctrl, Qt::Key_Home} << 6 << 1;
+        QTest::newRow("table start") << QList<int>{Qt::Key_Down, Qt::Key_Home | ctrl} << 1 << 1;
+        QTest::newRow("left edge") << QList<int>{Qt::Key_Left} << 1 << 1;
+    }
+    void keyboard() {
+        QFETCH(QList<int>, keys);
+        QFETCH(int, row);
+        QFETCH(int, col);
+        Started f;
+        ApplySpans(f.Table(), 1, 2, 3, 2);
+        f.window->DrawTable();
+        f.grid->setFocus();
+        for (int key : keys) {
+            QTest::keyClick(f.grid, Qt::Key(key & ~int(Qt::KeyboardModifierMask)),
+                            Qt::KeyboardModifiers(key & int(Qt::KeyboardModifierMask)));
+        }
+        QCOMPARE(int(f.window->Grid().CurrentRow()), row);
+        QCOMPARE(int(f.window->Grid().CurrentCol()), col);
+        QVERIFY(f.grid->accessibleDescription().startsWith(
+            QString("Row %1, column %2").arg(row).arg(col)));
+    }
+
+    void enterAndDeleteActOnCurrentCell() {
+        Started f;
+        f.Table().At(2, 3).strContent = "gone";
+        f.Table().At(2, 4).strContent = "kept";
+        f.window->DrawTable();
+        f.grid->setFocus();
+        QTest::keyClick(f.grid, Qt::Key_Down);
+        QTest::keyClick(f.grid, Qt::Key_Right);
+        QTest::keyClick(f.grid, Qt::Key_Right);
+        QTest::keyClick(f.grid, Qt::Key_Return);
+        QCOMPARE(int(f.window->State().intRow), 2);
+        QCOMPARE(int(f.window->State().intCol), 3);
+        QTest::keyClick(f.grid, Qt::Key_Delete);
+        QVERIFY(f.Table().At(2, 3).strContent.empty());
+        QCOMPARE(f.Table().At(2, 4).strContent, std::string("kept"));
+    }
+
+    void rowAndColumnEdits_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QPoint>("click");  // makes the cell current
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("cols");
+        QTest::addColumn<int>("spanRows");  // of the 2 x 2 block at (2, 2)
+        QTest::addColumn<int>("spanCols");
+        QTest::newRow("row above") << "Insert row above" << QPoint(30, 100) << 7 << 6 << 3 << 2;
+        QTest::newRow("row below") << "Insert row below" << QPoint(30, 100) << 7 << 6 << 2 << 2;
+        QTest::newRow("delete row") << "Delete row" << QPoint(30, 100) << 5 << 6 << 1 << 2;
+        QTest::newRow("column left") << "Insert column left" << QPoint(200, 30) << 6 << 7 << 2 << 3;
+        QTest::newRow("column right")
+            << "Insert column right" << QPoint(200, 30) << 6 << 7 << 2 << 2;
+        QTest::newRow("delete column") << "Delete column" << QPoint(200, 30) << 6 << 5 << 2 << 1;
+    }
+    void rowAndColumnEdits() {
+        QFETCH(QString, entry);
+        QFETCH(QPoint, click);
+        QFETCH(int, rows);
+        QFETCH(int, cols);
+        QFETCH(int, spanRows);
+        QFETCH(int, spanCols);
+        Started f;
+        ApplySpans(f.Table(), 2, 2, 2, 2);
+        f.window->DrawTable();
+        // Rows are edited from (3, 1), beside the block's last row; columns from
+        // (1, 3), above its last column.
+        QTest::mouseClick(f.grid, Qt::LeftButton, {}, Widget(click.x(), click.y()));
+        QMenu* menu = f.window->GridMenu();
+        QVERIFY(menu != nullptr);
+        QCOMPARE(f.Find<QToolButton>("cmdGridMenu")->menu(), menu);
+        QAction* action = nullptr;
+        for (QAction* a : menu->actions()) {
+            if (a->text() == entry) action = a;
+        }
+        QVERIFY(action != nullptr);
+        QVERIFY(!action->shortcut().isEmpty());
+        action->trigger();
+        QCOMPARE(int(f.Table().intNumRows), rows);
+        QCOMPARE(int(f.Table().intNumCols), cols);
+        QCOMPARE(f.Find<QComboBox>("cboNumberOfRows")->currentText().toInt(), rows);
+        QCOMPARE(f.Find<QComboBox>("cboNumberOfColumns")->currentText().toInt(), cols);
+        QCOMPARE(int(f.Table().At(2, 2).intRowSpan), spanRows);
+        QCOMPARE(int(f.Table().At(2, 2).intColSpan), spanCols);
+    }
+
+    void editsRefusedAtTheLimits() {
+        Started f;
+        f.Find<QComboBox>("cboNumberOfRows")->setCurrentIndex(19);
+        f.Find<QComboBox>("cboNumberOfColumns")->setCurrentIndex(0);
+        // Shortcuts reach the grid only while its window is active.
+        f.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        f.grid->setFocus();
+        QTest::keyClick(f.grid, Qt::Key_Down, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(f.grid, Qt::Key_Delete, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(int(f.Table().intNumRows), 20);
+        QCOMPARE(int(f.Table().intNumCols), 1);
+        QTest::keyClick(f.grid, Qt::Key_Delete, Qt::ControlModifier);
+        QCOMPARE(int(f.Table().intNumRows), 19);
+    }
+};
+
+QTEST_MAIN(TestGridCommands)
+#include "test_grid_commands.moc"
