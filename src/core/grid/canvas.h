@@ -1,7 +1,7 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
+#include <string_view>
 
 namespace tabloom {
 
@@ -19,7 +19,7 @@ class Canvas {
     virtual void OutlineRect(int x1, int y1, int x2, int y2, std::int32_t colour) = 0;
     // Glyphs only, with the top-left of the line at (x, y); the surface rounds
     // the position to whole pixels.
-    virtual void DrawText(double x, double y, const std::string& text, int points, bool bold,
+    virtual void DrawText(double x, double y, std::string_view text, int points, bool bold,
                           std::int32_t colour) = 0;
 };
 

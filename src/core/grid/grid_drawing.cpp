@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <string>
-#include <vector>
+#include <string_view>
 
 #include "core/model/colour.h"
 #include "core/model/text_helpers.h"
@@ -80,12 +80,22 @@ void DrawCell(TableSpec& table, const GridGeometry& g, Canvas& canvas, int row, 
     cell.intRight = static_cast<std::int16_t>(r.x2);
     if (cell.strContent.empty()) return;
 
-    std::vector<std::string> lines;
-    SplitText(cell.strContent, "\r\n", 1, lines, false, 0, 0);
+    // Lines as the text splitter gives them: one break at the very start is
+    // dropped, one at the very end gives no empty last line, the rest stay.
+    std::string_view rest = cell.strContent;
+    constexpr std::string_view kBreak = "\r\n";
+    if (rest.substr(0, kBreak.size()) == kBreak) rest.remove_prefix(kBreak.size());
+    if (rest.size() >= kBreak.size() && rest.substr(rest.size() - kBreak.size()) == kBreak) {
+        rest.remove_suffix(kBreak.size());
+    }
     const std::int32_t colour = own ? cell.lngTextColor : table.lngTableTextColor;
-    for (std::size_t k = 0; k < lines.size(); ++k) {
-        canvas.DrawText(r.x1, r.y1 + kLineSpacing * static_cast<double>(k), lines[k],
-                        kContentPoints, false, colour);
+    double y = r.y1;
+    for (;;) {
+        const std::size_t end = rest.find(kBreak);
+        canvas.DrawText(r.x1, y, rest.substr(0, end), kContentPoints, false, colour);
+        if (end == std::string_view::npos) break;
+        rest.remove_prefix(end + kBreak.size());
+        y += kLineSpacing;
     }
 }
 

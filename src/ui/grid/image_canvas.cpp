@@ -1,8 +1,6 @@
 #include "ui/grid/image_canvas.h"
 
-#include <QFont>
 #include <QFontMetrics>
-#include <QPainter>
 #include <cmath>
 
 #include "core/model/colour.h"
@@ -13,17 +11,29 @@ QColor ImageCanvas::ToQColor(std::int32_t colour) {
     return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
 }
 
-void ImageCanvas::Clear(std::int32_t colour) { image_.fill(ToQColor(colour)); }
+QPainter& ImageCanvas::Painter() {
+    if (!painter_) {
+        painter_ = std::make_unique<QPainter>(&image_);
+        fontPoints_ = 0;  // a fresh painter has no font yet
+    }
+    return *painter_;
+}
+
+void ImageCanvas::Finish() { painter_.reset(); }
+
+void ImageCanvas::Clear(std::int32_t colour) {
+    Finish();
+    image_.fill(ToQColor(colour));
+}
 
 void ImageCanvas::FillRect(int x1, int y1, int x2, int y2, std::int32_t colour) {
     if (x2 < x1 || y2 < y1) return;
-    QPainter painter(&image_);
-    painter.fillRect(QRect(QPoint(x1, y1), QPoint(x2, y2)), ToQColor(colour));
+    Painter().fillRect(QRect(QPoint(x1, y1), QPoint(x2, y2)), ToQColor(colour));
 }
 
 void ImageCanvas::OutlineRect(int x1, int y1, int x2, int y2, std::int32_t colour) {
     if (x2 < x1 || y2 < y1) return;
-    QPainter painter(&image_);
+    QPainter& painter = Painter();
     painter.setPen(QPen(ToQColor(colour), 0));
     painter.setBrush(Qt::NoBrush);
     // A cosmetic pen's rectangle covers x1..x1+w, so w = x2 - x1 keeps it on
@@ -31,20 +41,24 @@ void ImageCanvas::OutlineRect(int x1, int y1, int x2, int y2, std::int32_t colou
     painter.drawRect(QRect(x1, y1, x2 - x1, y2 - y1));
 }
 
-void ImageCanvas::DrawText(double x, double y, const std::string& text, int points, bool bold,
+void ImageCanvas::DrawText(double x, double y, std::string_view text, int points, bool bold,
                            std::int32_t colour) {
     if (text.empty()) return;
-    QPainter painter(&image_);
-    QFont font("Arial");
-    font.setPointSize(points);
-    font.setBold(bold);
-    painter.setFont(font);
+    QPainter& painter = Painter();
+    if (points != fontPoints_ || bold != fontBold_ || ascent_ == 0) {
+        font_.setPointSize(points);
+        font_.setBold(bold);
+        fontPoints_ = points;
+        fontBold_ = bold;
+        ascent_ = QFontMetrics(font_, &image_).ascent();
+        painter.setFont(font_);
+    }
     painter.setPen(ToQColor(colour));
-    const QFontMetrics metrics(font, &image_);
     // The position is the line's top-left; the painter wants the baseline.
     const int left = static_cast<int>(std::lround(x));
     const int top = static_cast<int>(std::lround(y));
-    painter.drawText(QPoint(left, top + metrics.ascent()), QString::fromStdString(text));
+    painter.drawText(QPoint(left, top + ascent_),
+                     QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 }  // namespace tabloom

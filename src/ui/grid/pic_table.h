@@ -20,7 +20,10 @@ class PicTable : public QFrame {
     // The surface drawing goes to; call Present() when done.
     Canvas& Surface() { return *canvas_; }
     const QImage& Image() const { return image_; }
-    void Present() { update(); }
+    void Present() {
+        canvas_->Finish();
+        update();
+    }
 
     // Tells assistive technology which cell is current and what it holds.
     void AnnounceCell(int row, int col, const QString& content);

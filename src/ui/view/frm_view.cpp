@@ -17,7 +17,7 @@
 #include <cstring>
 #include <string>
 
-#include "core/html/windows1252.h"
+#include "core/encoding/windows1252.h"
 #include "core/texts/program_texts.h"
 #include "ui/app/prompter.h"
 #include "ui/view/twips.h"

@@ -35,9 +35,9 @@ class RecordingCanvas : public Canvas {
     void OutlineRect(int x1, int y1, int x2, int y2, std::int32_t colour) override {
         calls.push_back({Kind::Outline, double(x1), double(y1), x2, y2, colour, {}, 0, false});
     }
-    void DrawText(double x, double y, const std::string& text, int points, bool bold,
+    void DrawText(double x, double y, std::string_view text, int points, bool bold,
                   std::int32_t colour) override {
-        calls.push_back({Kind::Text, x, y, 0, 0, colour, text, points, bold});
+        calls.push_back({Kind::Text, x, y, 0, 0, colour, std::string(text), points, bold});
     }
 
     std::vector<Call> Of(Kind kind) const {
