@@ -7,6 +7,8 @@
 
 #include "../main_test_files.h"
 #include "ui/dialogs/frm_specify_border_etc.h"
+#include "ui/dialogs/frm_specify_colors.h"
+#include "ui/grid/pic_table.h"
 
 using namespace tabloom;
 
@@ -177,6 +179,64 @@ class TestTableFrameCommands : public QObject {
         Button(dialog, "cmdAccept")->click();
         QVERIFY(f.prompter.calls.empty());
         QVERIFY(ValuesOf(table) == before);
+    }
+
+    // The table colours through the colour chooser: cells without colours of
+    // their own show them at once, Create writes them; Cancel keeps the old.
+    void tableColors_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("changed");
+        QTest::newRow("accept") << "cmdAccept" << true;
+        QTest::newRow("cancel") << "cmdCancel" << false;
+    }
+    void tableColors() {
+        QFETCH(QString, button);
+        QFETCH(bool, changed);
+        MainFixture f;
+        QVERIFY(f.window->StartUp());
+        f.ChooseOutput(f.Path("colours.htm"));
+        TableSpec& table = f.window->Table();
+        table.At(1, 1).lngTextColor = 0x000000;
+        table.At(1, 1).lngBgColor = 0x00FF00;  // green of its own
+        table.At(2, 2).strContent = "plain";
+        f.window->DrawTable();
+        f.Find<QLabel>("lblResult")->setText("stale");
+
+        f.Find<QPushButton>("cmdSpecifyColors")->click();
+        auto* chooser = f.window->findChild<frmSpecifyColors*>();
+        QVERIFY(chooser != nullptr && chooser->isVisible());
+        QCOMPARE(chooser->findChild<QLabel*>("lblWhatThisIs")->text(),
+                 QString("Tabloom: table colors"));
+        // Background 0, 0, 128 (navy); text 255, 255, 0 (yellow).
+        chooser->findChild<QLineEdit*>("txbRed_1")->setText("0");
+        chooser->findChild<QLineEdit*>("txbGreen_1")->setText("0");
+        chooser->findChild<QLineEdit*>("txbBlue_1")->setText("128");
+        chooser->findChild<QLineEdit*>("txbRed_0")->setText("255");
+        chooser->findChild<QLineEdit*>("txbGreen_0")->setText("255");
+        chooser->findChild<QLineEdit*>("txbBlue_0")->setText("0");
+        chooser->findChild<QPushButton*>(button)->click();
+        QVERIFY(!chooser->isVisible());
+        QVERIFY(f.Find<QLabel>("lblResult")->text().isEmpty());
+
+        const std::int32_t bg = changed ? 0x800000 : 0xFFFFFF;
+        QCOMPARE(table.lngTableBgColor, bg);
+        QCOMPARE(table.lngTableTextColor, changed ? 0x00FFFF : 0x000000);
+        QCOMPARE(table.At(1, 1).lngBgColor, 0x00FF00);
+
+        const QImage& image = f.Find<PicTable>("picTable")->Image();
+        auto pixelIn = [&](int row, int col) {
+            const CellSpec& cell = table.At(row, col);
+            return image.pixelColor(cell.intLeft + 2, cell.intBottom - 2);
+        };
+        QCOMPARE(pixelIn(3, 3), QColor(bg & 0xFF, (bg >> 8) & 0xFF, (bg >> 16) & 0xFF));
+        QCOMPARE(pixelIn(1, 1), QColor(0, 255, 0));
+
+        QMetaObject::invokeMethod(f.Find<QTimer>("Clock2"), "timeout");
+        f.Find<QPushButton>("cmdPerformOperation_6")->click();
+        const QByteArray html = ReadBytes(f.Path("colours.htm"));
+        QVERIFY2(html.contains(changed ? "bgcolor=\"#000080\"" : "bgcolor=\"#FFFFFF\""),
+                 html.constData());
+        QVERIFY2(html.contains("bgcolor=\"#00FF00\""), html.constData());
     }
 
     void enterMovesToAccept() {
