@@ -13,7 +13,6 @@ CopyCommands::CopyCommands(frmMain& window) : window_(window) {}
 frmCopyCell& CopyCommands::DialogWindow() {
     if (dialog_ == nullptr) {
         dialog_ = new frmCopyCell(window_.Prompts(), &window_);
-        dialog_->setObjectName("frmCopyCell");
         dialog_->SetTargetHighlighter([this](int& row, int& col) {
             window_.DrawTable();
             auto r = static_cast<std::int16_t>(row);
