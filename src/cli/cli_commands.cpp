@@ -1,12 +1,16 @@
 #include "cli_commands.h"
 
+#include <sys/stat.h>
+
 #include <filesystem>
+#include <string_view>
 #include <system_error>
 
 #include "core/html/write_table_html.h"
 #include "core/model/clock.h"
 #include "core/model/table_spec.h"
 #include "core/model/version.h"
+#include "core/storage/file_text.h"
 #include "core/storage/table_file.h"
 #include "core/texts/program_texts.h"
 
@@ -18,10 +22,15 @@ constexpr const char* kDataFile = "tbm.dat";
 constexpr int kSuccessText = 29;
 
 void PrintUsage(std::ostream& to) {
-    to << "usage: tabloom-cli html TABLE.tbl [OUTPUT]   write the table's HTML code\n"
+    to << "usage: tabloom-cli html [--force] TABLE.tbl [OUTPUT]   write the table's HTML code\n"
           "       tabloom-cli check TABLE.tbl           check that the table file loads\n"
           "       tabloom-cli resave IN.tbl OUT.tbl     load a table file and save it again\n"
-          "       tabloom-cli --help | --version\n";
+          "       tabloom-cli --help | --version\n"
+          "\n"
+          "Without OUTPUT, html writes to the output file named in TABLE.tbl, and only\n"
+          "when that name ends in .htm or .html; a file already there is replaced only\n"
+          "with --force. An OUTPUT given is written as it is. The output is never the\n"
+          "table file itself.\n";
 }
 
 int Usage(std::ostream& err) {
@@ -60,8 +69,39 @@ int Resave(const std::string& in, const std::string& to, std::ostream& err) {
     return kExitOk;
 }
 
-int Html(const std::vector<std::string>& args, const std::string& dataFolder, std::ostream& out,
-         std::ostream& err) {
+bool EndsWithHtmlName(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    const std::string name =
+        LowerCase1252(slash == std::string::npos ? path : path.substr(slash + 1));
+    auto endsWith = [&name](std::string_view tail) {
+        return name.size() > tail.size() &&
+               name.compare(name.size() - tail.size(), tail.size(), tail) == 0;
+    };
+    return endsWith(".htm") || endsWith(".html");
+}
+
+// True when output names the table file itself: the same file when it
+// exists, the same normalised path otherwise.
+bool SameFile(const std::string& table, const std::string& output) {
+    struct stat a {};
+    struct stat b {};
+    if (::stat(table.c_str(), &a) == 0 && ::stat(output.c_str(), &b) == 0) {
+        return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+    }
+    std::error_code ec;
+    const auto left = std::filesystem::weakly_canonical(table, ec);
+    if (ec) return false;
+    const auto right = std::filesystem::weakly_canonical(output, ec);
+    return !ec && left == right;
+}
+
+bool Exists(const std::string& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0;
+}
+
+int Html(const std::string& tableFile, const std::string& givenOutput, bool force,
+         const std::string& dataFolder, std::ostream& out, std::ostream& err) {
     ProgramTexts texts;
     const std::string textFile = dataFolder + "/" + kDataFile;
     const int loaded = texts.Load(textFile);
@@ -71,20 +111,55 @@ int Html(const std::vector<std::string>& args, const std::string& dataFolder, st
     }
     TableSpec table;
     std::string outputPath;
-    if (!Load(args[1], table, outputPath, err)) return kExitFailed;
-    if (args.size() == 3) outputPath = args[2];
-    if (outputPath.empty()) {
-        err << "error: no output file given, and " << args[1] << " names none\n";
+    if (!Load(tableFile, table, outputPath, err)) return kExitFailed;
+    if (!givenOutput.empty()) {
+        outputPath = givenOutput;
+    } else if (outputPath.empty()) {
+        err << "error: no output file given, and " << tableFile << " names none\n";
+        return kExitFailed;
+    } else if (!EndsWithHtmlName(outputPath)) {
+        // A table file from elsewhere could name any file, a shell start-up
+        // file for one.
+        err << "error: the output file named in " << tableFile << " (" << outputPath
+            << ") does not end in .htm or .html; give OUTPUT to write there\n";
+        return kExitFailed;
+    } else if (!force && Exists(outputPath)) {
+        err << "error: " << outputPath << " exists; give --force to replace it, or give OUTPUT\n";
+        return kExitFailed;
+    }
+    if (SameFile(tableFile, outputPath)) {
+        err << "error: the output file is the table file itself: " << outputPath << "\n";
         return kExitFailed;
     }
     const HtmlResult result =
         WriteTableHtml(table, outputPath, SystemClock(), texts.ProgramText(kSuccessText));
-    if (result.stage != 0) {
+    // Success only when the result shown is the success text.
+    if (!result.blnOutputWritten) {
         err << result.strResult << "\n";
         return kExitFailed;
     }
     out << result.strResult << "\n";
     return kExitOk;
+}
+
+// html [--force] TABLE.tbl [OUTPUT], --force anywhere after html.
+int HtmlCommand(const std::vector<std::string>& args, const std::string& dataFolder,
+                std::ostream& out, std::ostream& err) {
+    bool force = false;
+    std::vector<std::string> operands;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        if (args[i] == "--force" && !force) {
+            force = true;
+        } else {
+            operands.push_back(args[i]);
+        }
+    }
+    if (operands.empty() || operands.size() > 2 || operands[0].empty() ||
+        (operands.size() == 2 && operands[1].empty())) {
+        return Usage(err);
+    }
+    return Html(operands[0], operands.size() == 2 ? operands[1] : std::string(), force, dataFolder,
+                out, err);
 }
 
 }  // namespace
@@ -101,9 +176,7 @@ int RunCli(const std::vector<std::string>& args, const std::string& dataFolder, 
         out << "tabloom-cli " << ProgramVersionText << "\n";
         return kExitOk;
     }
-    if (command == "html" && (args.size() == 2 || args.size() == 3)) {
-        return Html(args, dataFolder, out, err);
-    }
+    if (command == "html") return HtmlCommand(args, dataFolder, out, err);
     if (command == "check" && args.size() == 2) return Check(args[1], out, err);
     if (command == "resave" && args.size() == 3) return Resave(args[1], args[2], err);
     return Usage(err);

@@ -2,6 +2,14 @@
 
 namespace tabloom::testing {
 
+TableSpec StartTable(int rows, int cols) {
+    TableSpec t;
+    InitTableState(t);
+    t.intNumRows = static_cast<std::int16_t>(rows);
+    t.intNumCols = static_cast<std::int16_t>(cols);
+    return t;
+}
+
 void Span(TableSpec& t, int r, int c, int rows, int cols) {
     t.At(r, c).intRowSpan = static_cast<std::int16_t>(rows);
     t.At(r, c).intColSpan = static_cast<std::int16_t>(cols);

@@ -4,6 +4,9 @@
 
 namespace tabloom::testing {
 
+// The program-start table with rows x cols in use.
+TableSpec StartTable(int rows, int cols);
+
 // Gives (r, c) a span over rows x cols and covers the other positions.
 void Span(TableSpec& t, int r, int c, int rows, int cols);
 

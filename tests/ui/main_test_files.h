@@ -39,8 +39,8 @@ inline const LocalDateTime kTestMoment{2026, 3, 14, 15, 9, 26};
 struct MainFixture {
     explicit MainFixture(bool ownTexts = false) : clock(kTestMoment) {
         if (!dir.isValid()) qFatal("no temporary folder");
-        MainWindowOptions options;
         options.dataFolder = ownTexts ? dir.path() : BuildDataFolder();
+        options.configFolder = dir.filePath("config");
         options.seams.prompter = &prompter;
         options.seams.fileChooser = &chooser;
         options.seams.launcher = &launcher;
@@ -48,6 +48,14 @@ struct MainFixture {
         options.seams.clock = &clock;
         window = std::make_unique<frmMain>(options);
     }
+
+    // The next run of the program: a new main window on the same folders.
+    void Restart() {
+        window.reset();
+        window = std::make_unique<frmMain>(options);
+    }
+
+    QString SettingsFile() const { return dir.filePath("config/tbm.usr"); }
 
     QString Path(const QString& name) const { return dir.filePath(name); }
 
@@ -65,6 +73,7 @@ struct MainFixture {
     }
 
     QTemporaryDir dir;
+    MainWindowOptions options;
     RecordingPrompter prompter;
     ScriptedFileChooser chooser;
     ScriptedLauncher launcher;

@@ -9,6 +9,7 @@
 #include "core/html/render_table_html.h"
 #include "core/html/write_table_html.h"
 #include "main_test_files.h"
+#include "ui/app/enter_presses_button.h"
 #include "ui/view/frm_view.h"
 
 using namespace tabloom;
@@ -131,6 +132,26 @@ class TestFrmMainOutput : public QObject {
 
         QTest::keyClicks(box, "typed");
         QCOMPARE(box->text(), f.Path("t.htm"));
+    }
+
+    // With the program's Enter handling, Enter in the path box still only
+    // leads to Create; Enter on the focused Create button then creates.
+    void enterOnFocusedCreateButton() {
+        EnterPressesFocusedButton filter;
+        qApp->installEventFilter(&filter);
+        MainFixture f;
+        QVERIFY(f.window->StartUp());
+        f.window->activateWindow();
+        f.ChooseOutput(f.Path("t.htm"));
+        auto* box = f.Find<QLineEdit>("txbOutputFile_6");
+        auto* create = f.Find<QPushButton>("cmdPerformOperation_6");
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Return);
+        QTRY_VERIFY(create->hasFocus());
+        QVERIFY(!QFile::exists(f.Path("t.htm")));
+        QTest::keyClick(create, Qt::Key_Return);
+        QTRY_VERIFY(QFile::exists(f.Path("t.htm")));
+        qApp->removeEventFilter(&filter);
     }
 
     void createMissingFolder_data() {

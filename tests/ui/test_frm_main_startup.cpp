@@ -1,3 +1,4 @@
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -7,6 +8,7 @@
 #include <QtTest>
 
 #include "main_test_files.h"
+#include "shown_text.h"
 
 using namespace tabloom;
 
@@ -27,6 +29,17 @@ class TestFrmMainStartup : public QObject {
                                           << "Duplicate in program text at line 3.";
         QTest::newRow("only comments")
             << QByteArray("# nothing here\n\n") << "No program text was read.";
+        QTest::newRow("number without text")
+            << QByteArray("11\tTabloom\n12\t\n") << "Missing string at line 2.";
+        QTest::newRow("text without number")
+            << QByteArray("# head\nTabloom\n") << "Missing string at line 2.";
+        QTest::newRow("over-long text")
+            << QByteArray("11\t" + QByteArray(1024, 'x') + "\n") << "String too long at line 1.";
+        QTest::newRow("too many texts") << [] {
+            QByteArray many;
+            for (int n = 1; n <= 1001; ++n) many += QByteArray::number(n) + "\tx\n";
+            return many;
+        }() << "Too much program text.";
     }
     void failedTextLoad() {
         QFETCH(QByteArray, content);
@@ -69,21 +82,16 @@ class TestFrmMainStartup : public QObject {
         QCOMPARE(s.strOutputFilePrompt,
                  QString("Click on the button at left to specify the location and name for an "
                          "output file."));
-        QCOMPARE(s.strSettingsFile, BuildDataFolder() + "/tbm.usr");
+        QCOMPARE(s.strSettingsFile, f.SettingsFile());
         QVERIFY(s.strTableFile.isEmpty());
-        QCOMPARE(s.table.intNumRows, 6);
-        QCOMPARE(s.table.intNumCols, 6);
-        QCOMPARE(s.table.intBorder, 4);
-        QCOMPARE(s.table.intCellPadding, 4);
-        QCOMPARE(s.table.intCellSpacing, 4);
-        QCOMPARE(s.table.intTableWidth, -1);
-        QCOMPARE(s.table.lngTableTextColor, 0x000000);
-        QCOMPARE(s.table.lngTableBgColor, 0xFFFFFF);
+        TableSpec fresh;
+        InitTableState(fresh);
+        QVERIFY(s.table.SameSpec(fresh));
 
         auto* box = f.Find<QLineEdit>("txbOutputFile_6");
         QVERIFY(box->text().isEmpty());
         QVERIFY(box->isReadOnly());
-        QCOMPARE(box->toolTip(), s.strOutputFilePrompt);
+        QCOMPARE(ShownToolTip(box->toolTip()), s.strOutputFilePrompt);
         QVERIFY(!f.Find<QPushButton>("cmdViewOutputFile_6")->isEnabled());
         QVERIFY(!f.Find<QPushButton>("cmdViewOutputFile_0")->isEnabled());
         QVERIFY(!f.Find<QPushButton>("cmdPerformOperation_6")->isEnabled());
@@ -93,90 +101,36 @@ class TestFrmMainStartup : public QObject {
         QCOMPARE(f.window->focusWidget(), f.Find<QPushButton>("cmdQuit_0"));
     }
 
-    void controls_data() {
+    // Tooltips holding "<" show as written, not read as markup.
+    void tooltipsShowAsWritten_data() {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("tip");
-        QTest::newRow("border") << "cmdSpecifyBorder"
-                                << "Specify table width, etc."
-                                << "Specify table width, border, cell padding and spacing.";
-        QTest::newRow("colours") << "cmdSpecifyColors"
-                                 << "Specify table colors"
-                                 << "";
-        QTest::newRow("output") << "cmdSpecifyOutputFile"
-                                << "Specify output file"
-                                << "";
-        QTest::newRow("create") << "cmdPerformOperation_6"
-                                << "Create table"
-                                << "Create the HTML code for this table.";
-        QTest::newRow("view") << "cmdViewOutputFile_6"
-                              << "View"
-                              << "";
-        QTest::newRow("clear") << "cmdViewOutputFile_0"
-                               << "Clear"
-                               << "";
-        QTest::newRow("save") << "cmdSaveLoad_5"
-                              << "Save table"
-                              << "";
-        QTest::newRow("load") << "cmdSaveLoad_4"
-                              << "Load table"
-                              << "";
-        QTest::newRow("new") << "cmdSaveLoad_3"
-                             << "New table"
-                             << "";
-        QTest::newRow("restore") << "cmdSaveLoad_0"
-                                 << "Restore table"
-                                 << "";
-        QTest::newRow("quit") << "cmdQuit_6"
-                              << "Quit"
-                              << "";
-        QTest::newRow("reset") << "cmdQuit_1"
-                               << "Reset"
-                               << "";
-        QTest::newRow("help") << "cmdQuit_0"
-                              << "Help"
-                              << "";
-        QTest::newRow("products") << "cmdOtherProducts"
-                                  << "Other products"
-                                  << "";
+        QTest::addColumn<QString>("shown");
         QTest::newRow("centre") << "chkCenterTable4"
-                                << "Center table"
                                 << "Add <CENTER>...</CENTER>.";
         QTest::newRow("wrapper") << "chkAddHTMLWrapper4"
-                                 << "Add HTML wrapper"
                                  << "Add <HTML>...</HTML>";
-        QTest::newRow("markers") << "chkAddPlaceMarkers"
-                                 << "Place markers"
-                                 << "";
-        QTest::newRow("colours box") << "chkUseSpecifiedColors_5"
-                                     << "Use specified table colors"
-                                     << "";
-        QTest::newRow("rows") << "lblNumberOfRows"
-                              << "Rows:"
-                              << "";
-        QTest::newRow("columns") << "lblNumberOfColumns"
-                                 << "Columns:"
-                                 << "";
+        QTest::newRow("plain") << "cmdPerformOperation_6"
+                               << "Create the HTML code for this table.";
     }
-    void controls() {
+    void tooltipsShowAsWritten() {
         QFETCH(QString, name);
-        QFETCH(QString, caption);
-        QFETCH(QString, tip);
+        QFETCH(QString, shown);
         MainFixture f;
         QVERIFY(f.window->StartUp());
-        QWidget* widget = f.window->findChild<QWidget*>(name);
-        QVERIFY2(widget != nullptr, qPrintable(name));
-        if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-            QCOMPARE(button->text(), caption);
-            // Every button stays usable; the commands still to come do nothing.
+        QCOMPARE(ShownToolTip(f.Find<QWidget>(qPrintable(name))->toolTip()), shown);
+    }
+
+    void buttonsUsableInTheFormFont() {
+        MainFixture f;
+        QVERIFY(f.window->StartUp());
+        for (QAbstractButton* button : f.window->findChildren<QAbstractButton*>()) {
+            const QString name = button->objectName();
+            // Create, View and Clear wait for an output file.
             if (name != "cmdPerformOperation_6" && !name.startsWith("cmdViewOutputFile")) {
-                QVERIFY(button->isEnabled());
+                QVERIFY2(button->isEnabled(), qPrintable(name));
             }
-        } else {
-            QCOMPARE(qobject_cast<QLabel*>(widget)->text(), caption);
+            QCOMPARE(button->font().family(), QString("Arial"));
         }
-        QCOMPARE(widget->toolTip(), tip);
-        QCOMPARE(widget->font().family(), QString("Arial"));
     }
 
     void hiddenColourBoxAndGrid() {
@@ -268,19 +222,6 @@ class TestFrmMainStartup : public QObject {
         QCOMPARE(f.window->State().table.intBorder, 4);
         QVERIFY(f.Find<QLineEdit>("txbOutputFile_6")->text().isEmpty());
         QVERIFY(!f.Find<QPushButton>("cmdViewOutputFile_0")->isEnabled());
-    }
-
-    void timers() {
-        MainFixture f;
-        QVERIFY(f.window->StartUp());
-        auto* timer1 = f.Find<QTimer>("Timer1");
-        QCOMPARE(timer1->interval(), 1000);
-        QVERIFY(timer1->isActive());
-        QVERIFY(!timer1->isSingleShot());
-        auto* clock2 = f.Find<QTimer>("Clock2");
-        QCOMPARE(clock2->interval(), 1000);
-        QVERIFY(clock2->isSingleShot());
-        QVERIFY(!clock2->isActive());
     }
 
     void windowPlacedOnScreen() {

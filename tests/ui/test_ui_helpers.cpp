@@ -1,13 +1,19 @@
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QVBoxLayout>
 #include <QtTest>
 
 #include "core/texts/program_texts.h"
+#include "shown_text.h"
 #include "ui/app/data_folder.h"
+#include "ui/app/enter_presses_button.h"
 #include "ui/app/main_messages.h"
 #include "ui/app/main_window_placement.h"
 #include "ui/app/path_helpers.h"
+#include "ui/app/plain_text.h"
 #include "ui/app/qt_file_chooser.h"
 
 using namespace tabloom;
@@ -26,6 +32,82 @@ class TestUiHelpers : public QObject {
     Q_OBJECT
 
   private slots:
+    void plainToolTip_data() {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("tag pair") << "Add <CENTER>...</CENTER>.";
+        QTest::newRow("leading tag") << "<HTML> wrapper";
+        QTest::newRow("path with markup") << "/tmp/<b>bold</b>/a.htm";
+        QTest::newRow("comparison") << "a < b and c > d";
+        QTest::newRow("entity") << "&amp; stays";
+        QTest::newRow("lines") << "<p>one\n  two";
+        QTest::newRow("plain") << "Create the HTML code";
+    }
+    void plainToolTip() {
+        QFETCH(QString, text);
+        QCOMPARE(ShownToolTip(PlainToolTip(text)), text);
+    }
+
+    // Return and Enter press the focused push button; other widgets keep
+    // the key, and modified or repeated keys press nothing.
+    void enterPressesFocusedButton_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<bool>("autoRepeat");
+        QTest::addColumn<int>("clicks");
+        QTest::addColumn<int>("returns");  // returnPressed of the text box
+        QTest::newRow("return") << int(Qt::Key_Return) << 0 << "button" << false << 1 << 0;
+        QTest::newRow("keypad enter")
+            << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "button" << false << 1 << 0;
+        QTest::newRow("space still works")
+            << int(Qt::Key_Space) << 0 << "button" << false << 1 << 0;
+        QTest::newRow("ctrl return")
+            << int(Qt::Key_Return) << int(Qt::ControlModifier) << "button" << false << 0 << 0;
+        QTest::newRow("repeat") << int(Qt::Key_Return) << 0 << "button" << true << 0 << 0;
+        QTest::newRow("disabled") << int(Qt::Key_Return) << 0 << "disabled" << false << 0 << 0;
+        QTest::newRow("text box keeps enter")
+            << int(Qt::Key_Return) << 0 << "edit" << false << 0 << 1;
+    }
+    void enterPressesFocusedButton() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, focus);
+        QFETCH(bool, autoRepeat);
+        QFETCH(int, clicks);
+        QFETCH(int, returns);
+        EnterPressesFocusedButton filter;
+        qApp->installEventFilter(&filter);
+        QWidget window;
+        auto* layout = new QVBoxLayout(&window);
+        auto* edit = new QLineEdit(&window);
+        auto* button = new QPushButton("Press", &window);
+        layout->addWidget(edit);
+        layout->addWidget(button);
+        int clicked = 0;
+        int returned = 0;
+        connect(button, &QPushButton::clicked, [&clicked] { ++clicked; });
+        connect(edit, &QLineEdit::returnPressed, [&returned] { ++returned; });
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QWidget* target = focus == "edit" ? static_cast<QWidget*>(edit) : button;
+        target->setFocus();
+        QTRY_VERIFY(target->hasFocus());
+        button->setEnabled(focus != "disabled");
+        if (focus == "disabled") target = button;
+
+        QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), QString(),
+                        autoRepeat);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::KeyboardModifiers(modifiers), QString(),
+                          autoRepeat);
+        QApplication::sendEvent(target, &press);
+        QApplication::sendEvent(target, &release);
+        QTRY_COMPARE(clicked, clicks);
+        QTest::qWait(clicks == 0 ? 150 : 0);  // longer than the click animation
+        QCOMPARE(clicked, clicks);
+        QCOMPARE(returned, returns);
+        qApp->removeEventFilter(&filter);
+    }
+
     void folderOf_data() {
         QTest::addColumn<QString>("path");
         QTest::addColumn<bool>("normalize");
@@ -232,5 +314,5 @@ class TestUiHelpers : public QObject {
     }
 };
 
-QTEST_GUILESS_MAIN(TestUiHelpers)
+QTEST_MAIN(TestUiHelpers)
 #include "test_ui_helpers.moc"

@@ -24,11 +24,40 @@ struct RowHoist {
     bool blnSameBg = true;
 };
 
+// Appends text of the page. The five bytes the code page leaves undefined
+// (they come from C1 controls) become references, and a lone CR or LF
+// becomes CR LF, so that the page is valid Windows-1252 with one kind of
+// line end.
+void AppendPageText(std::string& out, std::string_view utf8) {
+    const std::size_t start = out.size();
+    AppendWindows1252(out, utf8);
+    auto odd = [](unsigned char b) {
+        return b == '\r' || b == '\n' || b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 ||
+               b == 0x9D;
+    };
+    std::size_t i = start;
+    while (i < out.size() && !odd(static_cast<unsigned char>(out[i]))) ++i;
+    if (i == out.size()) return;
+    std::string fixed = out.substr(i);
+    out.resize(i);
+    for (std::size_t j = 0; j < fixed.size(); ++j) {
+        const auto b = static_cast<unsigned char>(fixed[j]);
+        if (b == '\r' || b == '\n') {
+            out += kCrLf;
+            if (b == '\r' && j + 1 < fixed.size() && fixed[j + 1] == '\n') ++j;
+        } else if (odd(b)) {
+            out += "&#" + std::to_string(b) + ';';
+        } else {
+            out.push_back(static_cast<char>(b));
+        }
+    }
+}
+
 // Text of an attribute value: a quote would end the value early, so it
 // becomes &quot;.
 std::string AttributeText(std::string_view utf8) {
     std::string encoded;
-    AppendWindows1252(encoded, utf8);
+    AppendPageText(encoded, utf8);
     if (encoded.find('"') == std::string::npos) return encoded;
     std::string out;
     out.reserve(encoded.size() + 8);
@@ -141,7 +170,7 @@ void AppendContent(std::string& out, const std::string& content, std::vector<std
     lines.clear();
     const int n = SplitText(content, kCrLf, 1, lines, false, 0, 0);
     if (n < 1) return;
-    AppendWindows1252(out, lines[0]);
+    AppendPageText(out, lines[0]);
     for (int i = 1; i < n; ++i) {
         const std::string& line = lines[i];
         if (i == n - 1 && IsBlank(line)) continue;
@@ -152,7 +181,7 @@ void AppendContent(std::string& out, const std::string& content, std::vector<std
             for (int j = 0; j < k; ++j) out += kNbsp;
             const std::size_t first = line.find_first_not_of(' ');
             if (first != std::string::npos)
-                AppendWindows1252(out, std::string_view(line).substr(first));
+                AppendPageText(out, std::string_view(line).substr(first));
         }
         out += kCrLf;
     }

@@ -46,20 +46,41 @@ bool WriteAll(int fd, std::string_view bytes, std::size_t budget) {
     return true;
 }
 
+// Follows path through symbolic links to the file they name; a link whose
+// target does not exist yet names that target, relative to the link's
+// folder. False, with error set, on a loop or an unreadable link.
+bool FollowLinks(const std::string& path, std::string& target, int& error) {
+    constexpr int kMaxHops = 40;
+    target = path;
+    for (int hop = 0; hop < kMaxHops; ++hop) {
+        struct stat st {};
+        if (::lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return true;
+        std::string link(PATH_MAX, '\0');
+        const ssize_t n = ::readlink(target.c_str(), link.data(), link.size());
+        if (n <= 0) {
+            error = n < 0 ? errno : EINVAL;
+            return false;
+        }
+        link.resize(static_cast<std::size_t>(n));
+        target = link[0] == '/' ? link : FolderOf(target) + "/" + link;
+    }
+    error = ELOOP;
+    return false;
+}
+
 }  // namespace
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::size_t byteBudget,
                          std::string& reason) {
     reason.clear();
     // A symbolic link stays a link: its target is the file replaced.
-    std::string target = path;
-    struct stat st {};
-    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-        if (char* real = ::realpath(path.c_str(), nullptr)) {
-            target = real;
-            std::free(real);
-        }
+    std::string target;
+    int error = 0;
+    if (!FollowLinks(path, target, error)) {
+        reason = Failure("cannot save through", path, error);
+        return false;
     }
+    struct stat st {};
     const bool existed = ::stat(target.c_str(), &st) == 0;
     if (existed && S_ISDIR(st.st_mode)) {
         reason = Failure("cannot replace", target, EISDIR);

@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "core/encoding/windows1252.h"
+#include "core/model/check_table.h"
 #include "core/model/text_helpers.h"
 #include "core/storage/atomic_file.h"
 #include "core/storage/field_reader.h"
@@ -25,15 +26,21 @@ constexpr unsigned char kQuoteStandIn = 253;
 // unrelated file into memory.
 constexpr std::size_t kMaxTableFileSize = 64u << 20;
 
-// The lines on which the checked fields of one cell began.
-struct CellLines {
-    int spans = 0;
-    int owner = 0;
-    int align = 0;
-    int fontSize = 0;
-};
+// The cell fields in the order the file holds them.
+constexpr std::array<const char*, 15> kCellFields = {
+    "intRowSpan",  "intColSpan",    "lngTextColor", "lngBgColor",  "intOwnerRow",
+    "intOwnerCol", "intAlign",      "intVAlign",    "intWidth",    "intWidthUnit",
+    "intHeight",   "intHeightUnit", "strContent",   "strFontFace", "strFontSize"};
 
-enum class Where { kSpans, kOwner, kAlign, kFontSize };
+// The line on which each field of one cell began.
+using CellLines = std::array<int, kCellFields.size()>;
+
+int LineOf(const CellLines& lines, std::string_view field) {
+    for (std::size_t i = 0; i < kCellFields.size(); ++i) {
+        if (field == kCellFields[i]) return lines[i];
+    }
+    return lines[0];
+}
 
 std::string Describe(const std::string& place, std::string_view what, std::string_view field) {
     std::string text = place;
@@ -42,95 +49,6 @@ std::string Describe(const std::string& place, std::string_view what, std::strin
     text += " for ";
     text += field;
     return text;
-}
-
-// A bare field reads back as itself: no comma or line end inside, and no
-// leading space or quote (the reader would skip or take them as a quoted form).
-bool StorableBare(std::string_view text) {
-    if (text.find_first_of(",\r\n") != std::string_view::npos) return false;
-    return text.empty() || (text[0] != ' ' && text[0] != '"');
-}
-
-// Checks the cells of a rows x cols table so that the grid can index and draw
-// it: spans and owners form non-overlapping blocks inside the table, and the
-// indexes fit their name tables. place(row, col, where) names the position
-// in the message. Returns the first problem, empty when there is none.
-template <class CellFn, class PlaceFn>
-std::string CheckCells(int rows, int cols, CellFn cellAt, PlaceFn place) {
-    for (int r = 1; r <= rows; ++r) {
-        for (int c = 1; c <= cols; ++c) {
-            const CellSpec& cell = cellAt(r, c);
-            if (cell.intAlign < 0 || cell.intAlign > 3) {
-                return Describe(place(r, c, Where::kAlign), "number out of range", "intAlign");
-            }
-            if (cell.intVAlign < 0 || cell.intVAlign > 3) {
-                return Describe(place(r, c, Where::kAlign), "number out of range", "intVAlign");
-            }
-            if (!StorableBare(cell.strFontSize)) {
-                return Describe(place(r, c, Where::kFontSize), "text not storable", "strFontSize");
-            }
-            if (cell.intRowSpan < 0) {
-                return Describe(place(r, c, Where::kSpans), "negative span", "intRowSpan");
-            }
-            if (cell.intColSpan < 0) {
-                return Describe(place(r, c, Where::kSpans), "negative span", "intColSpan");
-            }
-            if ((cell.intRowSpan == 0) != (cell.intColSpan == 0)) {
-                return Describe(place(r, c, Where::kSpans), "span of 0 on one axis only",
-                                cell.intRowSpan == 0 ? "intRowSpan" : "intColSpan");
-            }
-            if (cell.intRowSpan == 0) continue;
-            if (cell.intOwnerRow != r || cell.intOwnerCol != c) {
-                return Describe(place(r, c, Where::kOwner), "anchor does not own itself",
-                                cell.intOwnerRow != r ? "intOwnerRow" : "intOwnerCol");
-            }
-            if (r + cell.intRowSpan - 1 > rows) {
-                return Describe(place(r, c, Where::kSpans), "span leaves the table", "intRowSpan");
-            }
-            if (c + cell.intColSpan - 1 > cols) {
-                return Describe(place(r, c, Where::kSpans), "span leaves the table", "intColSpan");
-            }
-        }
-    }
-
-    // Each position of a block is claimed by its anchor; a second claim or an
-    // anchor inside another block is an overlap.
-    std::array<std::array<std::int16_t, intMaxCols + 1>, intMaxRows + 1> claim{};
-    for (int r = 1; r <= rows; ++r) {
-        for (int c = 1; c <= cols; ++c) {
-            const CellSpec& cell = cellAt(r, c);
-            if (cell.intRowSpan == 0) continue;
-            for (int i = r; i < r + cell.intRowSpan; ++i) {
-                for (int j = c; j < c + cell.intColSpan; ++j) {
-                    const bool anchorElsewhere = (i != r || j != c) && cellAt(i, j).intRowSpan != 0;
-                    if (claim[i][j] != 0 || anchorElsewhere) {
-                        return Describe(place(r, c, Where::kSpans),
-                                        "span overlaps the cell at row " + std::to_string(i) +
-                                            ", column " + std::to_string(j),
-                                        "intRowSpan");
-                    }
-                    claim[i][j] = static_cast<std::int16_t>(r * 32 + c);
-                }
-            }
-        }
-    }
-    for (int r = 1; r <= rows; ++r) {
-        for (int c = 1; c <= cols; ++c) {
-            const CellSpec& cell = cellAt(r, c);
-            if (cell.intRowSpan != 0) continue;
-            if (claim[r][c] == 0) {
-                return Describe(place(r, c, Where::kSpans), "covered by no span", "intRowSpan");
-            }
-            const int ownerRow = claim[r][c] / 32;
-            const int ownerCol = claim[r][c] % 32;
-            if (cell.intOwnerRow != ownerRow || cell.intOwnerCol != ownerCol) {
-                return Describe(place(r, c, Where::kOwner),
-                                "owner is not the cell whose span covers it",
-                                cell.intOwnerRow != ownerRow ? "intOwnerRow" : "intOwnerCol");
-            }
-        }
-    }
-    return {};
 }
 
 void AppendNumber(std::string& out, long long n) {
@@ -184,47 +102,12 @@ std::string DecodeForeignReferences(std::string_view utf8) {
     return out;
 }
 
-std::string CellPlace(int r, int c) {
-    return "cell (" + std::to_string(r) + ", " + std::to_string(c) + ")";
-}
-
 std::string CheckStorable(const TableSpec& t, std::string_view outputPath) {
-    if (t.intNumRows < 1 || t.intNumRows > intMaxRows) {
-        return Describe("table", "number out of range", "intNumRows");
+    std::string problem = CheckTable(t);
+    if (problem.empty() && HoldsControlCharacter(outputPath)) {
+        problem = Describe("table", "control character", "txbOutputFile");
     }
-    if (t.intNumCols < 1 || t.intNumCols > intMaxCols) {
-        return Describe("table", "number out of range", "intNumCols");
-    }
-    if (t.intBorderColorIndex < 0 || t.intBorderColorIndex > 6) {
-        return Describe("table", "number out of range", "intBorderColorIndex");
-    }
-    if (t.intBorderStyleIndex < 0 || t.intBorderStyleIndex > 9) {
-        return Describe("table", "number out of range", "intBorderStyleIndex");
-    }
-    if (outputPath.find_first_of("\r\n") != std::string_view::npos) {
-        return Describe("table", "line break not storable", "txbOutputFile");
-    }
-    return CheckCells(
-        t.intNumRows, t.intNumCols, [&](int r, int c) -> const CellSpec& { return t.At(r, c); },
-        [](int r, int c, Where) { return CellPlace(r, c); });
-}
-
-void CopyStoredFields(const CellSpec& from, CellSpec& to) {
-    to.intRowSpan = from.intRowSpan;
-    to.intColSpan = from.intColSpan;
-    to.lngTextColor = from.lngTextColor;
-    to.lngBgColor = from.lngBgColor;
-    to.strContent = from.strContent;
-    to.intOwnerRow = from.intOwnerRow;
-    to.intOwnerCol = from.intOwnerCol;
-    to.intAlign = from.intAlign;
-    to.intVAlign = from.intVAlign;
-    to.intWidth = from.intWidth;
-    to.intWidthUnit = from.intWidthUnit;
-    to.strFontFace = from.strFontFace;
-    to.strFontSize = from.strFontSize;
-    to.intHeight = from.intHeight;
-    to.intHeightUnit = from.intHeightUnit;
+    return problem;
 }
 
 // Reads a 16-bit field that must also lie within min..max.
@@ -250,27 +133,33 @@ bool ReadQuotedText(FieldReader& in, std::string_view field, std::string& value)
 }
 
 bool ParseCell(FieldReader& in, CellSpec& cell, CellLines& lines) {
-    if (!in.ReadInt16("intRowSpan", cell.intRowSpan)) return false;
-    lines.spans = in.FieldLine();
-    if (!in.ReadInt16("intColSpan", cell.intColSpan)) return false;
-    if (!in.ReadInt32("lngTextColor", cell.lngTextColor)) return false;
-    if (!in.ReadInt32("lngBgColor", cell.lngBgColor)) return false;
-    if (!in.ReadInt16("intOwnerRow", cell.intOwnerRow)) return false;
-    lines.owner = in.FieldLine();
-    if (!in.ReadInt16("intOwnerCol", cell.intOwnerCol)) return false;
-    if (!in.ReadInt16("intAlign", cell.intAlign)) return false;
-    lines.align = in.FieldLine();
-    if (!in.ReadInt16("intVAlign", cell.intVAlign)) return false;
-    if (!in.ReadInt16("intWidth", cell.intWidth)) return false;
-    if (!in.ReadInt16("intWidthUnit", cell.intWidthUnit)) return false;
-    if (!in.ReadInt16("intHeight", cell.intHeight)) return false;
-    if (!in.ReadInt16("intHeightUnit", cell.intHeightUnit)) return false;
-    if (!ReadQuotedText(in, "strContent", cell.strContent)) return false;
-    if (!ReadQuotedText(in, "strFontFace", cell.strFontFace)) return false;
+    std::size_t at = 0;
+    auto int16 = [&](std::int16_t& value) {
+        if (!in.ReadInt16(kCellFields[at], value)) return false;
+        lines[at++] = in.FieldLine();
+        return true;
+    };
+    auto int32 = [&](std::int32_t& value) {
+        if (!in.ReadInt32(kCellFields[at], value)) return false;
+        lines[at++] = in.FieldLine();
+        return true;
+    };
+    auto quoted = [&](std::string& value) {
+        if (!ReadQuotedText(in, kCellFields[at], value)) return false;
+        lines[at++] = in.FieldLine();
+        return true;
+    };
+    if (!int16(cell.intRowSpan) || !int16(cell.intColSpan) || !int32(cell.lngTextColor) ||
+        !int32(cell.lngBgColor) || !int16(cell.intOwnerRow) || !int16(cell.intOwnerCol) ||
+        !int16(cell.intAlign) || !int16(cell.intVAlign) || !int16(cell.intWidth) ||
+        !int16(cell.intWidthUnit) || !int16(cell.intHeight) || !int16(cell.intHeightUnit) ||
+        !quoted(cell.strContent) || !quoted(cell.strFontFace)) {
+        return false;
+    }
     std::string_view size;
-    bool quoted = false;
-    if (!in.ReadString("strFontSize", size, quoted)) return false;
-    lines.fontSize = in.FieldLine();
+    bool isQuoted = false;
+    if (!in.ReadString(kCellFields[at], size, isQuoted)) return false;
+    lines[at] = in.FieldLine();
     cell.strFontSize = DecodedWindows1252(size);
     return true;
 }
@@ -333,6 +222,7 @@ bool FormatTable(const TableSpec& t, std::string_view outputPath, std::string& b
 TableLoadResult ParseTable(std::string_view bytes) {
     TableLoadResult result;
     LoadedTable& d = result.data;
+    TableSpec& t = d.table;
     FieldReader in(bytes);
     auto refuse = [&](std::string reason) {
         result.reason = std::move(reason);
@@ -343,51 +233,58 @@ TableLoadResult ParseTable(std::string_view bytes) {
     if (!ReadRanged(in, "chkAddHTMLWrapper4", 0, 2, d.chkAddHTMLWrapper4) ||
         !ReadRanged(in, "chkCenterTable4", 0, 2, d.chkCenterTable4) ||
         !ReadRanged(in, "chkAddPlaceMarkers", 0, 2, d.chkAddPlaceMarkers) ||
-        !ReadRanged(in, "intNumRows", 1, intMaxRows, d.intNumRows) ||
-        !ReadRanged(in, "intNumCols", 1, intMaxCols, d.intNumCols) ||
-        !in.ReadInt16("intTableWidth", d.intTableWidth) ||
-        !in.ReadInt16("intTableWidthUnit", d.intTableWidthUnit) ||
-        !in.ReadInt16("intBorder", d.intBorder) ||
-        !in.ReadInt16("intCellPadding", d.intCellPadding) ||
-        !in.ReadInt16("intCellSpacing", d.intCellSpacing) ||
-        !in.ReadInt32("lngTableTextColor", d.lngTableTextColor) ||
-        !in.ReadInt32("lngTableBgColor", d.lngTableBgColor) ||
-        !ReadRanged(in, "intBorderColorIndex", 0, 6, d.intBorderColorIndex) ||
-        !ReadRanged(in, "intBorderStyleIndex", 0, 9, d.intBorderStyleIndex)) {
+        !ReadRanged(in, "intNumRows", 1, intMaxRows, t.intNumRows) ||
+        !ReadRanged(in, "intNumCols", 1, intMaxCols, t.intNumCols) ||
+        !in.ReadInt16("intTableWidth", t.intTableWidth) ||
+        !in.ReadInt16("intTableWidthUnit", t.intTableWidthUnit) ||
+        !in.ReadInt16("intBorder", t.intBorder) ||
+        !in.ReadInt16("intCellPadding", t.intCellPadding) ||
+        !in.ReadInt16("intCellSpacing", t.intCellSpacing) ||
+        !in.ReadInt32("lngTableTextColor", t.lngTableTextColor) ||
+        !in.ReadInt32("lngTableBgColor", t.lngTableBgColor) ||
+        !ReadRanged(in, "intBorderColorIndex", 0, intMaxBorderColorIndex, t.intBorderColorIndex) ||
+        !ReadRanged(in, "intBorderStyleIndex", 0, intMaxBorderStyleIndex, t.intBorderStyleIndex)) {
         return refuse(in.Error());
     }
+    t.blnAddHTMLWrapper = d.chkAddHTMLWrapper4 == 1;
+    t.blnCenterTable = d.chkCenterTable4 == 1;
+    t.blnAddPlaceMarkers = d.chkAddPlaceMarkers == 1;
 
-    const std::size_t count = static_cast<std::size_t>(d.intNumRows * d.intNumCols);
-    d.cells.resize(count);
-    std::vector<CellLines> lines(count);
-    for (std::size_t i = 0; i < count; ++i) {
-        if (!ParseCell(in, d.cells[i], lines[i])) return refuse(in.Error());
+    const int cols = t.intNumCols;
+    std::vector<CellLines> lines(static_cast<std::size_t>(t.intNumRows * cols));
+    for (int r = 1; r <= t.intNumRows; ++r) {
+        for (int c = 1; c <= cols; ++c) {
+            if (!ParseCell(in, t.At(r, c),
+                           lines[static_cast<std::size_t>((r - 1) * cols + c - 1)])) {
+                return refuse(in.Error());
+            }
+        }
     }
 
     // The last line is taken whole, so that a comma in the path survives.
     std::string_view path;
     if (!in.ReadRestOfLine("txbOutputFile", path)) return refuse(in.Error());
+    if (HoldsControlCharacter(path)) {
+        return refuse(Describe("line " + std::to_string(in.FieldLine()), "control character",
+                               "txbOutputFile"));
+    }
     d.strOutputFile = DecodeForeignReferences(DecodeWindows1252(TrimBlanks(path)));
 
-    const int cols = d.intNumCols;
-    std::string problem = CheckCells(
-        d.intNumRows, cols, [&](int r, int c) -> const CellSpec& { return d.CellAt(r, c); },
-        [&](int r, int c, Where where) {
-            const CellLines& at = lines[static_cast<std::size_t>((r - 1) * cols + (c - 1))];
-            const int line = where == Where::kSpans   ? at.spans
-                             : where == Where::kOwner ? at.owner
-                             : where == Where::kAlign ? at.align
-                                                      : at.fontSize;
-            return "line " + std::to_string(line);
-        });
-    if (!problem.empty()) return refuse(std::move(problem));
+    if (const auto offence = FindTableOffence(t)) {
+        if (offence->row == 0) return refuse(DescribeOffence(*offence));
+        const CellLines& at =
+            lines[static_cast<std::size_t>((offence->row - 1) * cols + offence->col - 1)];
+        return refuse(Describe("line " + std::to_string(LineOf(at, offence->field)), offence->what,
+                               offence->field));
+    }
     result.ok = true;
     return result;
 }
 
 TableLoadResult LoadTable(const std::string& file) {
     TableLoadResult result;
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so that a FIFO cannot hold the open; refused below.
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         result.reason = "cannot open " + file + ": " + std::strerror(errno);
         return result;
@@ -438,34 +335,21 @@ bool SaveTable(const TableSpec& table, const std::string& outputPath, const std:
 
 std::string ApplyLoadedTable(const LoadedTable& loaded, TableSpec& table) {
     // Only a checked file is applied; anything else leaves the table alone.
-    if (loaded.intNumRows < 1 || loaded.intNumRows > intMaxRows || loaded.intNumCols < 1 ||
-        loaded.intNumCols > intMaxCols ||
-        loaded.cells.size() != static_cast<std::size_t>(loaded.intNumRows * loaded.intNumCols)) {
-        return {};
-    }
-    table.blnAddHTMLWrapper = loaded.chkAddHTMLWrapper4 == 1;
-    table.blnCenterTable = loaded.chkCenterTable4 == 1;
-    table.blnAddPlaceMarkers = loaded.chkAddPlaceMarkers == 1;
-
-    table.intNumRows = loaded.intNumRows;
-    table.intNumCols = loaded.intNumCols;
-    AdjustCellsToDimensions(table);
-
-    table.intTableWidth = loaded.intTableWidth;
-    table.intTableWidthUnit = loaded.intTableWidthUnit;
-    table.intBorder = loaded.intBorder;
-    table.intCellPadding = loaded.intCellPadding;
-    table.intCellSpacing = loaded.intCellSpacing;
-    table.lngTableTextColor = loaded.lngTableTextColor;
-    table.lngTableBgColor = loaded.lngTableBgColor;
-    table.intBorderColorIndex = loaded.intBorderColorIndex;
-    table.intBorderStyleIndex = loaded.intBorderStyleIndex;
-
-    for (int r = 1; r <= loaded.intNumRows; ++r) {
-        for (int c = 1; c <= loaded.intNumCols; ++c) {
-            CopyStoredFields(loaded.CellAt(r, c), table.At(r, c));
+    if (!CheckTable(loaded.table).empty()) return {};
+    const bool useSpecifiedColors = table.blnUseSpecifiedColors;
+    TableSpec applied = loaded.table;
+    applied.blnUseSpecifiedColors = useSpecifiedColors;
+    for (int r = 0; r <= intMaxRows; ++r) {
+        for (int c = 0; c <= intMaxCols; ++c) {
+            const CellSpec& drawn = table.Cell[r][c];
+            CellSpec& cell = applied.Cell[r][c];
+            cell.intTop = drawn.intTop;
+            cell.intLeft = drawn.intLeft;
+            cell.intBottom = drawn.intBottom;
+            cell.intRight = drawn.intRight;
         }
     }
+    table = std::move(applied);
     return loaded.strOutputFile;
 }
 

@@ -5,7 +5,6 @@
 #include <limits>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "core/model/table_spec.h"
 
@@ -13,29 +12,14 @@ namespace tabloom {
 
 // Everything a table file holds, read and checked but not yet applied.
 struct LoadedTable {
-    // Check box states as stored: 0, 1 or 2 (greyed); only 1 counts as checked.
+    // The table as stored; the check boxes count as set when stored as 1.
+    TableSpec table;
+    // Check box states as stored: 0, 1 or 2 (greyed).
     std::int16_t chkAddHTMLWrapper4 = 0;
     std::int16_t chkCenterTable4 = 0;
     std::int16_t chkAddPlaceMarkers = 0;
-    std::int16_t intNumRows = 0;
-    std::int16_t intNumCols = 0;
-    std::int16_t intTableWidth = -1;
-    std::int16_t intTableWidthUnit = 1;
-    std::int16_t intBorder = -1;
-    std::int16_t intCellPadding = -1;
-    std::int16_t intCellSpacing = -1;
-    std::int32_t lngTableTextColor = 0;
-    std::int32_t lngTableBgColor = 0;
-    std::int16_t intBorderColorIndex = 0;
-    std::int16_t intBorderStyleIndex = 0;
-    // Rows outer, columns inner; texts UTF-8. The drawn rectangles are unused.
-    std::vector<CellSpec> cells;
     // UTF-8, leading and trailing spaces removed.
     std::string strOutputFile;
-
-    const CellSpec& CellAt(int row, int col) const {
-        return cells[static_cast<std::size_t>((row - 1) * intNumCols + (col - 1))];
-    }
 };
 
 struct TableLoadResult {
@@ -59,7 +43,8 @@ bool FormatTable(const TableSpec& table, std::string_view outputPath, std::strin
 // Parses and checks a whole table file; nothing is applied anywhere.
 TableLoadResult ParseTable(std::string_view bytes);
 
-// Reads file and parses it.
+// Reads file and parses it. Anything but a regular file is refused before
+// it can block (a FIFO, a device).
 TableLoadResult LoadTable(const std::string& file);
 
 // Writes the table file through a temporary file in the same folder that
@@ -69,7 +54,8 @@ bool SaveTable(const TableSpec& table, const std::string& outputPath, const std:
                const SaveOptions& options, std::string* reason);
 
 // Applies a checked file to table: check boxes, dimensions (cells outside
-// them reset), frame values, cells. Returns the output path.
+// them reset), frame values, cells; the drawn rectangles and the colour
+// choice stay. Returns the output path.
 std::string ApplyLoadedTable(const LoadedTable& loaded, TableSpec& table);
 
 // Loads file and applies it only when the whole file is valid: on failure

@@ -12,6 +12,8 @@ struct FileDialogRequest {
     bool hideReadOnly = false;
     bool confirmOverwrite = false;
     QString presetName;
+    // Added to a name typed without an extension (without the dot).
+    QString defaultSuffix;
 };
 
 // The save and open file dialogs. Each returns the chosen path, or the empty

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -10,12 +11,16 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QSessionManager>
+#include <QShortcut>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
@@ -26,18 +31,24 @@
 #include "core/html/write_table_html.h"
 #include "core/model/clock.h"
 #include "core/model/version.h"
+#include "core/storage/settings_file.h"
 #include "ui/app/cell_commands.h"
 #include "ui/app/copy_commands.h"
 #include "ui/app/data_folder.h"
 #include "ui/app/form_style.h"
 #include "ui/app/grid_commands.h"
+#include "ui/app/lifecycle_commands.h"
 #include "ui/app/main_messages.h"
 #include "ui/app/main_window_placement.h"
 #include "ui/app/path_helpers.h"
+#include "ui/app/plain_text.h"
 #include "ui/app/qt_file_chooser.h"
 #include "ui/app/qt_prompter.h"
 #include "ui/app/qt_view_choice_asker.h"
+#include "ui/app/table_file_commands.h"
 #include "ui/app/table_frame_commands.h"
+#include "ui/app/termination_watcher.h"
+#include "ui/app/undo_history.h"
 #include "ui/app/xdg_launcher.h"
 #include "ui/grid/pic_table.h"
 #include "ui/view/frm_other_products.h"
@@ -71,7 +82,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
                         const QString& tip = {}) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
-    if (!tip.isEmpty()) button->setToolTip(tip);
+    if (!tip.isEmpty()) button->setToolTip(PlainToolTip(tip));
     return button;
 }
 
@@ -79,7 +90,7 @@ QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const QString& captio
                         const QString& tip = {}) {
     auto* box = new QCheckBox(caption, parent);
     box->setObjectName(name);
-    if (!tip.isEmpty()) box->setToolTip(tip);
+    if (!tip.isEmpty()) box->setToolTip(PlainToolTip(tip));
     return box;
 }
 
@@ -117,6 +128,9 @@ frmMain::frmMain(MainWindowOptions options, QWidget* parent)
 
     copyCommands_ = std::make_unique<CopyCommands>(*this);
     tableFrameCommands_ = std::make_unique<TableFrameCommands>(*this);
+    tableFileCommands_ = std::make_unique<TableFileCommands>(*this);
+    lifecycle_ = std::make_unique<LifecycleCommands>(*this);
+
     BuildControls();
     ConnectControls();
     cellCommands_ = new CellCommands(*this);
@@ -129,6 +143,7 @@ void frmMain::BuildControls() {
     cmdGridMenu_ = new QToolButton(this);
     cmdGridMenu_->setObjectName("cmdGridMenu");
     cmdGridMenu_->setText("Grid");
+    cmdGridMenu_->setMinimumWidth(64);
     cmdGridMenu_->setToolTip("Insert or delete rows and columns at the current cell.");
 
     // Table options.
@@ -186,6 +201,7 @@ void frmMain::BuildControls() {
     cmdViewOutputFile_0_ = MakeButton(grpOutput, "cmdViewOutputFile_0", "Clear");
     lblResult_ = new QLabel("Result", grpOutput);
     lblResult_->setObjectName("lblResult");
+    lblResult_->setTextFormat(Qt::PlainText);
     lblResult_->setWordWrap(true);
 
     auto* pathRow = new QHBoxLayout;
@@ -231,6 +247,8 @@ void frmMain::BuildControls() {
     bottomRow->addSpacing(12);
     bottomRow->addWidget(cmdOtherProducts_);
     bottomRow->addStretch();
+    BuildUndoControls(bottomRow);
+    bottomRow->addSpacing(12);
     bottomRow->addWidget(cmdQuit_0_);
     bottomRow->addWidget(cmdQuit_1_);
     bottomRow->addWidget(cmdQuit_6_);
@@ -267,6 +285,16 @@ void frmMain::ConnectControls() {
     connect(cmdViewOutputFile_0_, &QPushButton::clicked, this,
             [this] { cmdViewOutputFile_Click(0); });
     connect(cmdQuit_0_, &QPushButton::clicked, this, &frmMain::ShowHelp);
+    connect(cmdQuit_1_, &QPushButton::clicked, this, [this] { lifecycle_->Reset(); });
+    connect(cmdQuit_6_, &QPushButton::clicked, this, [this] { lifecycle_->Quit(); });
+    connect(cmdSaveLoad_5_, &QPushButton::clicked, this,
+            [this] { tableFileCommands_->SaveTable(); });
+    connect(cmdSaveLoad_4_, &QPushButton::clicked, this,
+            [this] { tableFileCommands_->LoadTable(); });
+    connect(cmdSaveLoad_3_, &QPushButton::clicked, this,
+            [this] { tableFileCommands_->NewTable(); });
+    connect(cmdSaveLoad_0_, &QPushButton::clicked, this,
+            [this] { tableFileCommands_->RestoreTable(); });
     connect(lblDocumentation_, &QLabel::linkActivated, this, &frmMain::lblDocumentation_Click);
     connect(cmdOtherProducts_, &QPushButton::clicked, this, &frmMain::cmdOtherProducts_Click);
     connect(cmdSpecifyBorder_, &QPushButton::clicked, this,
@@ -310,9 +338,22 @@ bool frmMain::StartUp() {
     }
     show();
     state_.blnFormInitialized = true;
-    StartNewTable();
+    lifecycle_->LoadSettingsAtStart();
     state_.blnFormInitialized = true;
+    undo_->Clear();
     Timer1_->start();
+
+    // The session or the system ending the program keeps the table too.
+    termination_ = new TerminationWatcher(this);
+    connect(termination_, &TerminationWatcher::terminationRequested, this, [this] {
+        lifecycle_->SaveSettings();
+        ending_ = true;
+        QCoreApplication::quit();
+    });
+    if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        connect(app, &QGuiApplication::commitDataRequest, this,
+                [this](QSessionManager&) { lifecycle_->SaveSettings(); });
+    }
     started_ = true;
     return true;
 }
@@ -323,9 +364,15 @@ void frmMain::InitProgramState() {
     txbOutputFile_6_->clear();
 
     state_.strOutputFilePrompt = kOutputFilePrompt;
-    txbOutputFile_6_->setToolTip(state_.strOutputFilePrompt);
+    txbOutputFile_6_->setToolTip(PlainToolTip(state_.strOutputFilePrompt));
     state_.lngMaxViewKB = 60;
-    state_.strSettingsFile = dataFolder_ + "/tbm.usr";
+    QString configFolder = options_.configFolder;
+    if (configFolder.isEmpty()) {
+        configFolder =
+            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/tabloom";
+    }
+    state_.strSettingsFile = QString::fromStdString(
+        LocateSettingsFile(QFile::encodeName(configFolder).toStdString()).path);
     state_.strTableFile.clear();
 
     lblResult_->clear();
@@ -391,7 +438,17 @@ void frmMain::RefillCopyTargetLists() { copyCommands_->RefillCopyTargetLists(); 
 
 TableSnapshot frmMain::Snapshot() const { return {state_.table, txbOutputFile_6_->text()}; }
 
-void frmMain::RecordChange(const QString& /*what*/, const TableSnapshot& /*before*/) {}
+void frmMain::RecordChange(const QString& what, const TableSnapshot& before) {
+    if (RecordingPaused() || undo_ == nullptr) return;
+    TableSnapshot after = Snapshot();
+    if (after.outputPath == before.outputPath && after.table.SameSpec(before.table)) return;
+    undo_->Record(what, before, std::move(after));
+}
+
+void frmMain::ApplySnapshot(const TableSnapshot& snapshot) {
+    ApplyTable(snapshot.table, snapshot.outputPath);
+    ClearResult();
+}
 
 void frmMain::FocusHelpButton() {
     if (cmdQuit_0_->isVisible() && cmdQuit_0_->isEnabled()) cmdQuit_0_->setFocus();
@@ -438,7 +495,8 @@ void frmMain::cmdSpecifyOutputFile_Click() {
         cmdPerformOperation_6_->setEnabled(true);
         cmdViewOutputFile_0_->setEnabled(true);
         cmdViewOutputFile_6_->setEnabled(false);
-        txbOutputFile_6_->setToolTip(chosen.size() >= kLongPathLength ? chosen : QString());
+        txbOutputFile_6_->setToolTip(chosen.size() >= kLongPathLength ? PlainToolTip(chosen)
+                                                                      : QString());
         txbOutputFile_6_->setCursorPosition(0);
     }
     Timer1_Timer();
@@ -500,7 +558,7 @@ void frmMain::cmdViewOutputFile_Click(int index) {
         txbOutputFile_6_->clear();
         cmdViewOutputFile_0_->setEnabled(false);
         cmdViewOutputFile_6_->setEnabled(false);
-        txbOutputFile_6_->setToolTip(state_.strOutputFilePrompt);
+        txbOutputFile_6_->setToolTip(PlainToolTip(state_.strOutputFilePrompt));
         FocusHelpButton();
         return;
     }
@@ -569,12 +627,17 @@ void frmMain::lblDocumentation_Click() {
     LaunchDocument(QUrl::fromLocalFile(dataFolder_ + '/' + kManualFile).toString());
 }
 
-void frmMain::cmdOtherProducts_Click() {
+frmOtherProducts& frmMain::OtherProductsWindow() {
     if (otherProducts_ == nullptr) {
         otherProducts_ = new frmOtherProducts(
             dataFolder_ + '/' + kProductListFile,
             [this](const QString& url) { LaunchDocument(url); }, this);
     }
+    return *otherProducts_;
+}
+
+void frmMain::cmdOtherProducts_Click() {
+    OtherProductsWindow();
     otherProducts_->show();
     otherProducts_->raise();
     otherProducts_->activateWindow();
@@ -596,6 +659,97 @@ void frmMain::ShowHelp() {
     viewer.SetTextFont("Arial");
     viewer.SetFileEncoding(FileEncoding::Utf8);
     viewer.ShowRestored();
+}
+
+}  // namespace tabloom
+
+namespace tabloom {
+
+QString frmMain::OutputPath() const { return txbOutputFile_6_->text(); }
+
+void frmMain::SetOutputPath(const QString& path) {
+    const QString trimmed = path.trimmed();
+    txbOutputFile_6_->setText(trimmed);
+    txbOutputFile_6_->setCursorPosition(0);
+    const bool given = !trimmed.isEmpty();
+    txbOutputFile_6_->setToolTip(given ? QString() : state_.strOutputFilePrompt);
+    cmdViewOutputFile_0_->setEnabled(given);
+    cmdPerformOperation_6_->setEnabled(given);
+    cmdViewOutputFile_6_->setEnabled(false);
+}
+
+void frmMain::SetOptionBoxes(bool wrapper, bool centre, bool markers) {
+    chkAddHTMLWrapper4_->setChecked(wrapper);
+    chkCenterTable4_->setChecked(centre);
+    chkAddPlaceMarkers_->setChecked(markers);
+}
+
+void frmMain::ApplyTable(const TableSpec& table, const QString& outputPath) {
+    const RecordingPause pause(*this);
+    // The handlers run as for a user's choice, but leave the cells alone
+    // while the table is being rebuilt; the cells then come whole.
+    state_.blnFormInitialized = false;
+    SetOptionBoxes(table.blnAddHTMLWrapper, table.blnCenterTable, table.blnAddPlaceMarkers);
+    cboNumberOfRows_->setCurrentIndex(table.intNumRows - 1);
+    cboNumberOfColumns_->setCurrentIndex(table.intNumCols - 1);
+    state_.table = table;
+    state_.blnFormInitialized = true;
+    SetOutputPath(outputPath);
+    FocusHelpButton();
+    DrawTable();
+}
+
+void frmMain::EndProgram() {
+    ending_ = true;
+    hide();
+    if (viewer_ != nullptr) viewer_->hide();
+    frmOtherProducts& products = OtherProductsWindow();
+    products.setWindowModality(Qt::ApplicationModal);
+    connect(&products, &QDialog::finished, qApp, &QCoreApplication::quit, Qt::UniqueConnection);
+    products.show();
+    products.raise();
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    // Closing through the frame is Quit: it must not drop the table.
+    if (ending_ || !started_) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    lifecycle_->Quit();
+}
+
+}  // namespace tabloom
+
+namespace tabloom {
+
+void frmMain::BuildUndoControls(QBoxLayout* row) {
+    undo_ = new UndoHistory(*this);
+    cmdUndo_ = MakeButton(this, "cmdUndo", "Undo");
+    cmdRedo_ = MakeButton(this, "cmdRedo", "Redo");
+    row->addWidget(cmdUndo_);
+    row->addWidget(cmdRedo_);
+    connect(cmdUndo_, &QPushButton::clicked, undo_, &UndoHistory::Undo);
+    connect(cmdRedo_, &QPushButton::clicked, undo_, &UndoHistory::Redo);
+    connect(undo_, &UndoHistory::changed, this, &frmMain::ShowUndoState);
+    const auto shortcut = [this](const QKeySequence& keys, void (UndoHistory::*slot)()) {
+        auto* s = new QShortcut(keys, this);
+        connect(s, &QShortcut::activated, undo_, slot);
+    };
+    shortcut(QKeySequence::Undo, &UndoHistory::Undo);
+    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &UndoHistory::Redo);
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), &UndoHistory::Redo);
+    ShowUndoState();
+}
+
+void frmMain::ShowUndoState() {
+    cmdUndo_->setEnabled(undo_->CanUndo());
+    cmdRedo_->setEnabled(undo_->CanRedo());
+    cmdUndo_->setToolTip(undo_->UndoCaption() + " (Ctrl+Z)");
+    cmdRedo_->setToolTip(undo_->RedoCaption() + " (Ctrl+Y)");
+    cmdUndo_->setAccessibleDescription(undo_->UndoCaption());
+    cmdRedo_->setAccessibleDescription(undo_->RedoCaption());
 }
 
 }  // namespace tabloom

@@ -9,6 +9,7 @@
 #include "ui/app/program_state.h"
 #include "ui/app/table_snapshot.h"
 
+class QBoxLayout;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -26,13 +27,20 @@ class GridCommands;
 class PicTable;
 class frmOtherProducts;
 class frmView;
+class LifecycleCommands;
+class TableFileCommands;
 class TableFrameCommands;
+class TerminationWatcher;
+class UndoHistory;
 
 // How the main window is set up.
 struct MainWindowOptions {
     // Folder of tbm.dat, the help text, the manual and the product list;
     // empty: found from the executable's folder.
     QString dataFolder;
+    // Folder of the settings file tbm.usr; empty: the user's configuration
+    // folder ($XDG_CONFIG_HOME/tabloom).
+    QString configFolder;
     PlatformSeams seams;
 };
 
@@ -103,6 +111,40 @@ class frmMain : public QWidget {
     // snapshot before changing, then report the change with it.
     TableSnapshot Snapshot() const;
     void RecordChange(const QString& what, const TableSnapshot& before);
+    // Puts a recorded state back (undo and redo).
+    void ApplySnapshot(const TableSnapshot& snapshot);
+    UndoHistory& Undo() { return *undo_; }
+
+    // While one of these lives, changes record no undo step: they are part
+    // of a larger change that records itself, or an undo being applied.
+    class RecordingPause {
+      public:
+        explicit RecordingPause(frmMain& window) : window_(window) { ++window_.recordingPaused_; }
+        ~RecordingPause() { --window_.recordingPaused_; }
+        RecordingPause(const RecordingPause&) = delete;
+        RecordingPause& operator=(const RecordingPause&) = delete;
+
+      private:
+        frmMain& window_;
+    };
+    bool RecordingPaused() const { return recordingPaused_ > 0; }
+
+    // Puts a whole table with its options and output path into the window,
+    // the way loading a table file does, and redraws.
+    void ApplyTable(const TableSpec& table, const QString& outputPath);
+    // The three option boxes, set through their handlers as a user would.
+    void SetOptionBoxes(bool wrapper, bool centre, bool markers);
+    QString OutputPath() const;
+    // Shows path in the output path box with the tooltip and button states
+    // that go with it.
+    void SetOutputPath(const QString& path);
+
+    // Hides the windows, shows the other-products window modally and ends
+    // the program when it closes.
+    void EndProgram();
+    bool Ending() const { return ending_; }
+    frmOtherProducts& OtherProductsWindow();
+    LifecycleCommands& Lifecycle() { return *lifecycle_; }
 
     Prompter& Prompts() const { return *prompter_; }
     FileChooser& Files() const { return *fileChooser_; }
@@ -118,6 +160,7 @@ class frmMain : public QWidget {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void BuildControls();
@@ -125,6 +168,8 @@ class frmMain : public QWidget {
     QString Text(int n) const;
     frmView& ViewerWindow();
     void ShowMessage(const QString& text, const QString& title);
+    void BuildUndoControls(QBoxLayout* row);
+    void ShowUndoState();
 
     MainWindowOptions options_;
     QString dataFolder_;
@@ -150,6 +195,15 @@ class frmMain : public QWidget {
 
     frmView* viewer_ = nullptr;
     frmOtherProducts* otherProducts_ = nullptr;
+
+    std::unique_ptr<TableFileCommands> tableFileCommands_;
+    std::unique_ptr<LifecycleCommands> lifecycle_;
+    TerminationWatcher* termination_ = nullptr;
+    UndoHistory* undo_ = nullptr;
+    QPushButton* cmdUndo_ = nullptr;
+    QPushButton* cmdRedo_ = nullptr;
+    int recordingPaused_ = 0;
+    bool ending_ = false;
 
     PicTable* picTable_ = nullptr;
     QToolButton* cmdGridMenu_ = nullptr;

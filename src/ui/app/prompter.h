@@ -11,7 +11,7 @@ enum class PromptAnswer { Ok, Yes, No };
 // Message boxes. The program shows every message through this seam so that
 // tests can answer them without a modal loop.
 class Prompter {
-public:
+  public:
     virtual ~Prompter() = default;
     virtual PromptAnswer Show(const QString& text, const QString& title, PromptIcon icon,
                               PromptButtons buttons) = 0;

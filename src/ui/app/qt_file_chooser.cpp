@@ -38,6 +38,7 @@ QString QtFileChooser::Run(const FileDialogRequest& request, bool save) {
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
     // Qt dialogs have no read-only check box, so hideReadOnly needs nothing.
     if (!request.presetName.isEmpty()) dialog.selectFile(request.presetName);
+    if (!request.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(request.defaultSuffix);
     if (dialog.exec() != QDialog::Accepted) return {};
     const QStringList files = dialog.selectedFiles();
     return files.isEmpty() ? QString() : files.first();

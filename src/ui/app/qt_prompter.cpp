@@ -27,6 +27,8 @@ QMessageBox::Icon BoxIcon(PromptIcon icon) {
 PromptAnswer QtPrompter::Show(const QString& text, const QString& title, PromptIcon icon,
                               PromptButtons buttons) {
     QMessageBox box(BoxIcon(icon), title, text, QMessageBox::NoButton, parent_);
+    // Messages quote paths and program texts, which may hold "<".
+    box.setTextFormat(Qt::PlainText);
     if (buttons == PromptButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);

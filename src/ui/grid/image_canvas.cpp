@@ -1,6 +1,5 @@
 #include "ui/grid/image_canvas.h"
 
-#include <QFontMetrics>
 #include <cmath>
 
 #include "core/model/colour.h"
@@ -14,7 +13,7 @@ QColor ImageCanvas::ToQColor(std::int32_t colour) {
 QPainter& ImageCanvas::Painter() {
     if (!painter_) {
         painter_ = std::make_unique<QPainter>(&image_);
-        fontPoints_ = 0;  // a fresh painter has no font yet
+        fontSet_ = false;  // a fresh painter has no font yet
     }
     return *painter_;
 }
@@ -45,20 +44,29 @@ void ImageCanvas::DrawText(double x, double y, std::string_view text, int points
                            std::int32_t colour) {
     if (text.empty()) return;
     QPainter& painter = Painter();
-    if (points != fontPoints_ || bold != fontBold_ || ascent_ == 0) {
+    if (!fontSet_ || points != fontPoints_ || bold != fontBold_) {
         font_.setPointSize(points);
         font_.setBold(bold);
         fontPoints_ = points;
         fontBold_ = bold;
-        ascent_ = QFontMetrics(font_, &image_).ascent();
+        fontSet_ = true;
         painter.setFont(font_);
     }
+    const QString line = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const QString key = QString::number(points) + (bold ? 'b' : 'n') + line;
+    auto found = laidOut_.constFind(key);
+    if (found == laidOut_.constEnd()) {
+        constexpr qsizetype kMaxLines = 4000;
+        if (laidOut_.size() >= kMaxLines) laidOut_.clear();
+        QStaticText staticText(line);
+        staticText.setTextFormat(Qt::PlainText);
+        staticText.prepare(painter.transform(), font_);
+        found = laidOut_.insert(key, staticText);
+    }
     painter.setPen(ToQColor(colour));
-    // The position is the line's top-left; the painter wants the baseline.
-    const int left = static_cast<int>(std::lround(x));
-    const int top = static_cast<int>(std::lround(y));
-    painter.drawText(QPoint(left, top + ascent_),
-                     QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    // The position is the top-left of the line, rounded to whole pixels.
+    painter.drawStaticText(
+        QPoint(static_cast<int>(std::lround(x)), static_cast<int>(std::lround(y))), *found);
 }
 
 }  // namespace tabloom

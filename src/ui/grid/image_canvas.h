@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QFont>
+#include <QHash>
 #include <QImage>
 #include <QPainter>
+#include <QStaticText>
 #include <memory>
 
 #include "core/grid/canvas.h"
@@ -35,7 +37,9 @@ class ImageCanvas : public Canvas {
     QFont font_{"Arial"};
     int fontPoints_ = 0;
     bool fontBold_ = false;
-    int ascent_ = 0;
+    bool fontSet_ = false;
+    // Laid-out lines by size, weight and text: a redraw mostly repeats them.
+    QHash<QString, QStaticText> laidOut_;
 };
 
 }  // namespace tabloom

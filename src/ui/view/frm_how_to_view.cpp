@@ -26,6 +26,7 @@ frmHowToView::frmHowToView(const ProgramTexts& texts, QWidget* mainWindow)
     lblHowToView_ = new QLabel("How do you wish to view the output file?", this);
     lblHowToView_->setObjectName("lblHowToView");
     lblViewOptions_ = new QLabel(this);
+    lblViewOptions_->setTextFormat(Qt::PlainText);
     lblViewOptions_->setObjectName("lblViewOptions");
     lblViewOptions_->setWordWrap(true);
     lblViewOptions_->setTextFormat(Qt::PlainText);

@@ -12,6 +12,7 @@
 #include "core/html/write_table_html.h"
 #include "core/model/clock.h"
 #include "core/model/table_spec.h"
+#include "table_builders.h"
 #include "temp_folder.h"
 
 namespace tabloom {
@@ -75,10 +76,7 @@ HtmlStreamOpener BudgetOpener(std::size_t budget) {
 }
 
 TableSpec FullTable() {
-    TableSpec table;
-    InitTableState(table);
-    table.intNumRows = 20;
-    table.intNumCols = 20;
+    TableSpec table = testing::StartTable(20, 20);
     table.blnAddHTMLWrapper = true;
     for (int r = 1; r <= 20; ++r) {
         for (int c = 1; c <= 20; ++c) table.At(r, c).strContent = "cell\r\n text";

@@ -17,6 +17,7 @@ namespace {
 
 using testing::ReadBytes;
 using testing::Span;
+using testing::StartTable;
 using testing::TempFolder;
 using testing::WriteBytes;
 
@@ -27,15 +28,6 @@ const std::string kComment =
 const std::string kDefaultTableTag =
     "<table border=\"4\" style=\"border:4px solid gray;\"\r\n"
     " cellpadding=\"4\" cellspacing=\"4\" bgcolor=\"#FFFFFF\">\r\n";
-
-// The program-start table with the given dimensions.
-TableSpec StartTable(int rows, int cols) {
-    TableSpec table;
-    InitTableState(table);
-    table.intNumRows = static_cast<std::int16_t>(rows);
-    table.intNumCols = static_cast<std::int16_t>(cols);
-    return table;
-}
 
 // Default-table file of one row whose row lines are given.
 std::string OneRowFile(const std::string& rowLines) {
@@ -157,7 +149,11 @@ INSTANTIATE_TEST_SUITE_P(
         ContentCase{"Windows1252Bytes", "\xC3\xA9\xE2\x82\xAC\xC3\xBD",
                     kOpen + "\xE9\x80\xFD" + kClose},
         ContentCase{"OutsideCodePage", "\xE4\xB8\xAD\r\n \xF0\x9F\x98\x80",
-                    kOpen + "&#20013;&nbsp;&#128512;\r\n" + kClose}),
+                    kOpen + "&#20013;&nbsp;&#128512;\r\n" + kClose},
+        // A table file may carry bare line ends and C1 controls inside content.
+        ContentCase{"BareLineEnds", "a\nb\rc", kOpen + "a\r\nb\r\nc" + kClose},
+        ContentCase{"UndefinedCodePageBytes", "\xC2\x81x\xC2\x9D",
+                    kOpen + "&#129;x&#157;" + kClose}),
     [](const auto& info) { return info.param.name; });
 
 struct FontCase {
@@ -334,13 +330,11 @@ TEST_F(WriteTableHtmlTest, ColoursMatchTheColourConversion) {
 }
 
 TEST_F(WriteTableHtmlTest, TitleUsesSingleBlanksForEveryCount) {
-    const std::string path = folder_.File("title.htm");
     for (int rows = 1; rows <= 20; ++rows) {
         for (int cols : {1, 9, 10, 20}) {
             TableSpec table = StartTable(rows, cols);
             table.blnAddHTMLWrapper = true;
-            ASSERT_EQ(WriteTableHtml(table, path, kClock, kSuccess).stage, 0);
-            const std::string bytes = ReadBytes(path);
+            const std::string bytes = Generate(table);
             const std::string title = "\r\n<title>Table of " + std::to_string(rows) + " rows and " +
                                       std::to_string(cols) + " columns</title>\r\n";
             EXPECT_NE(bytes.find(title), std::string::npos) << rows << " x " << cols;

@@ -14,9 +14,10 @@ struct HexCase {
 
 TEST(ColourTest, ColorToHexWritesRedGreenBlueInUpperCase) {
     const HexCase cases[] = {
-        {0x000000, "#000000"},        {0xFFFFFF, "#FFFFFF"},     {0x0080FF, "#FF8000"},
-        {0xFF0000, "#0000FF"},        {0x0000FF, "#FF0000"},     {0xC0C0C0, "#C0C0C0"},
-        {0x0A0B0C, "#0C0B0A"},        {NotSpecifiedColor, "#FFFF7FFF"},
+        {0x000000, "#000000"}, {0xFFFFFF, "#FFFFFF"},
+        {0x0080FF, "#FF8000"}, {0xFF0000, "#0000FF"},
+        {0x0000FF, "#FF0000"}, {0xC0C0C0, "#C0C0C0"},
+        {0x0A0B0C, "#0C0B0A"}, {NotSpecifiedColor, "#FFFF7FFF"},
     };
     for (const auto& c : cases) EXPECT_EQ(ColorToHex(c.colour), c.hex) << c.colour;
 }

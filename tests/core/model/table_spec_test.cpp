@@ -2,56 +2,42 @@
 
 #include <gtest/gtest.h>
 
+#include "table_builders.h"
+
 namespace tabloom {
 namespace {
 
+using testing::Span;
+
+// An empty cell at (r, c): default fields, owning itself.
 void ExpectReset(const TableSpec& t, int r, int c) {
-    const CellSpec& cell = t.At(r, c);
-    EXPECT_EQ(cell.intRowSpan, 1) << r << "," << c;
-    EXPECT_EQ(cell.intColSpan, 1) << r << "," << c;
-    EXPECT_EQ(cell.lngTextColor, NotSpecifiedColor);
-    EXPECT_EQ(cell.lngBgColor, NotSpecifiedColor);
-    EXPECT_TRUE(cell.strContent.empty()) << r << "," << c;
-    EXPECT_EQ(cell.intOwnerRow, r);
-    EXPECT_EQ(cell.intOwnerCol, c);
-    EXPECT_EQ(cell.intWidth, -1);
-    EXPECT_EQ(cell.intHeight, -1);
-    EXPECT_TRUE(cell.strFontFace.empty());
+    CellSpec empty;
+    empty.intOwnerRow = static_cast<std::int16_t>(r);
+    empty.intOwnerCol = static_cast<std::int16_t>(c);
+    EXPECT_TRUE(t.At(r, c).SameSpec(empty)) << r << "," << c;
 }
 
-// Gives (r, c) a span over rows x cols and covers the other positions.
-void Span(TableSpec& t, int r, int c, int rows, int cols) {
-    t.At(r, c).intRowSpan = static_cast<std::int16_t>(rows);
-    t.At(r, c).intColSpan = static_cast<std::int16_t>(cols);
-    for (int i = r; i < r + rows; ++i) {
-        for (int j = c; j < c + cols; ++j) {
-            if (i == r && j == c) continue;
-            t.At(i, j).intRowSpan = 0;
-            t.At(i, j).intColSpan = 0;
-            t.At(i, j).intOwnerRow = static_cast<std::int16_t>(r);
-            t.At(i, j).intOwnerCol = static_cast<std::int16_t>(c);
-        }
-    }
-}
-
-TEST(TableSpecTest, InitialStateIsTheProgramStart) {
+TEST(TableSpecTest, ResetKeepsTheDrawnRectangleAndOwnsItself) {
     TableSpec t;
-    t.intTableWidth = 50;
-    t.blnCenterTable = true;
-    t.At(3, 3).strContent = "x";
-    InitTableState(t);
-    EXPECT_EQ(t.intNumRows, 6);
-    EXPECT_EQ(t.intNumCols, 6);
-    EXPECT_EQ(t.intTableWidth, -1);
-    EXPECT_EQ(t.intTableWidthUnit, 1);
-    EXPECT_EQ(t.intBorder, 4);
-    EXPECT_EQ(t.intCellPadding, 4);
-    EXPECT_EQ(t.intCellSpacing, 4);
-    EXPECT_EQ(t.intBorderColorIndex, 0);
-    EXPECT_EQ(t.intBorderStyleIndex, 2);
-    EXPECT_FALSE(t.blnCenterTable);
-    EXPECT_TRUE(t.blnUseSpecifiedColors);
+    Span(t, 2, 2, 2, 2);
+    CellSpec& cell = t.At(3, 3);
+    cell.strFontFace = "Arial";
+    cell.intTop = 10;
+    cell.intRight = 40;
+    ResetCell(t, 3, 3);
     ExpectReset(t, 3, 3);
+    EXPECT_EQ(cell.intTop, 10);
+    EXPECT_EQ(cell.intRight, 40);
+}
+
+// The program start is a table of default values, whatever came before.
+TEST(TableSpecTest, InitialStateForgetsEverything) {
+    TableSpec t = testing::RichTable();
+    t.At(20, 20).strContent = "outside";
+    InitTableState(t);
+    const TableSpec fresh;
+    EXPECT_TRUE(t.SameSpec(fresh));
+    EXPECT_TRUE(testing::SameWholeGrid(t, fresh));
 }
 
 TEST(TableSpecTest, NewTableResetsCellsAndColoursButKeepsFrameAndOptions) {

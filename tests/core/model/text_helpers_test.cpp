@@ -14,10 +14,10 @@ struct NumberCase {
 
 TEST(LeadingNumberTest, ReadsTheLongestLeadingNumber) {
     const NumberCase cases[] = {
-        {"12px", 12},   {"99.5", 99.5}, {"1e2", 100},  {" -3 ", -3},   {"", 0},
-        {"abc", 0},     {"+7", 7},      {".5", 0.5},   {"5.", 5},      {"1 2", 12},
-        {"1e", 1},      {"1e+", 1},     {"2E-1x", 0.2}, {"-", 0},      {"-.", 0},
-        {"  4 0 %", 40}, {"3.25.1", 3.25}, {"0x10", 0}, {"007", 7},    {"1,5", 1},
+        {"12px", 12},    {"99.5", 99.5},   {"1e2", 100},   {" -3 ", -3}, {"", 0},
+        {"abc", 0},      {"+7", 7},        {".5", 0.5},    {"5.", 5},    {"1 2", 12},
+        {"1e", 1},       {"1e+", 1},       {"2E-1x", 0.2}, {"-", 0},     {"-.", 0},
+        {"  4 0 %", 40}, {"3.25.1", 3.25}, {"0x10", 0},    {"007", 7},   {"1,5", 1},
     };
     for (const auto& c : cases) EXPECT_DOUBLE_EQ(LeadingNumber(c.text), c.value) << c.text;
 }
@@ -25,7 +25,8 @@ TEST(LeadingNumberTest, ReadsTheLongestLeadingNumber) {
 TEST(RoundingTest, HalvesGoToEven) {
     const double in[] = {0.5, 1.5, 2.5, -0.5, -1.5, 2.4999, 2.5001, 99.5, 100.5};
     const double out[] = {0, 2, 2, 0, -2, 2, 3, 100, 100};
-    for (std::size_t i = 0; i < std::size(in); ++i) EXPECT_EQ(RoundHalfEven(in[i]), out[i]) << in[i];
+    for (std::size_t i = 0; i < std::size(in); ++i)
+        EXPECT_EQ(RoundHalfEven(in[i]), out[i]) << in[i];
 }
 
 TEST(RoundingTest, RoundToInt16Saturates) {

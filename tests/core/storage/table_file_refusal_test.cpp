@@ -1,5 +1,11 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <chrono>
+#include <filesystem>
+#include <future>
 #include <string>
 #include <utility>
 #include <vector>
@@ -135,6 +141,20 @@ const std::vector<Refusal>& Refusals() {
          {{67, "\"1,2\""}},
          "line 67: text not storable for strFontSize"},
         {"missing closing quote", {{66, "\"Arial"}}, "line 66: no closing quote for strFontFace"},
+        // A NUL would cut the path or font short wherever the text is used.
+        {"NUL in the output path",
+         {{68, std::string("/home/x/.profile\0.htm", 22)}},
+         "line 68: control character for txbOutputFile"},
+        {"tab in the output path",
+         {{68, "/out\t.htm"}},
+         "line 68: control character for txbOutputFile"},
+        {"NUL in a font face",
+         {{52, std::string("\"Ari\0al\"", 8)}},
+         "line 52: control character for strFontFace"},
+        {"escape in a font size", {{60, "2\x1B"}}, "line 60: control character for strFontSize"},
+        {"NUL in a bare font size",
+         {{25, std::string("3\0", 2)}},
+         "line 25: control character for strFontSize"},
         {"output path line missing", {{68, "<drop>"}}, "line 68: end of file for txbOutputFile"},
     };
     return cases;
@@ -178,7 +198,7 @@ TEST(TableFileRefusalTest, EachRuleRefusesAndLeavesTheTableAsItWas) {
 
         const TableLoadResult parsed = ParseTable(Crafted(refusal));
         EXPECT_FALSE(parsed.ok) << refusal.name;
-        EXPECT_TRUE(parsed.data.cells.empty()) << refusal.name;
+        EXPECT_TRUE(parsed.data.table.SameSpec(TableSpec{})) << refusal.name;
     }
 }
 
@@ -195,6 +215,30 @@ TEST(TableFileRefusalTest, EveryTruncationFails) {
     }
     EXPECT_TRUE(ParseTable(std::string_view(bytes).substr(0, bytes.size() - 1)).ok);
     EXPECT_TRUE(ParseTable(bytes).ok);
+}
+
+// Anything but a regular file is refused at once; a FIFO would block the
+// open until a writer came.
+TEST(TableFileRefusalTest, OnlyRegularFilesAreRead) {
+    TempFolder folder;
+    const std::string fifo = folder.File("fifo.tbl");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::filesystem::create_directory(folder.Path() / "folder.tbl");
+    for (const std::string& file : {fifo, folder.File("folder.tbl"), std::string("/dev/null")}) {
+        SCOPED_TRACE(file);
+        auto load = std::async(std::launch::async, [&file] { return LoadTable(file); });
+        if (load.wait_for(std::chrono::seconds(5)) == std::future_status::timeout) {
+            // Opening the other end frees the blocked reader.
+            const int writer = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+            load.wait();
+            if (writer >= 0) ::close(writer);
+            ADD_FAILURE() << "blocked";
+            continue;
+        }
+        const TableLoadResult loaded = load.get();
+        EXPECT_FALSE(loaded.ok);
+        EXPECT_EQ(loaded.reason, file + ": not a regular file");
+    }
 }
 
 TEST(TableFileRefusalTest, EmptyFileNamesTheFirstField) {

@@ -2,6 +2,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -46,15 +48,47 @@ TEST(TableFileSaveTest, KeepsThePermissionsOfTheReplacedFile) {
     EXPECT_EQ(st.st_mode & 07777, 0640u);
 }
 
-TEST(TableFileSaveTest, WritesThroughASymbolicLink) {
-    TempFolder folder;
-    const std::string target = folder.File("real.tbl");
-    const std::string link = folder.File("link.tbl");
-    WriteBytes(target, "old");
-    fs::create_symlink(target, link);
-    ASSERT_TRUE(SaveTable(RichTable(), "", link));
-    EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(ReadBytes(target), FileBytes(RichTable(), ""));
+// Saving through a link writes the file it names, existing or not, and the
+// link stays; a loop is refused with nothing written.
+TEST(TableFileSaveTest, SymbolicLinksStayLinks) {
+    struct Link {
+        const char* at;
+        const char* to;  // "@" stands for the test folder
+    };
+    struct Case {
+        const char* name;
+        std::vector<Link> links;
+        const char* written;  // nullptr: refused
+    };
+    const Case cases[] = {
+        {"ExistingTarget", {{"link.tbl", "@/real.tbl"}}, "real.tbl"},
+        {"MissingTargetBesideTheLink", {{"sub/link.tbl", "real.tbl"}}, "sub/real.tbl"},
+        {"MissingTargetInAnotherFolder", {{"sub/link.tbl", "../up.tbl"}}, "up.tbl"},
+        {"ChainToAMissingFile", {{"a.tbl", "b.tbl"}, {"b.tbl", "c.tbl"}}, "c.tbl"},
+        {"Loop", {{"a.tbl", "b.tbl"}, {"b.tbl", "a.tbl"}}, nullptr},
+        {"SelfLoop", {{"a.tbl", "a.tbl"}}, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder folder;
+        fs::create_directory(folder.Path() / "sub");
+        if (std::string(c.name) == "ExistingTarget") WriteBytes(folder.File("real.tbl"), "old");
+        for (const Link& link : c.links) {
+            std::string to = link.to;
+            if (to[0] == '@') to = folder.Path().string() + to.substr(1);
+            fs::create_symlink(to, folder.Path() / link.at);
+        }
+        std::string reason;
+        const bool saved =
+            SaveTable(RichTable(), "", folder.File(c.links[0].at), SaveOptions{}, &reason);
+        EXPECT_EQ(saved, c.written != nullptr) << reason;
+        for (const Link& link : c.links) EXPECT_TRUE(fs::is_symlink(folder.Path() / link.at));
+        if (c.written != nullptr) {
+            EXPECT_EQ(ReadBytes(folder.File(c.written)), FileBytes(RichTable(), ""));
+        } else {
+            EXPECT_NE(reason.find(std::strerror(ELOOP)), std::string::npos) << reason;
+        }
+    }
 }
 
 TEST(TableFileSaveTest, FailuresLeaveTheOldFileAndNoTemporary) {
@@ -108,7 +142,7 @@ TEST(TableFileSaveTest, AnUnstorableTableLeavesTheOldFile) {
     t.At(2, 4).intRowSpan = 3;  // inside the block of (1, 2)
     std::string reason;
     EXPECT_FALSE(SaveTable(t, "", file, SaveOptions{}, &reason));
-    EXPECT_EQ(reason.rfind("cell (", 0), 0u) << reason;
+    EXPECT_EQ(reason.rfind("row 2, column 4: ", 0), 0u) << reason;
     EXPECT_EQ(ReadBytes(file), "old");
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"t.tbl"});
 }

@@ -14,6 +14,7 @@ namespace {
 using testing::RichTable;
 using testing::SameWholeGrid;
 using testing::Span;
+using testing::StartTable;
 using testing::TempFolder;
 
 std::string Format(const TableSpec& t, const std::string& path) {
@@ -31,14 +32,6 @@ int CountLines(const std::string& bytes) {
     return lines;
 }
 
-TableSpec Started(int rows, int cols) {
-    TableSpec t;
-    InitTableState(t);
-    t.intNumRows = static_cast<std::int16_t>(rows);
-    t.intNumCols = static_cast<std::int16_t>(cols);
-    return t;
-}
-
 const std::string kEmptyCell12 =
     " 1  1 \r\n 2147483647  2147483647 \r\n 1  1 \r\n 0  0 -1  1 -1  1 \r\n\"\"\r\n\"\"\r\n\r\n";
 const std::string kWorkedExample =
@@ -47,7 +40,7 @@ const std::string kWorkedExample =
     "\r\n";
 
 TEST(TableFileFormatTest, WritesTheWorkedExampleByteForByte) {
-    EXPECT_EQ(Format(Started(1, 2), ""), kWorkedExample);
+    EXPECT_EQ(Format(StartTable(1, 2), ""), kWorkedExample);
 }
 
 TEST(TableFileFormatTest, LineCountFollowsTheDimensions) {
@@ -55,13 +48,13 @@ TEST(TableFileFormatTest, LineCountFollowsTheDimensions) {
         int rows, cols, lines;
     };
     for (const Case& c : {Case{1, 1, 12}, Case{20, 20, 2805}, Case{6, 6, 257}, Case{3, 20, 425}}) {
-        EXPECT_EQ(CountLines(Format(Started(c.rows, c.cols), "/x/out.htm")), c.lines)
+        EXPECT_EQ(CountLines(Format(StartTable(c.rows, c.cols), "/x/out.htm")), c.lines)
             << c.rows << " x " << c.cols;
     }
 }
 
 TEST(TableFileFormatTest, QuotesAreStoredAsByte253AndComeBackAsQuotes) {
-    TableSpec t = Started(1, 1);
+    TableSpec t = StartTable(1, 1);
     t.At(1, 1).strContent = "Price\r\n10 \"ex\"";
     t.At(1, 1).strFontFace = "\"Odd\" face";
     const std::string bytes = Format(t, "");
@@ -71,8 +64,8 @@ TEST(TableFileFormatTest, QuotesAreStoredAsByte253AndComeBackAsQuotes) {
 
     const TableLoadResult loaded = ParseTable(bytes);
     ASSERT_TRUE(loaded.ok) << loaded.reason;
-    EXPECT_EQ(loaded.data.CellAt(1, 1).strContent, "Price\r\n10 \"ex\"");
-    EXPECT_EQ(loaded.data.CellAt(1, 1).strFontFace, "\"Odd\" face");
+    EXPECT_EQ(loaded.data.table.At(1, 1).strContent, "Price\r\n10 \"ex\"");
+    EXPECT_EQ(loaded.data.table.At(1, 1).strFontFace, "\"Odd\" face");
 }
 
 TEST(TableFileFormatTest, TextIsStoredInWindows1252) {
@@ -90,13 +83,13 @@ TEST(TableFileFormatTest, TextIsStoredInWindows1252) {
         {"\xE4\xB8\xAD", "\"&#20013;\"", "&#20013;"},
     };
     for (const Case& c : cases) {
-        TableSpec t = Started(1, 1);
+        TableSpec t = StartTable(1, 1);
         t.At(1, 1).strContent = c.utf8;
         const std::string bytes = Format(t, "");
         EXPECT_NE(bytes.find(std::string("\r\n") + c.stored + "\r\n"), std::string::npos) << c.utf8;
         const TableLoadResult loaded = ParseTable(bytes);
         ASSERT_TRUE(loaded.ok) << loaded.reason;
-        EXPECT_EQ(loaded.data.CellAt(1, 1).strContent, c.reloaded);
+        EXPECT_EQ(loaded.data.table.At(1, 1).strContent, c.reloaded);
     }
 }
 
@@ -114,14 +107,14 @@ TEST(TableFileFormatTest, RefusesTablesThatWouldNotLoadAgain) {
          "table: number out of range for intNumCols"},
         {"style", [](TableSpec& t) { t.intBorderStyleIndex = 10; }, "",
          "table: number out of range for intBorderStyleIndex"},
-        {"path", [](TableSpec&) {}, "a\r\nb", "table: line break not storable for txbOutputFile"},
+        {"path", [](TableSpec&) {}, "a\r\nb", "table: control character for txbOutputFile"},
         {"font size", [](TableSpec& t) { t.At(2, 2).strFontSize = "1,2"; }, "",
-         "cell (2, 2): text not storable for strFontSize"},
+         "row 2, column 2: text not storable for strFontSize"},
         {"span", [](TableSpec& t) { t.At(3, 3).intColSpan = 2; }, "",
-         "cell (3, 3): span leaves the table for intColSpan"},
+         "row 3, column 3: span leaves the table for intColSpan"},
     };
     for (const Case& c : cases) {
-        TableSpec t = Started(3, 3);
+        TableSpec t = StartTable(3, 3);
         c.change(t);
         std::string bytes = "untouched";
         std::string reason;
@@ -140,10 +133,11 @@ TEST(TableFileRoundTripTest, SaveLoadSaveIsByteIdentical) {
     };
     std::vector<Case> cases;
     cases.push_back({"rich", RichTable(), "/home/user/tables/out, final.htm"});
-    cases.push_back({"start", Started(6, 6), ""});
-    cases.push_back({"path outside the code page", Started(1, 1), "/home/user/\xE4\xB8\xAD/x.htm"});
+    cases.push_back({"start", StartTable(6, 6), ""});
+    cases.push_back(
+        {"path outside the code page", StartTable(1, 1), "/home/user/\xE4\xB8\xAD/x.htm"});
     {
-        TableSpec t = Started(20, 20);
+        TableSpec t = StartTable(20, 20);
         for (int r = 1; r <= 20; ++r) {
             for (int c = 1; c <= 20; ++c) {
                 t.At(r, c).strContent = "R" + std::to_string(r) + "C" + std::to_string(c);
@@ -157,7 +151,7 @@ TEST(TableFileRoundTripTest, SaveLoadSaveIsByteIdentical) {
         cases.push_back({"full", t, "/o.htm"});
     }
     {
-        TableSpec t = Started(2, 2);
+        TableSpec t = StartTable(2, 2);
         t.At(1, 1).strContent = std::string(2048, 'x');
         t.At(2, 2).lngTextColor = -5;
         t.At(2, 2).intWidth = -32768;
@@ -265,7 +259,7 @@ TEST(TableFileLoadTest, OnlyState1CountsAsChecked) {
 }
 
 TEST(TableFileLoadTest, OutputPathIsTrimmedOfSpaces) {
-    const std::string bytes = Format(Started(1, 1), "  /a b/c.htm   ");
+    const std::string bytes = Format(StartTable(1, 1), "  /a b/c.htm   ");
     const TableLoadResult loaded = ParseTable(bytes);
     ASSERT_TRUE(loaded.ok) << loaded.reason;
     EXPECT_EQ(loaded.data.strOutputFile, "/a b/c.htm");
@@ -295,13 +289,13 @@ TEST(TableFileLoadTest, CellsOutsideTheLoadedDimensionsAreReset) {
 }
 
 TEST(TableFileLoadTest, UnitsOtherThanZeroAreKept) {
-    TableSpec t = Started(1, 1);
+    TableSpec t = StartTable(1, 1);
     t.intTableWidthUnit = 3;
     t.At(1, 1).intWidthUnit = -4;
     const TableLoadResult loaded = ParseTable(Format(t, ""));
     ASSERT_TRUE(loaded.ok) << loaded.reason;
-    EXPECT_EQ(loaded.data.intTableWidthUnit, 3);
-    EXPECT_EQ(loaded.data.CellAt(1, 1).intWidthUnit, -4);
+    EXPECT_EQ(loaded.data.table.intTableWidthUnit, 3);
+    EXPECT_EQ(loaded.data.table.At(1, 1).intWidthUnit, -4);
 }
 
 TEST(TableFileLoadTest, MissingOrUnreadableFilesFail) {

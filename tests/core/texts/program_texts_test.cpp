@@ -12,7 +12,7 @@ namespace {
 namespace fs = std::filesystem;
 
 class ProgramTextsTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         dir_ = fs::temp_directory_path() /
                ("tabloom_texts_" + std::to_string(::getpid()) + "_" +

@@ -30,20 +30,6 @@ class TestFrmHowToView : public QObject {
     Q_OBJECT
 
   private slots:
-    void controlsAsDesigned() {
-        Choice c;
-        QCOMPARE(c.dialog.windowTitle(), QString("How to view output file?"));
-        QCOMPARE(c.Button("cmdInBrowser")->text(), QString("In web browser"));
-        QCOMPARE(c.Button("cmdAsHTMLCode")->text(), QString("As HTML code"));
-        QCOMPARE(c.Button("cmdNotNow")->text(), QString("Don't view now"));
-        QCOMPARE(c.dialog.findChild<QLabel*>("lblHowToView")->text(),
-                 QString("How do you wish to view the output file?"));
-        QVERIFY(c.dialog.findChild<QLabel*>("lblViewOptions")->wordWrap());
-        for (QWidget* control : c.dialog.findChildren<QWidget*>()) {
-            QCOMPARE(control->font().family(), QString("Arial"));
-        }
-    }
-
     void buttonsSetFieldsAndHide_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<bool>("viewNow");

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "scripted_prompter.h"
+#include "scripted_seams.h"
 #include "ui/view/frm_view.h"
 #include "ui/view/twips.h"
 #include "ui/view/viewer_placement.h"
@@ -20,7 +20,7 @@ namespace {
 struct Viewer {
     ViewTestFiles files;
     ProgramTexts texts = files.LoadTexts();
-    ScriptedPrompter prompter;
+    RecordingPrompter prompter;
     frmView view{texts, prompter};
 
     QPlainTextEdit* Text() { return view.findChild<QPlainTextEdit*>("txbText1"); }
@@ -47,19 +47,6 @@ class TestFrmView : public QObject {
     Q_OBJECT
 
   private slots:
-    void controlsAsDesigned() {
-        Viewer v;
-        QCOMPARE(v.view.windowTitle(), QString("Viewing"));
-        QVERIFY(v.view.isWindow());
-        QVERIFY(v.Text() && v.Copy() && v.Close());
-        QVERIFY(v.Text()->isReadOnly());
-        QCOMPARE(v.Text()->font().family(), QString("Courier New"));
-        QCOMPARE(v.Copy()->text(), QString("Copy to clipboard"));
-        QCOMPARE(v.Close()->text(), QString("Close"));
-        v.view.SetTextFont("Arial");
-        QCOMPARE(v.Text()->font().family(), QString("Arial"));
-    }
-
     void showsFileText_data() {
         QTest::addColumn<FileEncoding>("encoding");
         QTest::addColumn<QByteArray>("bytes");

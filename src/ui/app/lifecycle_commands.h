@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+namespace tabloom {
+
+class frmMain;
+
+// The settings file that carries the table from one run to the next, and
+// the Reset and Quit commands.
+class LifecycleCommands {
+  public:
+    explicit LifecycleCommands(frmMain& window) : window_(window) {}
+
+    // The last step of start-up: the table of the last run, or a new one.
+    void LoadSettingsAtStart();
+    void Reset();
+    // Asks, saves the table for the next start and ends the program. False
+    // when the program goes on.
+    bool Quit();
+    // Saves the table for the next start without asking (the session or
+    // the system ends the program). False, with the reason, on failure.
+    bool SaveSettings(QString* reason = nullptr);
+
+    // The name a damaged settings file is moved to.
+    static QString DamagedName(const QString& settingsFile) { return settingsFile + ".damaged"; }
+
+  private:
+    frmMain& window_;
+};
+
+}  // namespace tabloom

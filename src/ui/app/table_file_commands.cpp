@@ -1,0 +1,125 @@
+#include "ui/app/table_file_commands.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "core/storage/table_file.h"
+#include "ui/app/file_chooser.h"
+#include "ui/app/frm_main.h"
+#include "ui/app/path_helpers.h"
+#include "ui/app/prompter.h"
+
+namespace tabloom {
+
+namespace {
+
+const char* const kTableFilter = "Table files (*.tbl) | *.tbl";
+const char* const kSettingsFileName = "tbm.usr";
+const char* const kRestoreTitle = "Restore table";
+
+std::string Native(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+}  // namespace
+
+void TableFileCommands::SaveTable() {
+    ProgramState& state = window_.State();
+    FileDialogRequest request;
+    request.title = "Save table as";
+    request.filter = kTableFilter;
+    request.confirmOverwrite = true;
+    request.hideReadOnly = true;
+    request.defaultSuffix = "tbl";
+    // The settings file is the program's own; it is never offered.
+    if (QFileInfo(state.strTableFile).fileName().toLower() == kSettingsFileName) {
+        state.strTableFile.clear();
+    }
+    if (!state.strTableFile.isEmpty() && !FileExists(state.strTableFile)) {
+        state.strTableFile.clear();
+    }
+    request.presetName = state.strTableFile;
+    QString chosen = window_.Files().ChooseSaveFile(request);
+    if (chosen.isEmpty()) return;
+    if (QFileInfo(chosen).suffix().isEmpty()) chosen += ".tbl";
+
+    std::string reason;
+    if (!tabloom::SaveTable(state.table, Native(window_.OutputPath()), Native(chosen),
+                            SaveOptions{}, &reason)) {
+        window_.Prompts().Show("Error when attempting to save table.", "Error", PromptIcon::None,
+                               PromptButtons::Ok);
+        return;
+    }
+    state.strTableFile = chosen;
+}
+
+void TableFileCommands::LoadTable() {
+    FileDialogRequest request;
+    request.title = "Load table from";
+    request.filter = kTableFilter;
+    request.hideReadOnly = true;
+    const QString chosen = window_.Files().ChooseOpenFile(request);
+    window_.SuppressGridClicks();
+    if (chosen.isEmpty()) return;
+
+    // Nothing of a damaged file is applied, so the table the user has stays
+    // exactly as it is.
+    const TableSnapshot before = window_.Snapshot();
+    TableSpec loaded = before.table;
+    std::string outputPath;
+    std::string reason;
+    if (!LoadTableInto(Native(chosen), loaded, outputPath, reason)) {
+        window_.Prompts().Show("Error when attempting to load table.", "Load table error",
+                               PromptIcon::None, PromptButtons::Ok);
+        window_.DrawTable();
+        return;
+    }
+    window_.ApplyTable(loaded, QString::fromStdString(outputPath));
+    window_.RecordChange("load table " + QFileInfo(chosen).fileName(), before);
+}
+
+void TableFileCommands::NewTable() {
+    if (window_.Prompts().Show("Clear table and start anew?", "New table", PromptIcon::None,
+                               PromptButtons::YesNo) != PromptAnswer::Yes) {
+        return;
+    }
+    const TableSnapshot before = window_.Snapshot();
+    window_.StartNewTable();
+    window_.RecordChange("new table", before);
+}
+
+void TableFileCommands::RestoreTable() {
+    const ProgramState& state = window_.State();
+    Prompter& prompts = window_.Prompts();
+    if (state.strTableFile.isEmpty()) {
+        prompts.Show("Table never saved, or no record of it.", kRestoreTitle, PromptIcon::None,
+                     PromptButtons::Ok);
+        return;
+    }
+    if (!FileExists(state.strTableFile)) {
+        prompts.Show("The file with the last saved table no longer exists.", kRestoreTitle,
+                     PromptIcon::None, PromptButtons::Ok);
+        return;
+    }
+    const TableSnapshot before = window_.Snapshot();
+    TableSpec loaded = before.table;
+    std::string outputPath;
+    std::string reason;
+    if (!LoadTableInto(Native(state.strTableFile), loaded, outputPath, reason)) {
+        prompts.Show("Error when attempting to restore table.", kRestoreTitle,
+                     PromptIcon::Exclamation, PromptButtons::Ok);
+        return;
+    }
+    // The wrapper, centring and place marker choices stay as they are; the
+    // place marker box then fills or clears the markers of the new cells.
+    const TableSpec& current = before.table;
+    const bool wrapper = current.blnAddHTMLWrapper;
+    const bool centre = current.blnCenterTable;
+    const bool markers = current.blnAddPlaceMarkers;
+    window_.ApplyTable(loaded, QString::fromStdString(outputPath));
+    {
+        const frmMain::RecordingPause pause(window_);
+        window_.SetOptionBoxes(wrapper, centre, markers);
+    }
+    window_.RecordChange("restore table", before);
+}
+
+}  // namespace tabloom

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include "ui/app/table_snapshot.h"
+
+class QUndoStack;
+
+namespace tabloom {
+
+class frmMain;
+
+// The undo and redo steps of the table: each holds the whole table before
+// and after one change, and is put back the way a loaded table file is.
+class UndoHistory : public QObject {
+    Q_OBJECT
+
+  public:
+    // At least this many steps are kept.
+    static constexpr int kStepsKept = 250;
+
+    explicit UndoHistory(frmMain& window);
+
+    void Record(const QString& what, TableSnapshot before, TableSnapshot after);
+    void Undo();
+    void Redo();
+    void Clear();
+
+    bool CanUndo() const;
+    bool CanRedo() const;
+    // "Undo: edit cell at row 3 column 2", or "Undo" when there is nothing.
+    QString UndoCaption() const;
+    QString RedoCaption() const;
+    int Count() const;
+
+  signals:
+    void changed();
+
+  private:
+    frmMain& window_;
+    QUndoStack* stack_ = nullptr;
+};
+
+}  // namespace tabloom

@@ -1,0 +1,139 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+#include <QtTest>
+
+#include "main_test_files.h"
+#include "ui/app/undo_history.h"
+
+using namespace tabloom;
+
+namespace {
+
+// One recorded change of a cell's content, as every command records it.
+void EditCell(frmMain& w, int row, int col, const std::string& content) {
+    const TableSnapshot before = w.Snapshot();
+    w.Table().At(row, col).strContent = content;
+    w.RecordChange(QString("edit cell at row %1 column %2").arg(row).arg(col), before);
+}
+
+std::string Content(const frmMain& w, int row, int col) {
+    return w.State().table.At(row, col).strContent;
+}
+
+}  // namespace
+
+class TestFrmMainUndo : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void undoAndRedoFollowTheSteps() {
+        MainFixture f;
+        QVERIFY(f.window->StartUp());
+        f.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        auto* undo = f.Find<QPushButton>("cmdUndo");
+        auto* redo = f.Find<QPushButton>("cmdRedo");
+        QVERIFY(!undo->isEnabled());
+        QVERIFY(!redo->isEnabled());
+
+        EditCell(*f.window, 1, 1, "a");
+        EditCell(*f.window, 2, 2, "b");
+        EditCell(*f.window, 3, 3, "c");
+        QVERIFY(undo->toolTip().startsWith("Undo: edit cell at row 3 column 3"));
+
+        undo->click();
+        QTest::keyClick(f.window.get(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(Content(*f.window, 3, 3), std::string());
+        QCOMPARE(Content(*f.window, 2, 2), std::string());
+        QCOMPARE(Content(*f.window, 1, 1), std::string("a"));
+        QVERIFY(redo->isEnabled());
+        QVERIFY(redo->toolTip().startsWith("Redo: edit cell at row 2 column 2"));
+
+        QTest::keyClick(f.window.get(), Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(Content(*f.window, 2, 2), std::string("b"));
+        QCOMPARE(Content(*f.window, 3, 3), std::string());
+
+        // A new change after undoing drops what could be redone.
+        EditCell(*f.window, 4, 4, "d");
+        QVERIFY(!redo->isEnabled());
+        QTest::keyClick(f.window.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(Content(*f.window, 4, 4), std::string("d"));
+    }
+
+    void nothingChangedRecordsNothing() {
+        MainFixture f;
+        QVERIFY(f.window->StartUp());
+        const TableSnapshot before = f.window->Snapshot();
+        f.window->RecordChange("edit cell at row 1 column 1", before);
+        QCOMPARE(f.window->Undo().Count(), 0);
+    }
+
+    void undoingALoadLeavesTheFileAlone() {
+        MainFixture f;
+        QVERIFY(f.window->StartUp());
+        f.window->Table().At(2, 3).strContent = "saved";
+        f.ChooseOutput(f.Path("saved.htm"));
+        f.chooser.names = {f.Path("saved.tbl")};
+        f.Find<QPushButton>("cmdSaveLoad_5")->click();
+        const QByteArray file = ReadBytes(f.Path("saved.tbl"));
+
+        f.prompter.answers = {PromptAnswer::Yes};
+        f.Find<QPushButton>("cmdSaveLoad_3")->click();
+        f.window->SetOutputPath(QString());
+        f.Find<QComboBox>("cboNumberOfRows")->setCurrentIndex(2);
+        const TableSnapshot cleared = f.window->Snapshot();
+        f.chooser.names = {f.Path("saved.tbl")};
+        f.Find<QPushButton>("cmdSaveLoad_4")->click();
+        QCOMPARE(Content(*f.window, 2, 3), std::string("saved"));
+        QVERIFY(f.window->Undo().UndoCaption().startsWith("Undo: load table saved.tbl"));
+
+        f.window->Undo().Undo();
+        QVERIFY(f.window->State().table.SameSpec(cleared.table));
+        QCOMPARE(f.Find<QComboBox>("cboNumberOfRows")->currentText(),
+                 QString::number(cleared.table.intNumRows));
+        QVERIFY(f.window->OutputPath().isEmpty());
+        QCOMPARE(ReadBytes(f.Path("saved.tbl")), file);
+        QCOMPARE(f.window->State().strTableFile, f.Path("saved.tbl"));
+
+        f.window->Undo().Redo();
+        QCOMPARE(Content(*f.window, 2, 3), std::string("saved"));
+        QCOMPARE(f.window->OutputPath(), f.Path("saved.htm"));
+    }
+
+    void undoRestoresTheOptionsAndTheirBoxes() {
+        MainFixture f;
+        QVERIFY(f.window->StartUp());
+        f.Find<QCheckBox>("chkAddHTMLWrapper4")->setChecked(true);
+        f.prompter.answers = {PromptAnswer::Yes};
+        f.Find<QPushButton>("cmdQuit_1")->click();  // Reset: options off again
+        QVERIFY(!f.Find<QCheckBox>("chkAddHTMLWrapper4")->isChecked());
+        f.window->Undo().Undo();
+        QVERIFY(f.window->State().table.blnAddHTMLWrapper);
+        QVERIFY(f.Find<QCheckBox>("chkAddHTMLWrapper4")->isChecked());
+    }
+
+    void manyStepsAreKeptAndStartUpClearsThem() {
+        MainFixture f;
+        QVERIFY(f.window->StartUp());
+        for (int i = 0; i < 300; ++i) EditCell(*f.window, 1, 1, std::to_string(i));
+        int undone = 0;
+        while (f.window->Undo().CanUndo()) {
+            f.window->Undo().Undo();
+            ++undone;
+        }
+        QVERIFY(undone >= 200);
+        QCOMPARE(Content(*f.window, 1, 1), std::to_string(299 - undone));
+
+        EditCell(*f.window, 1, 1, "x");
+        f.prompter.answers = {PromptAnswer::Yes};
+        f.Find<QPushButton>("cmdQuit_6")->click();
+        f.Restart();
+        QVERIFY(f.window->StartUp());
+        QVERIFY(!f.window->Undo().CanUndo());
+        QVERIFY(!f.Find<QPushButton>("cmdUndo")->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestFrmMainUndo)
+#include "test_frm_main_undo.moc"
