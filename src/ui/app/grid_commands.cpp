@@ -62,6 +62,12 @@ void GridCommands::Connect() {
             [this](int key, Qt::KeyboardModifiers modifiers, bool& handled) {
                 handled = KeyPressed(key, modifiers);
             });
+    connect(c_.picTable, &PicTable::focusEntered, this, [this] {
+        if (!window_.State().blnFormInitialized) return;
+        OutlineCurrent();
+        AnnounceCurrent();
+        c_.picTable->Present();
+    });
     connect(c_.cboNumberOfRows, &QComboBox::currentIndexChanged, this,
             &GridCommands::NumberOfRowsOrColumns_Click);
     connect(c_.cboNumberOfColumns, &QComboBox::currentIndexChanged, this,
@@ -105,14 +111,7 @@ void GridCommands::DrawTable() {
     RefreshCounts();
     TableSpec& table = state.table;
     geometry_ = tabloom::DrawTable(table, c_.picTable->Surface());
-    NormaliseCurrentCell(table, currentRow_, currentCol_);
-    if (c_.picTable->hasFocus()) {
-        // The keyboard's cell carries the outline while the grid has focus.
-        std::int16_t row = currentRow_, col = currentCol_;
-        std::int16_t ignoreRow = 0, ignoreCol = 0;
-        tabloom::HighlightCell(table, geometry_, c_.picTable->Surface(), row, col, ignoreRow,
-                               ignoreCol);
-    }
+    if (c_.picTable->hasFocus()) OutlineCurrent();
     UpdateMenu();
     c_.picTable->Present();
 }
@@ -184,6 +183,17 @@ void GridCommands::MakeCurrent(int row, int col) {
     currentCol_ = static_cast<std::int16_t>(col);
     NormaliseCurrentCell(window_.Table(), currentRow_, currentCol_);
     AnnounceCurrent();
+}
+
+void GridCommands::OutlineCurrent() {
+    // The keyboard's cell carries the outline while the grid has focus; the
+    // highlight fields stay the dialogs' own.
+    const TableSpec& table = window_.Table();
+    NormaliseCurrentCell(table, currentRow_, currentCol_);
+    std::int16_t row = currentRow_, col = currentCol_;
+    std::int16_t ignoreRow = 0, ignoreCol = 0;
+    tabloom::HighlightCell(table, geometry_, c_.picTable->Surface(), row, col, ignoreRow,
+                           ignoreCol);
 }
 
 void GridCommands::AnnounceCurrent() {

@@ -71,6 +71,7 @@ class GridCommands : public QObject {
     void Move(GridMove move);
     void MakeCurrent(int row, int col);
     void AnnounceCurrent();
+    void OutlineCurrent();
     void UpdateMenu();
     void ClearCurrentCell();
     void CommandOnCurrent(bool edit);

@@ -58,9 +58,12 @@ frmCellInfo::frmCellInfo(ProgramState& state, Prompter& prompts, std::function<v
 
     for (QComboBox* list : {ui_->cboRowSpan, ui_->cboColSpan, ui_->cboAlign, ui_->cboVAlign}) {
         connect(list, &QComboBox::activated, this, &frmCellInfo::FocusCancel);
+        list->installEventFilter(this);
     }
-    connect(ui_->optPercent, &QRadioButton::clicked, this, &frmCellInfo::FocusCancel);
-    connect(ui_->optPixels, &QRadioButton::clicked, this, &frmCellInfo::FocusCancel);
+    for (QRadioButton* option : {ui_->optPercent, ui_->optPixels}) {
+        connect(option, &QRadioButton::clicked, this, &frmCellInfo::FocusCancel);
+        option->installEventFilter(this);
+    }
     connect(ui_->txbCellContent, &QPlainTextEdit::textChanged, this, &frmCellInfo::LimitContent);
     connect(ui_->chkUseSpecifiedCellColors, &QCheckBox::clicked, this,
             &frmCellInfo::chkUseSpecifiedCellColors_Click);
@@ -136,8 +139,24 @@ void frmCellInfo::Activate() {
     ui_->txbCellContent->setFocus(Qt::OtherFocusReason);
 }
 
+bool frmCellInfo::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::Wheel:
+            pointerChoice_ = true;
+            break;
+        case QEvent::KeyPress:
+            pointerChoice_ = false;
+            break;
+        default:
+            break;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
 void frmCellInfo::FocusCancel() {
-    if (isVisible()) ui_->cmdCancel->setFocus(Qt::OtherFocusReason);
+    // A choice made with the keyboard leaves the focus where the user works.
+    if (isVisible() && pointerChoice_) ui_->cmdCancel->setFocus(Qt::OtherFocusReason);
 }
 
 void frmCellInfo::PaintContent(std::int32_t text, std::int32_t background) {

@@ -53,6 +53,8 @@ class frmCellInfo : public QDialog {
   protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Tells pointer choices in the lists and options from keyboard ones.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   public slots:
     // The close box and Escape count as Cancel.
@@ -72,6 +74,7 @@ class frmCellInfo : public QDialog {
     std::function<void()> closing_;
     frmSpecifyColors* chooser_ = nullptr;
     bool loaded_ = false;
+    bool pointerChoice_ = false;
     int row_ = 1;
     int col_ = 1;
 };

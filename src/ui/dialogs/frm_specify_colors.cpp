@@ -174,7 +174,8 @@ void frmSpecifyColors::DrawSample() {
         width = std::max(width, metrics.horizontalAdvance(QString::fromLatin1(line.text)));
         height = std::max(height, TwipsToPixels(line.topTwips, twips) + metrics.height());
     }
-    const QSize size(width + 8, height + 4);
+    // As wide as the area the layout gave the sample, so no bare strip shows.
+    const QSize size(std::max(width + 8, ui_->pic123Testing->contentsRect().width()), height + 4);
     const qreal ratio = devicePixelRatioF();
     QPixmap image(size * ratio);
     image.setDevicePixelRatio(ratio);

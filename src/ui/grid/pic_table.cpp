@@ -75,6 +75,7 @@ void PicTable::keyPressEvent(QKeyEvent* event) {
 
 void PicTable::focusInEvent(QFocusEvent* event) {
     QFrame::focusInEvent(event);
+    emit focusEntered();
     update();
 }
 

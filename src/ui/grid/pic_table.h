@@ -32,6 +32,7 @@ class PicTable : public QFrame {
     void released(Qt::MouseButton button, double x, double y);
     // A key the grid acts on; accepted when a handler set handled.
     void keyPressed(int key, Qt::KeyboardModifiers modifiers, bool& handled);
+    void focusEntered();
 
   protected:
     void paintEvent(QPaintEvent* event) override;

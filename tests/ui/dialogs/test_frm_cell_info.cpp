@@ -197,6 +197,32 @@ class TestFrmCellInfo : public QObject {
         QCOMPARE(edit->text(), QString("5000").left(4));
     }
 
+    void pointerChoicesMoveTheFocusToCancel_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<bool>("pointer");
+        QTest::addColumn<bool>("toCancel");
+        QTest::newRow("option clicked") << "optPercent" << true << true;
+        QTest::newRow("option by space bar") << "optPercent" << false << false;
+        QTest::newRow("list by arrow key") << "cboAlign" << false << false;
+    }
+    void pointerChoicesMoveTheFocusToCancel() {
+        QFETCH(QString, control);
+        QFETCH(bool, pointer);
+        QFETCH(bool, toCancel);
+        Fixture f;
+        f.Open();
+        auto* widget = f.dialog.findChild<QWidget*>(control);
+        widget->setFocus();
+        if (pointer) {
+            QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(5, widget->height() / 2));
+        } else {
+            QTest::keyClick(widget, control == "cboAlign" ? Qt::Key_Down : Qt::Key_Space);
+        }
+        QCOMPARE(f.dialog.focusWidget() == f.Find<QPushButton>("cmdCancel"), toCancel);
+        if (control == "cboAlign") QCOMPARE(f.Find<QComboBox>("cboAlign")->currentIndex(), 1);
+        if (control.startsWith("opt")) QVERIFY(f.Find<QRadioButton>("optPercent")->isChecked());
+    }
+
     void contentTakesEnterAsANewLine() {
         Fixture f;
         f.Open();

@@ -230,6 +230,47 @@ class TestGridCommands : public QObject {
             QString("Row %1, column %2").arg(row).arg(col)));
     }
 
+    void focusOutlinesCurrentCell() {
+        Started f;
+        f.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        f.window->setFocus();
+        const CellSpec& first = f.Table().At(1, 1);
+        QCOMPARE(f.grid->Image().pixelColor(first.intLeft, first.intTop), QColor(Qt::white));
+        f.grid->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(f.grid->hasFocus());
+        QCOMPARE(f.grid->Image().pixelColor(first.intLeft, first.intTop), QColor(Qt::black));
+        QVERIFY(f.grid->accessibleDescription().startsWith("Row 1, column 1"));
+    }
+
+    void commandKeys_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<bool>("acts");
+        QTest::newRow("enter") << int(Qt::Key_Return) << 0 << true;
+        QTest::newRow("keypad enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << true;
+        QTest::newRow("f2") << int(Qt::Key_F2) << 0 << true;
+        QTest::newRow("shift f10") << int(Qt::Key_F10) << int(Qt::ShiftModifier) << true;
+        QTest::newRow("plain f10") << int(Qt::Key_F10) << 0 << false;
+        QTest::newRow("menu key") << int(Qt::Key_Menu) << 0 << true;
+    }
+    void commandKeys() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(bool, acts);
+        Started f;
+        ApplySpans(f.Table(), 2, 2, 2, 2);
+        f.window->DrawTable();
+        f.grid->setFocus();
+        QTest::keyClick(f.grid, Qt::Key_Down);
+        QTest::keyClick(f.grid, Qt::Key_Right);  // onto the block at (2, 2)
+        f.window->State().intRow = 0;
+        f.window->State().intCol = 0;
+        QTest::keyClick(f.grid, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(int(f.window->State().intRow), acts ? 2 : 0);
+        QCOMPARE(int(f.window->State().intCol), acts ? 2 : 0);
+    }
+
     void enterAndDeleteActOnCurrentCell() {
         Started f;
         f.Table().At(2, 3).strContent = "gone";
