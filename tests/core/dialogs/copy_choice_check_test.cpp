@@ -31,6 +31,8 @@ struct CheckCase {
     std::string message;
 };
 
+void PrintTo(const CheckCase& c, std::ostream* os) { *os << c.what; }
+
 class CopyChoiceCheckTest : public ::testing::TestWithParam<CheckCase> {};
 
 // The source is the cell at row 3, column 4.

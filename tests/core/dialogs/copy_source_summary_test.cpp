@@ -28,6 +28,8 @@ struct TargetCase {
     int toRow, toCol;
 };
 
+void PrintTo(const TargetCase& c, std::ostream* os) { *os << c.what; }
+
 class ProposedTargetTest : public ::testing::TestWithParam<TargetCase> {};
 
 TEST_P(ProposedTargetTest, ProposesTheNextFreeCell) {

@@ -18,6 +18,12 @@ struct FrameCase {
     std::int16_t stored[5];
 };
 
+void PrintTo(const FrameCase& c, std::ostream* os) {
+    *os << '"' << c.entry.width << (c.entry.percent ? "\" %" : "\" px") << " border \""
+        << c.entry.border << "\" padding \"" << c.entry.padding << "\" spacing \""
+        << c.entry.spacing << '"';
+}
+
 class TableFrameCheckTest : public ::testing::TestWithParam<FrameCase> {};
 
 TEST_P(TableFrameCheckTest, ChecksOnTheReadValueAndStoresItRounded) {
