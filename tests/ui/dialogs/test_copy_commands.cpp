@@ -209,6 +209,28 @@ class TestCopyCommands : public QObject {
         dialog->reject();
     }
 
+    // A copy is one undo step; a cancelled one records nothing.
+    void copyIsOneUndoStep() {
+        MainFixture f;
+        QVERIFY(f.window->StartUp());
+        Decorate(f.window->Table().At(1, 1));
+        const TableSpec before = f.window->Table();
+        auto* undo = f.Find<QPushButton>("cmdUndo");
+        frmCopyCell* dialog = CopyFrom(f, 1, 1);
+        In<QPushButton>(dialog, "cmdCancel")->click();
+        QVERIFY(!undo->isEnabled());
+        QMetaObject::invokeMethod(f.Find<QTimer>("Clock2"), "timeout");
+        CopyFrom(f, 1, 1);
+        In<QCheckBox>(dialog, "chkContent")->setChecked(true);
+        In<QRadioButton>(dialog, "optToAllCellsInColumn")->click();
+        In<QPushButton>(dialog, "cmdDoCopy")->click();
+        QCOMPARE(f.window->Table().At(6, 1).strContent, std::string("Source"));
+        QVERIFY(undo->isEnabled());
+        undo->click();
+        QVERIFY(f.window->Table().SameSpec(before));
+        QVERIFY(!undo->isEnabled());
+    }
+
     // The target lists offer the rows and columns the table has now.
     void targetListsFollowTheDimensions() {
         MainFixture f;
