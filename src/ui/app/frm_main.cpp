@@ -35,6 +35,7 @@
 #include "core/model/version.h"
 #include "core/storage/settings_file.h"
 #include "ui/app/cell_commands.h"
+#include "ui/app/copy_commands.h"
 #include "ui/app/data_folder.h"
 #include "ui/app/form_style.h"
 #include "ui/app/grid_commands.h"
@@ -49,6 +50,7 @@
 #include "ui/app/qt_prompter.h"
 #include "ui/app/qt_view_choice_asker.h"
 #include "ui/app/table_file_commands.h"
+#include "ui/app/table_frame_commands.h"
 #include "ui/app/termination_watcher.h"
 #include "ui/app/undo_history.h"
 #include "ui/app/xdg_launcher.h"
@@ -132,6 +134,8 @@ frmMain::frmMain(MainWindowOptions options, QWidget* parent)
     clipboard_ = seams.clipboard ? seams.clipboard : ownClipboard_.get();
     pasteData_ = std::make_unique<PasteDataCommand>(*this, *clipboard_);
 
+    copyCommands_ = std::make_unique<CopyCommands>(*this);
+    tableFrameCommands_ = std::make_unique<TableFrameCommands>(*this);
     tableFileCommands_ = std::make_unique<TableFileCommands>(*this);
     lifecycle_ = std::make_unique<LifecycleCommands>(*this);
 
@@ -307,6 +311,10 @@ void frmMain::ConnectControls() {
     connect(cmdPreview_, &QPushButton::clicked, this, &frmMain::cmdPreview_Click);
     connect(new QShortcut(Qt::Key_F5, this), &QShortcut::activated, this,
             &frmMain::cmdPreview_Click);
+    connect(cmdSpecifyBorder_, &QPushButton::clicked, this,
+            [this] { tableFrameCommands_->cmdSpecifyBorder_Click(); });
+    connect(cmdSpecifyColors_, &QPushButton::clicked, this,
+            [this] { tableFrameCommands_->cmdSpecifyColors_Click(); });
     connect(Timer1_, &QTimer::timeout, this, &frmMain::Timer1_Timer);
     connect(Clock2_, &QTimer::timeout, this, &frmMain::Clock2_Timer);
 
@@ -320,6 +328,7 @@ void frmMain::ConnectControls() {
     paste->setShortcut(QKeySequence::Paste);
     paste->setShortcutContext(Qt::WidgetShortcut);
     picTable_->addAction(paste);
+    connect(grid_, &GridCommands::dimensionsChanged, this, &frmMain::RefillCopyTargetLists);
     connect(chkUseSpecifiedColors_5_, &QCheckBox::toggled, this,
             [this](bool on) { state_.table.blnUseSpecifiedColors = on; });
 }
@@ -450,7 +459,9 @@ void frmMain::SuppressGridClicks() {
 
 void frmMain::CellCommand() { cellCommands_->EditCell(); }
 
-void frmMain::CopyCommand() {}
+void frmMain::CopyCommand() { copyCommands_->CopyCommand(); }
+
+void frmMain::RefillCopyTargetLists() { copyCommands_->RefillCopyTargetLists(); }
 
 TableSnapshot frmMain::Snapshot() const { return {state_.table, txbOutputFile_6_->text()}; }
 

@@ -23,6 +23,7 @@ namespace tabloom {
 
 class CellCommands;
 class Clipboard;
+class CopyCommands;
 class GridCommands;
 class PicTable;
 class frmOtherProducts;
@@ -31,6 +32,7 @@ class frmView;
 class LifecycleCommands;
 class PasteDataCommand;
 class TableFileCommands;
+class TableFrameCommands;
 class TerminationWatcher;
 class UndoHistory;
 
@@ -108,6 +110,8 @@ class frmMain : public QWidget {
     // the cell, any other copies its properties.
     void CellCommand();
     void CopyCommand();
+    // The copy window's target lists follow the table's dimensions.
+    void RefillCopyTargetLists();
 
     // Every change of the table records itself as one undo step: take a
     // snapshot before changing, then report the change with it.
@@ -198,6 +202,9 @@ class frmMain : public QWidget {
     std::unique_ptr<PasteDataCommand> pasteData_;
 
     CellCommands* cellCommands_ = nullptr;
+    std::unique_ptr<CopyCommands> copyCommands_;
+    std::unique_ptr<TableFrameCommands> tableFrameCommands_;
+
     frmView* viewer_ = nullptr;
     frmOtherProducts* otherProducts_ = nullptr;
     frmPreview* preview_ = nullptr;

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+#include "core/grid/copy_cell_properties.h"
+
+namespace tabloom {
+
+inline constexpr const char* kCopyCheckTitle = "Error";
+
+// The message that refuses the choice of the copy window for the source at
+// (srcRow, srcCol), empty when it may be carried out. Height alone is not a
+// reason to copy.
+std::string CheckCopyChoice(const CopyChoice& choice, int srcRow, int srcCol);
+
+// Whether "Do it" can be pressed: a single target needs a row and a column.
+bool CopyTargetChosen(const CopyChoice& choice);
+
+}  // namespace tabloom

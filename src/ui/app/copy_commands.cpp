@@ -1,0 +1,64 @@
+#include "ui/app/copy_commands.h"
+
+#include "core/dialogs/copy_source_summary.h"
+#include "core/grid/copy_cell_properties.h"
+#include "ui/app/dialog_placement.h"
+#include "ui/app/frm_main.h"
+#include "ui/dialogs/frm_copy_cell.h"
+
+namespace tabloom {
+
+CopyCommands::CopyCommands(frmMain& window) : window_(window) {}
+
+frmCopyCell& CopyCommands::DialogWindow() {
+    if (dialog_ == nullptr) {
+        dialog_ = new frmCopyCell(window_.Prompts(), &window_);
+        dialog_->SetTargetHighlighter([this](int& row, int& col) {
+            window_.DrawTable();
+            auto r = static_cast<std::int16_t>(row);
+            auto c = static_cast<std::int16_t>(col);
+            if (window_.HighlightCell(r, c)) return true;
+            row = window_.State().intHighlightRow;
+            col = window_.State().intHighlightCol;
+            return false;
+        });
+        QObject::connect(dialog_, &QDialog::finished, dialog_, [this] { DialogClosed(); });
+        RefillCopyTargetLists();
+    }
+    return *dialog_;
+}
+
+void CopyCommands::RefillCopyTargetLists() {
+    if (dialog_ == nullptr) return;
+    const TableSpec& table = window_.Table();
+    dialog_->RefillTargetLists(table.intNumRows, table.intNumCols);
+}
+
+void CopyCommands::CopyCommand() {
+    frmCopyCell& dialog = DialogWindow();
+    srcRow_ = window_.State().intRow;
+    srcCol_ = window_.State().intCol;
+    dialog.Fill(SummarizeCopySource(window_.Table(), srcRow_, srcCol_), srcRow_, srcCol_);
+    dialog.blnAccepted = false;
+    dialog.adjustSize();
+    dialog.move(PlaceDialogBelowRow(window_, srcRow_, dialog.frameGeometry().size()));
+    // Modal, but not a nested loop: the copy follows when the window closes.
+    dialog.open();
+}
+
+void CopyCommands::DialogClosed() {
+    if (dialog_->blnAccepted) {
+        const TableSnapshot before = window_.Snapshot();
+        CopyCellProperties(window_.Table(), srcRow_, srcCol_, dialog_->Choice());
+        window_.ClearResult();
+        window_.DrawTable();
+        if (!before.table.SameSpec(window_.Table())) {
+            window_.RecordChange("copy cell properties", before);
+        }
+    } else {
+        window_.DrawTable();
+    }
+    window_.SuppressGridClicks();
+}
+
+}  // namespace tabloom

@@ -1,0 +1,87 @@
+#include "core/dialogs/copy_choice_check.h"
+
+#include <gtest/gtest.h>
+
+namespace tabloom {
+namespace {
+
+const std::string kNothingTicked =
+    "At least one of font, content, colors,\r\nalignment and width must be checked.";
+const std::string kToItself = "Cell is being copied to itself.";
+
+enum Group { kFont = 1, kContent = 2, kColors = 4, kAlignment = 8, kWidth = 16, kHeight = 32 };
+
+CopyChoice Choice(int groups, CopyTarget target, int toRow = 0, int toCol = 0) {
+    CopyChoice choice;
+    choice.target = target;
+    choice.toRow = toRow;
+    choice.toCol = toCol;
+    choice.font = (groups & kFont) != 0;
+    choice.content = (groups & kContent) != 0;
+    choice.colors = (groups & kColors) != 0;
+    choice.alignment = (groups & kAlignment) != 0;
+    choice.width = (groups & kWidth) != 0;
+    choice.height = (groups & kHeight) != 0;
+    return choice;
+}
+
+struct CheckCase {
+    const char* what;
+    CopyChoice choice;
+    std::string message;
+};
+
+void PrintTo(const CheckCase& c, std::ostream* os) { *os << c.what; }
+
+class CopyChoiceCheckTest : public ::testing::TestWithParam<CheckCase> {};
+
+// The source is the cell at row 3, column 4.
+TEST_P(CopyChoiceCheckTest, RefusesEmptyGroupsAndTheSourceAsItsOwnTarget) {
+    const CheckCase& c = GetParam();
+    EXPECT_EQ(CheckCopyChoice(c.choice, 3, 4), c.message) << c.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Choices, CopyChoiceCheckTest,
+    ::testing::Values(
+        CheckCase{"nothing ticked", Choice(0, CopyTarget::Row), kNothingTicked},
+        CheckCase{"height alone", Choice(kHeight, CopyTarget::OneCell, 1, 1), kNothingTicked},
+        CheckCase{"height alone, whole table", Choice(kHeight, CopyTarget::Table), kNothingTicked},
+        CheckCase{"font", Choice(kFont, CopyTarget::OneCell, 1, 1), ""},
+        CheckCase{"content", Choice(kContent, CopyTarget::OneCell, 1, 1), ""},
+        CheckCase{"colors", Choice(kColors, CopyTarget::OneCell, 1, 1), ""},
+        CheckCase{"alignment", Choice(kAlignment, CopyTarget::OneCell, 1, 1), ""},
+        CheckCase{"width", Choice(kWidth, CopyTarget::OneCell, 1, 1), ""},
+        CheckCase{"height with width", Choice(kHeight | kWidth, CopyTarget::OneCell, 1, 1), ""},
+        CheckCase{"to itself", Choice(kFont, CopyTarget::OneCell, 3, 4), kToItself},
+        // The group check comes first.
+        CheckCase{"to itself, nothing ticked", Choice(0, CopyTarget::OneCell, 3, 4),
+                  kNothingTicked},
+        CheckCase{"same row, other column", Choice(kFont, CopyTarget::OneCell, 3, 5), ""},
+        CheckCase{"same column, other row", Choice(kFont, CopyTarget::OneCell, 4, 4), ""},
+        CheckCase{"swapped row and column", Choice(kFont, CopyTarget::OneCell, 4, 3), ""},
+        // The source's own row, column and table include it and are allowed.
+        CheckCase{"own row", Choice(kFont, CopyTarget::Row, 3, 4), ""},
+        CheckCase{"own column", Choice(kFont, CopyTarget::Column, 3, 4), ""},
+        CheckCase{"whole table", Choice(kColors, CopyTarget::Table, 3, 4), ""}));
+
+TEST(CopyTargetChosenTest, SingleTargetNeedsRowAndColumn) {
+    struct Case {
+        CopyTarget target;
+        int toRow, toCol;
+        bool chosen;
+    };
+    const Case cases[] = {
+        {CopyTarget::OneCell, 0, 0, false}, {CopyTarget::OneCell, 2, 0, false},
+        {CopyTarget::OneCell, 0, 2, false}, {CopyTarget::OneCell, 1, 1, true},
+        {CopyTarget::Row, 0, 0, true},      {CopyTarget::Column, 0, 0, true},
+        {CopyTarget::Table, 0, 0, true},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(CopyTargetChosen(Choice(kFont, c.target, c.toRow, c.toCol)), c.chosen)
+            << static_cast<int>(c.target) << " " << c.toRow << "," << c.toCol;
+    }
+}
+
+}  // namespace
+}  // namespace tabloom
