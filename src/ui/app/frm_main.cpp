@@ -42,6 +42,7 @@
 #include "ui/app/lifecycle_commands.h"
 #include "ui/app/main_messages.h"
 #include "ui/app/main_window_placement.h"
+#include "ui/app/output_commands.h"
 #include "ui/app/paste_data_command.h"
 #include "ui/app/path_helpers.h"
 #include "ui/app/plain_text.h"
@@ -65,23 +66,12 @@ namespace tabloom {
 
 namespace {
 
-constexpr int kTextTooLargeStart = 1;
-constexpr int kTextTooLargeTitle = 6;
 constexpr int kTextProgramName = 11;
-constexpr int kTextNoticeTitle = 13;
-constexpr int kTextViewerCaption = 25;
-constexpr int kTextMissingFile = 26;
-constexpr int kTextReplaceQuestion = 27;
-constexpr int kTextReplaceTitle = 28;
-constexpr int kTextCreated = 29;
 
-// Paths at least this long do not fit the box and are shown as its tooltip.
-constexpr int kLongPathLength = 57;
 
 const char* const kHelpFile = "tbm_help.txt";
 const char* const kManualFile = "manual.html";
 const char* const kProductListFile = "other_products.txt";
-const char* const kOutputFilter = ".htm files (*.htm) | *.htm";
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
                         const QString& tip = {}) {
@@ -105,8 +95,6 @@ QComboBox* MakeCountList(QWidget* parent, const char* name, int maximum) {
     for (int n = 1; n <= maximum; ++n) list->addItem(QString::number(n));
     return list;
 }
-
-QString ErrorDescription(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
 }  // namespace
 
@@ -140,6 +128,9 @@ frmMain::frmMain(MainWindowOptions options, QWidget* parent)
     lifecycle_ = std::make_unique<LifecycleCommands>(*this);
 
     BuildControls();
+    output_ = std::make_unique<OutputCommands>(
+        *this, OutputControls{txbOutputFile_6_, cmdPerformOperation_6_, cmdViewOutputFile_6_,
+                              cmdViewOutputFile_0_, lblResult_});
     ConnectControls();
     cellCommands_ = new CellCommands(*this);
 }
@@ -506,149 +497,29 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void frmMain::cmdSpecifyOutputFile_Click() {
-    FileDialogRequest request;
-    request.title = "Specify output file";
-    request.filter = kOutputFilter;
-    request.hideReadOnly = true;
-    const QString chosen = fileChooser_->ChooseSaveFile(request);
-
-    // The click that closed the dialog must not reach the grid.
-    SuppressGridClicks();
-
-    if (!chosen.isEmpty()) {
-        txbOutputFile_6_->setText(chosen);
-        ClearResult();
-        cmdPerformOperation_6_->setEnabled(true);
-        cmdViewOutputFile_0_->setEnabled(true);
-        cmdViewOutputFile_6_->setEnabled(false);
-        txbOutputFile_6_->setToolTip(chosen.size() >= kLongPathLength ? PlainToolTip(chosen)
-                                                                      : QString());
-        txbOutputFile_6_->setCursorPosition(0);
-    }
-    Timer1_Timer();
-    FocusHelpButton();
-}
-
-void frmMain::cmdPerformOperation_Click() {
-    ClearResult();
-    const QString path = txbOutputFile_6_->text();
-    if (!FolderExists(FolderOf(path, false))) {
-        ShowMessage("Output folder does not exist.", "Error");
-        return;
-    }
-    if (FileExists(path) &&
-        prompter_->Show(Text(kTextReplaceQuestion), Text(kTextReplaceTitle), PromptIcon::Question,
-                        PromptButtons::YesNo) != PromptAnswer::Yes) {
-        return;
-    }
-
-    const HtmlResult result = WriteTableHtml(state_.table, QFile::encodeName(path).toStdString(),
-                                             *clock_, Text(kTextCreated).toStdString());
-    state_.strOutputFile = path;
-    state_.blnOutputWritten = result.blnOutputWritten;
-    lblResult_->setText(QString::fromStdString(result.strResult));
-
-    cmdViewOutputFile_6_->setEnabled(true);
-    cmdViewOutputFile_Click(6);
-}
-
-bool frmMain::OutputExtensionOK(const QString& prefix, const QString& ext1, const QString& ext2) {
-    if (HasExtension(txbOutputFile_6_->text(), ext1, ext2)) return true;
-    ShowMessage(OutputExtensionMessage(prefix, ext1, ext2), "Invalid file extension");
-    return false;
-}
-
-int frmMain::OutputFileSizeOK() {
-    struct stat info {};
-    const QByteArray name = QFile::encodeName(state_.strOutputFile);
-    int error = 0;
-    if (name.isEmpty()) {
-        error = ENOENT;
-    } else if (::stat(name.constData(), &info) != 0) {
-        error = errno;
-    } else if (S_ISDIR(info.st_mode)) {
-        error = EISDIR;
-    }
-    if (error != 0) {
-        state_.lngOutputFileLen = 0;
-        ShowMessage(ErrorDescription(error), "Error");
-        return -1;
-    }
-    state_.lngOutputFileLen = static_cast<long>(info.st_size);
-    return static_cast<qint64>(info.st_size) <= static_cast<qint64>(state_.lngMaxViewKB) * 1024 ? 1
-                                                                                                : 0;
-}
-
-void frmMain::cmdViewOutputFile_Click(int index) {
-    if (index == 0) {
-        txbOutputFile_6_->clear();
-        cmdViewOutputFile_0_->setEnabled(false);
-        cmdViewOutputFile_6_->setEnabled(false);
-        txbOutputFile_6_->setToolTip(PlainToolTip(state_.strOutputFilePrompt));
-        FocusHelpButton();
-        return;
-    }
-    if (index != 6) return;
-
-    if (!OutputExtensionOK("Output", "htm", "html")) return;
-    const ViewChoice choice = viewChoice_->Ask();
-    if (choice == ViewChoice::NotNow) return;
-    if (choice == ViewChoice::InBrowser) {
-        OpenDocument(txbOutputFile_6_->text().trimmed(), true);
-        return;
-    }
-
-    // Nothing there at all: say so in the program's own words rather than
-    // with the system's description of a failed measurement.
-    if (!QFileInfo::exists(state_.strOutputFile)) {
-        ShowMessage(Text(kTextMissingFile), Text(kTextNoticeTitle));
-        return;
-    }
-    const int fits = OutputFileSizeOK();
-    if (fits < 0) return;
-    if (fits == 0) {
-        ShowMessage(
-            TooLargeMessage(texts_, txbOutputFile_6_->text().trimmed(), state_.lngOutputFileLen),
-            Text(kTextTooLargeTitle));
-        return;
-    }
-    if (!FileExists(state_.strOutputFile)) {
-        ShowMessage(Text(kTextMissingFile), Text(kTextNoticeTitle));
-        return;
-    }
-
-    frmView& viewer = ViewerWindow();
-    viewer.strFileToView = state_.strOutputFile;
-    viewer.setWindowTitle(Text(kTextViewerCaption) + ' ' + state_.strOutputFile);
-    viewer.SetFileEncoding(FileEncoding::Windows1252);
-    if (viewer.isMinimized()) viewer.setWindowState(viewer.windowState() & ~Qt::WindowMinimized);
-    if (const QScreen* screen = this->screen()) {
-        viewer.ApplyFrameRect(ViewPlacement(frameGeometry(), screen->availableGeometry()));
-    }
-    viewer.setWindowIcon(windowIcon());
-    viewer.SetTextFont("Courier New");
-    viewer.ShowRestored();
-}
-
 frmView& frmMain::ViewerWindow() {
     // A window of its own (modeless) that the main window owns.
     if (viewer_ == nullptr) viewer_ = new frmView(texts_, *prompter_, this);
     return *viewer_;
 }
 
-bool frmMain::OpenDocument(const QString& path, bool showError) {
-    if (launcher_->Open(path) > 32) return true;
-    if (showError) ShowMessage(OpenDocumentMessage(path), "Error");
-    return false;
+void frmMain::cmdSpecifyOutputFile_Click() { output_->SpecifyOutputFile(); }
+
+void frmMain::cmdPerformOperation_Click() { output_->Create(); }
+
+void frmMain::cmdViewOutputFile_Click(int index) { output_->View(index); }
+
+bool frmMain::OutputExtensionOK(const QString& prefix, const QString& ext1, const QString& ext2) {
+    return output_->OutputExtensionOK(prefix, ext1, ext2);
 }
 
-void frmMain::LaunchDocument(const QString& target) {
-    const QString ext = FileExtension(target, true);
-    const int code = launcher_->Open(target);
-    if (code > 32) return;
-    ShowMessage(LaunchDocumentMessage(code, ext), "Cannot launch web browser");
+int frmMain::OutputFileSizeOK() { return output_->OutputFileSizeOK(); }
+
+bool frmMain::OpenDocument(const QString& path, bool showError) {
+    return output_->OpenDocument(path, showError);
 }
+
+void frmMain::LaunchDocument(const QString& target) { output_->LaunchDocument(target); }
 
 void frmMain::lblDocumentation_Click() {
     LaunchDocument(QUrl::fromLocalFile(dataFolder_ + '/' + kManualFile).toString());

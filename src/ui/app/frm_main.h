@@ -30,6 +30,7 @@ class frmOtherProducts;
 class frmPreview;
 class frmView;
 class LifecycleCommands;
+class OutputCommands;
 class PasteDataCommand;
 class TableFileCommands;
 class TableFrameCommands;
@@ -153,6 +154,11 @@ class frmMain : public QWidget {
     LifecycleCommands& Lifecycle() { return *lifecycle_; }
 
     Prompter& Prompts() const { return *prompter_; }
+    Launcher& Launch() const { return *launcher_; }
+    ViewChoiceAsker& ViewChoices() const { return *viewChoice_; }
+    const Clock& ClockSource() const { return *clock_; }
+    QString Text(int n) const;
+    frmView& ViewerWindow();
     FileChooser& Files() const { return *fileChooser_; }
 
     // Command handlers.
@@ -174,8 +180,6 @@ class frmMain : public QWidget {
   private:
     void BuildControls();
     void ConnectControls();
-    QString Text(int n) const;
-    frmView& ViewerWindow();
     void ShowMessage(const QString& text, const QString& title);
     void BuildUndoControls(QBoxLayout* row);
     void ShowUndoState();
@@ -211,6 +215,7 @@ class frmMain : public QWidget {
 
     std::unique_ptr<TableFileCommands> tableFileCommands_;
     std::unique_ptr<LifecycleCommands> lifecycle_;
+    std::unique_ptr<OutputCommands> output_;
     TerminationWatcher* termination_ = nullptr;
     UndoHistory* undo_ = nullptr;
     QPushButton* cmdUndo_ = nullptr;
