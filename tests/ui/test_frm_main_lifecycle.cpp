@@ -222,6 +222,10 @@ class TestFrmMainLifecycle : public QObject {
         QVERIFY(QFileInfo::exists(f.SettingsFile()));
         QVERIFY(!f.window->isVisible());
         QVERIFY(f.window->OtherProducts() != nullptr && f.window->OtherProducts()->isVisible());
+        // Closing that window ends the program's event loop.
+        QTimer::singleShot(0, f.window->OtherProducts(), &QDialog::accept);
+        QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
+        QCOMPARE(QCoreApplication::exec(), 0);
 
         f.Restart();
         QVERIFY(f.window->StartUp());

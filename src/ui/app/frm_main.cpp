@@ -610,13 +610,16 @@ void frmMain::ApplyTable(const TableSpec& table, const QString& outputPath) {
 }
 
 void frmMain::EndProgram() {
+    if (ending_) return;
     ending_ = true;
     hide();
     if (viewer_ != nullptr) viewer_->hide();
     ClosePreview();
     frmOtherProducts& products = OtherProductsWindow();
     products.setWindowModality(Qt::ApplicationModal);
-    connect(&products, &QDialog::finished, qApp, &QCoreApplication::quit, Qt::UniqueConnection);
+    // The program ends with this window, which the desktop does not count as
+    // a last window of its own.
+    connect(&products, &QDialog::finished, qApp, [] { QCoreApplication::quit(); });
     products.show();
     products.raise();
 }

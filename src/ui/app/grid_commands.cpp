@@ -133,6 +133,9 @@ void GridCommands::picTable_MouseUp(Qt::MouseButton button, double x, double y) 
     state.intRow = row;
     state.intCol = col;
     MakeCurrent(row, col);
+    // The press gave the grid focus and outlined the old current cell; only
+    // the clicked one keeps an outline.
+    if (c_.picTable->hasFocus()) DrawTable();
     HighlightCell(state.intRow, state.intCol);
     if (button == Qt::LeftButton) {
         window_.CellCommand();
