@@ -37,6 +37,7 @@
 #include "ui/app/cell_commands.h"
 #include "ui/app/copy_commands.h"
 #include "ui/app/data_folder.h"
+#include "ui/app/enter_presses_button.h"
 #include "ui/app/form_style.h"
 #include "ui/app/grid_commands.h"
 #include "ui/app/lifecycle_commands.h"
@@ -124,6 +125,11 @@ frmMain::frmMain(MainWindowOptions options, QWidget* parent)
 
     copyCommands_ = std::make_unique<CopyCommands>(*this);
     tableFrameCommands_ = std::make_unique<TableFrameCommands>(*this);
+    // Enter presses the focused button in every window of the program.
+    if (QCoreApplication* app = QCoreApplication::instance();
+        app != nullptr && app->findChild<EnterPressesFocusedButton*>() == nullptr) {
+        app->installEventFilter(new EnterPressesFocusedButton(app));
+    }
     tableFileCommands_ = std::make_unique<TableFileCommands>(*this);
     lifecycle_ = std::make_unique<LifecycleCommands>(*this);
 
