@@ -71,6 +71,7 @@ class TestFrmMainOutput : public QObject {
         QVERIFY(!create->isEnabled());
         Tick(f);
         QVERIFY(create->isEnabled());
+        f.Find<QPushButton>("cmdViewOutputFile_0")->setEnabled(true);
         f.Find<QPushButton>("cmdViewOutputFile_0")->click();
         Tick(f);
         QVERIFY(!create->isEnabled());
