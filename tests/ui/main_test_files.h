@@ -84,4 +84,11 @@ struct MainFixture {
     std::unique_ptr<frmMain> window;
 };
 
+// A main window already started.
+struct StartedMain : MainFixture {
+    StartedMain() {
+        if (!window->StartUp()) qFatal("start-up failed");
+    }
+};
+
 }  // namespace tabloom
