@@ -227,8 +227,7 @@ INSTANTIATE_TEST_SUITE_P(
         StoreCase{"half_rounds_to_even_down", "98.5", true, "11.5", "x", false, 98, 12, "x"},
         StoreCase{"trailing_unit_text", "12px", false, "40", "x", false, 12, 40, "x"},
         StoreCase{"two_lines_trimmed", "", false, "", "  a\r\nb ", false, -1, -1, "a\r\nb"},
-        StoreCase{"empty_with_markers", "", false, "", "   ", true, -1, -1, "R3C4"},
-        StoreCase{"empty_without_markers", "", false, "", "", false, -1, -1, ""}),
+        StoreCase{"empty_with_markers", "", false, "", "   ", true, -1, -1, "R3C4"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CellStoreTest, SpansCoverAndReleasePositions) {

@@ -26,7 +26,7 @@ TEST_P(FillPlaceMarkersTest, FillsBlanksOrClearsMarkers) {
     TableSpec table;
     table.intNumRows = static_cast<std::int16_t>(c.rows);
     table.intNumCols = static_cast<std::int16_t>(c.cols);
-    testing::PutBlock(table, 1, 1, 1, 2);
+    testing::Span(table, 1, 1, 1, 2);
     table.At(1, 1).strContent = "Head";
     table.At(2, 1).strContent = c.before;
     for (int j = 2; j <= c.cols; ++j) table.At(2, j).strContent = "x";
@@ -52,7 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(FillPlaceMarkersTest, GrowingWithMarkersOnFillsTheNewRowButNoCoveredPosition) {
     TableSpec table;
-    testing::PutBlock(table, 5, 1, 2, 2);
+    testing::Span(table, 5, 1, 2, 2);
     FillPlaceMarkers(table, true);
     table.intNumRows = 7;
     AdjustCellsToDimensions(table);
