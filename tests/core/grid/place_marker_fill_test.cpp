@@ -43,10 +43,7 @@ INSTANTIATE_TEST_SUITE_P(
                       MarkerCase{"KeepContent", 2, 2, true, "text", "text", false},
                       MarkerCase{"ClearOwnMarker", 2, 2, false, "R2C1", "", true},
                       MarkerCase{"ClearOtherCellsMarker", 3, 3, false, " R3C2 ", "", true},
-                      MarkerCase{"ClearLeadingZeroRow", 3, 4, false, "R03C4", "", true},
                       MarkerCase{"KeepMissingRow", 2, 2, false, "R3C1", "R3C1", false},
-                      MarkerCase{"KeepLowerCase", 2, 2, false, "r2c1", "r2c1", false},
-                      MarkerCase{"KeepLeadingZeroColumn", 3, 4, false, "R3C04", "R3C04", false},
                       MarkerCase{"KeepTrailingText", 3, 4, false, "R3C4x", "R3C4x", false}),
     [](const auto& info) { return std::string(info.param.name); });
 
