@@ -11,17 +11,15 @@ TableSpec StartTable(int rows, int cols) {
 }
 
 void Span(TableSpec& t, int r, int c, int rows, int cols) {
-    t.At(r, c).intRowSpan = static_cast<std::int16_t>(rows);
-    t.At(r, c).intColSpan = static_cast<std::int16_t>(cols);
     for (int i = r; i < r + rows; ++i) {
         for (int j = c; j < c + cols; ++j) {
-            if (i == r && j == c) continue;
-            t.At(i, j).intRowSpan = 0;
-            t.At(i, j).intColSpan = 0;
+            t.At(i, j).intRowSpan = t.At(i, j).intColSpan = 0;
             t.At(i, j).intOwnerRow = static_cast<std::int16_t>(r);
             t.At(i, j).intOwnerCol = static_cast<std::int16_t>(c);
         }
     }
+    t.At(r, c).intRowSpan = static_cast<std::int16_t>(rows);
+    t.At(r, c).intColSpan = static_cast<std::int16_t>(cols);
 }
 
 TableSpec RichTable() {

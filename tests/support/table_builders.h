@@ -7,7 +7,8 @@ namespace tabloom::testing {
 // The program-start table with rows x cols in use.
 TableSpec StartTable(int rows, int cols);
 
-// Gives (r, c) a span over rows x cols and covers the other positions.
+// Gives (r, c) a span over rows x cols and covers the other positions,
+// written directly so the tests do not depend on the code under test.
 void Span(TableSpec& t, int r, int c, int rows, int cols);
 
 // A 4 x 5 table that uses every stored field: spans, colours, alignments,

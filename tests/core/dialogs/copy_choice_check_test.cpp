@@ -46,7 +46,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         CheckCase{"nothing ticked", Choice(0, CopyTarget::Row), kNothingTicked},
         CheckCase{"height alone", Choice(kHeight, CopyTarget::OneCell, 1, 1), kNothingTicked},
-        CheckCase{"height alone, whole table", Choice(kHeight, CopyTarget::Table), kNothingTicked},
         CheckCase{"font", Choice(kFont, CopyTarget::OneCell, 1, 1), ""},
         CheckCase{"content", Choice(kContent, CopyTarget::OneCell, 1, 1), ""},
         CheckCase{"colors", Choice(kColors, CopyTarget::OneCell, 1, 1), ""},

@@ -4,22 +4,12 @@
 
 #include <functional>
 
+#include "table_builders.h"
+
 namespace tabloom {
 namespace {
 
-// Covers the block of (row, col) with the given spans.
-void Span(TableSpec& table, int row, int col, int rows, int cols) {
-    for (int r = row; r < row + rows; ++r) {
-        for (int c = col; c < col + cols; ++c) {
-            CellSpec& cell = table.At(r, c);
-            cell.intRowSpan = cell.intColSpan = 0;
-            cell.intOwnerRow = static_cast<std::int16_t>(row);
-            cell.intOwnerCol = static_cast<std::int16_t>(col);
-        }
-    }
-    table.At(row, col).intRowSpan = static_cast<std::int16_t>(rows);
-    table.At(row, col).intColSpan = static_cast<std::int16_t>(cols);
-}
+using testing::Span;
 
 struct TargetCase {
     const char* what;

@@ -11,8 +11,8 @@
 namespace tabloom {
 namespace {
 
-using testing::PutBlock;
 using testing::RecordingCanvas;
+using testing::Span;
 using Kind = RecordingCanvas::Kind;
 
 constexpr std::int32_t kWhite = 0xFFFFFF;
@@ -143,11 +143,9 @@ TEST_P(NumberPlacementTest, SwitchesOffsetsAtNineColumnsAndTenRows) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Offsets, NumberPlacementTest,
-                         ::testing::Values(NumberCase{"Column1", true, 1, 23.5, 0},
-                                           NumberCase{"Column8", true, 8, 198.5, 0},
+                         ::testing::Values(NumberCase{"Column8", true, 8, 198.5, 0},
                                            NumberCase{"Column9", true, 9, 220.5, 0},
                                            NumberCase{"Column20", true, 20, 495.5, 0},
-                                           NumberCase{"Row1", false, 1, 4, 12.5},
                                            NumberCase{"Row9", false, 9, 4, 100.5},
                                            NumberCase{"Row10", false, 10, 0, 111.5},
                                            NumberCase{"Row20", false, 20, 0, 221.5}),
@@ -155,7 +153,7 @@ INSTANTIATE_TEST_SUITE_P(Offsets, NumberPlacementTest,
 
 TEST(DrawTableTest, SpanIsOneRectangleDrawnOncePerLowerPosition) {
     TableSpec table = Sized(6, 6);
-    PutBlock(table, 1, 1, 3, 2);
+    Span(table, 1, 1, 3, 2);
     table.At(1, 1).lngTextColor = 0x0000FF;
     table.At(1, 1).lngBgColor = 0x00FF00;
     table.At(2, 2).strContent = "hidden";
@@ -191,7 +189,7 @@ TEST(DrawTableTest, SpanIsOneRectangleDrawnOncePerLowerPosition) {
 
 TEST(DrawTableTest, SpanPastTheEdgeIsClipped) {
     TableSpec table = Sized(4, 4);
-    PutBlock(table, 3, 3, 2, 2);
+    Span(table, 3, 3, 2, 2);
     table.At(3, 3).intRowSpan = 5;  // as if the table had shrunk under it
     table.At(3, 3).intColSpan = 5;
     RecordingCanvas canvas(512, 230);
@@ -247,7 +245,7 @@ class HighlightTest : public ::testing::TestWithParam<HighlightCase> {};
 TEST_P(HighlightTest, OutlinesTheOwnerOfCoveredPositions) {
     const HighlightCase& c = GetParam();
     TableSpec table = Sized(6, 6);
-    PutBlock(table, 2, 2, 2, 3);
+    Span(table, 2, 2, 2, 3);
     table.At(2, 2).lngTextColor = 0x0000FF;
     table.At(2, 2).lngBgColor = 0xFFFF00;
     RecordingCanvas canvas(512, 230);

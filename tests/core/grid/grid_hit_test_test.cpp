@@ -25,7 +25,7 @@ class GridHitTestTest : public ::testing::TestWithParam<HitCase> {};
 TEST_P(GridHitTestTest, FindsTheAnchorWhoseRectangleHoldsThePoint) {
     const HitCase& c = GetParam();
     TableSpec table;
-    testing::PutBlock(table, 3, 3, 2, 2);
+    testing::Span(table, 3, 3, 2, 2);
     testing::RecordingCanvas canvas(512, 230);
     DrawTable(table, canvas);
     std::int16_t row = -1, col = -1;
@@ -54,7 +54,7 @@ TEST(GridHitTestTest, StaleRectanglesOfCoveredPositionsTakeNoPart) {
     testing::RecordingCanvas canvas(512, 230);
     DrawTable(table, canvas);
     // (2, 2) keeps the rectangle of its last drawing after it is covered.
-    testing::PutBlock(table, 2, 1, 1, 2);
+    testing::Span(table, 2, 1, 1, 2);
     std::int16_t row = 0, col = 0;
     EXPECT_FALSE(GridHitTest(table, 120, 60, row, col));
     DrawTable(table, canvas);

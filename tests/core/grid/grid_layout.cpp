@@ -1,20 +1,14 @@
 #include "grid_layout.h"
 
+#include <sstream>
+
 namespace tabloom::testing {
 
-void PutBlock(TableSpec& table, int row, int col, int rows, int cols) {
-    for (int i = row; i < row + rows; ++i) {
-        for (int j = col; j < col + cols; ++j) {
-            CellSpec& pos = table.At(i, j);
-            pos.intRowSpan = 0;
-            pos.intColSpan = 0;
-            pos.intOwnerRow = static_cast<std::int16_t>(row);
-            pos.intOwnerCol = static_cast<std::int16_t>(col);
-        }
+void PutBlocks(TableSpec& table, const char* blocks) {
+    std::istringstream in(blocks);
+    for (int row, col, rows, cols; in >> row >> col >> rows >> cols;) {
+        Span(table, row, col, rows, cols);
     }
-    CellSpec& anchor = table.At(row, col);
-    anchor.intRowSpan = static_cast<std::int16_t>(rows);
-    anchor.intColSpan = static_cast<std::int16_t>(cols);
 }
 
 std::string Layout(const TableSpec& table) {

@@ -3,12 +3,12 @@
 #include <string>
 
 #include "core/model/table_spec.h"
+#include "table_builders.h"
 
 namespace tabloom::testing {
 
-// Makes (row, col) the anchor of a rows x cols block, written directly so the
-// tests do not depend on the code under test to build their tables.
-void PutBlock(TableSpec& table, int row, int col, int rows, int cols);
+// Span for each "row col rows cols" group of numbers in blocks.
+void PutBlocks(TableSpec& table, const char* blocks);
 
 // The span layout of the table: rows separated by '|', positions by ' ';
 // an anchor is "a<rowspan>x<colspan>", a covered position "<ownerrow>,<ownercol>".

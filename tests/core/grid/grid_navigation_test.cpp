@@ -24,8 +24,8 @@ TEST_P(MoveCurrentCellTest, StopsOnceOnEveryAnchor) {
     TableSpec table;
     table.intNumRows = 5;
     table.intNumCols = 5;
-    testing::PutBlock(table, 2, 2, 2, 2);
-    testing::PutBlock(table, 5, 4, 1, 2);
+    testing::Span(table, 2, 2, 2, 2);
+    testing::Span(table, 5, 4, 1, 2);
     std::int16_t row = static_cast<std::int16_t>(c.row), col = static_cast<std::int16_t>(c.col);
     MoveCurrentCell(table, c.move, row, col);
     EXPECT_EQ(row, c.endRow);

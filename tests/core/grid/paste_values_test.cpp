@@ -79,7 +79,6 @@ TEST_P(PasteGrowTest, FillsGrowsAndCounts) {
 INSTANTIATE_TEST_SUITE_P(
     Blocks, PasteGrowTest,
     ::testing::Values(GrowCase{"InsideTable", 6, 6, 2, 2, 3, 4, 6, 6, 12, 0, 0},
-                      GrowCase{"AtOrigin", 6, 6, 1, 1, 2, 2, 6, 6, 4, 0, 0},
                       GrowCase{"GrowsRows", 6, 6, 5, 1, 4, 2, 8, 6, 8, 0, 0},
                       GrowCase{"GrowsBoth", 2, 2, 2, 2, 3, 3, 4, 4, 9, 0, 0},
                       GrowCase{"TallBlockCut", 6, 6, 1, 1, 25, 3, 20, 6, 60, 5, 0},

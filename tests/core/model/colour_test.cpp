@@ -28,12 +28,6 @@ TEST(ColourTest, HexColorPadsSingleDigitsButNeverCuts) {
     EXPECT_EQ(HexColor(255, 255, 32767), "#FFFF7FFF");
 }
 
-TEST(ColourTest, ComponentsOfTheMarker) {
-    EXPECT_EQ(RedOf(NotSpecifiedColor), 255);
-    EXPECT_EQ(GreenOf(NotSpecifiedColor), 255);
-    EXPECT_EQ(BlueOf(NotSpecifiedColor), 32767);
-}
-
 TEST(ColourTest, ComponentsRoundTripForEveryColourValue) {
     for (std::int32_t c = 0; c <= 0xFFFFFF; c += 997) {
         ASSERT_EQ(ColorFromRGB(RedOf(c), GreenOf(c), BlueOf(c)), c);

@@ -65,27 +65,19 @@ struct Refusal {
 const std::vector<Refusal>& Refusals() {
     static const std::vector<Refusal> cases = {
         {"21 rows", {{2, " 21  3 "}}, "line 2: number out of range for intNumRows"},
-        {"0 rows", {{2, " 0  3 "}}, "line 2: number out of range for intNumRows"},
         {"0 columns", {{2, " 3  0 "}}, "line 2: number out of range for intNumCols"},
         {"check box state 3",
          {{1, " 0  3  0 "}},
          "line 1: number out of range for chkCenterTable4"},
-        {"check box state -1",
-         {{1, "-1  0  0 "}},
-         "line 1: number out of range for chkAddHTMLWrapper4"},
         {"40000 in a 16-bit field",
          {{3, " 40000  1  4  4  4 "}},
          "line 3: number out of range for intTableWidth"},
         {"-32769 in a 16-bit field",
          {{3, "-1  1 -32769  4  4 "}},
          "line 3: number out of range for intBorder"},
-        {"40000 in a span", {{33, " 1  40000 "}}, "line 33: number out of range for intColSpan"},
         {"colour above 32 bits",
          {{4, " 2147483648  16777215  0  2 "}},
          "line 4: number out of range for lngTableTextColor"},
-        {"colour below 32 bits",
-         {{6, "-2147483649  2147483647 "}},
-         "line 6: number out of range for lngTextColor"},
         {"very long number",
          {{4, " 0  99999999999999999999999999  0  2 "}},
          "line 4: number out of range for lngTableBgColor"},
@@ -93,22 +85,7 @@ const std::vector<Refusal>& Refusals() {
         {"sign alone", {{3, "-1  +  4  4  4 "}}, "line 3: not a number for intTableWidthUnit"},
         {"empty field", {{1, " 0 ,, 0 "}}, "line 1: not a number for chkCenterTable4"},
         {"blank line before a number", {{2, ""}}, "line 2: not a number for intNumRows"},
-        {"border colour 7",
-         {{4, " 0  16777215  7  2 "}},
-         "line 4: number out of range for intBorderColorIndex"},
-        {"border style 10",
-         {{4, " 0  16777215  0  10 "}},
-         "line 4: number out of range for intBorderStyleIndex"},
-        {"border style -1",
-         {{4, " 0  16777215  0 -1 "}},
-         "line 4: number out of range for intBorderStyleIndex"},
         {"alignment 4", {{8, " 4  0 -1  1 -1  1 "}}, "line 8: number out of range for intAlign"},
-        {"vertical alignment -1",
-         {{36, " 0 -1 -1  1 -1  1 "}},
-         "line 36: number out of range for intVAlign"},
-        {"block over other anchors",
-         {{33, " 2  2 "}},
-         "line 33: span overlaps the cell at row 2, column 3 for intRowSpan"},
         {"two blocks over one position",
          {{5, " 1  1 "},
           {12, " 2  1 "},
@@ -117,26 +94,10 @@ const std::vector<Refusal>& Refusals() {
           {33, " 0  0 "},
           {35, " 1  2 "}},
          "line 26: span overlaps the cell at row 2, column 2 for intRowSpan"},
-        {"owner outside the table",
-         {{14, " 1  25 "}},
-         "line 14: owner is not the cell whose span covers it for intOwnerCol"},
-        {"negative owner",
-         {{14, "-3  1 "}},
-         "line 14: owner is not the cell whose span covers it for intOwnerRow"},
         {"covered by no span", {{61, " 0  0 "}}, "line 61: covered by no span for intRowSpan"},
-        {"span 0 on one axis",
-         {{33, " 0  1 "}},
-         "line 33: span of 0 on one axis only for intRowSpan"},
-        {"negative span", {{33, "-1  1 "}}, "line 33: negative span for intRowSpan"},
         {"row span leaves the table",
          {{61, " 2  1 "}},
          "line 61: span leaves the table for intRowSpan"},
-        {"column span leaves the table",
-         {{19, " 1  2 "}},
-         "line 19: span leaves the table for intColSpan"},
-        {"anchor owned elsewhere",
-         {{35, " 1  1 "}},
-         "line 35: anchor does not own itself for intOwnerRow"},
         {"font size that cannot be stored bare",
          {{67, "\"1,2\""}},
          "line 67: text not storable for strFontSize"},
@@ -145,13 +106,6 @@ const std::vector<Refusal>& Refusals() {
         {"NUL in the output path",
          {{68, std::string("/home/x/.profile\0.htm", 22)}},
          "line 68: control character for txbOutputFile"},
-        {"tab in the output path",
-         {{68, "/out\t.htm"}},
-         "line 68: control character for txbOutputFile"},
-        {"NUL in a font face",
-         {{52, std::string("\"Ari\0al\"", 8)}},
-         "line 52: control character for strFontFace"},
-        {"escape in a font size", {{60, "2\x1B"}}, "line 60: control character for strFontSize"},
         {"NUL in a bare font size",
          {{25, std::string("3\0", 2)}},
          "line 25: control character for strFontSize"},
@@ -173,14 +127,9 @@ std::string Crafted(const Refusal& refusal) {
     return JoinLines(lines);
 }
 
-TEST(TableFileRefusalTest, BaseFileLoads) {
-    const std::string base = BaseFile();
-    ASSERT_EQ(SplitLines(base).size(), 68u);
-    const TableLoadResult loaded = ParseTable(base);
-    EXPECT_TRUE(loaded.ok) << loaded.reason;
-}
-
 TEST(TableFileRefusalTest, EachRuleRefusesAndLeavesTheTableAsItWas) {
+    ASSERT_EQ(SplitLines(BaseFile()).size(), 68u);
+    ASSERT_TRUE(ParseTable(BaseFile()).ok);
     TempFolder folder;
     for (const Refusal& refusal : Refusals()) {
         const std::string file = folder.File("crafted.tbl");
