@@ -63,7 +63,9 @@ TEST_P(RowColumnEditTest, SpansFollowAndCellsMoveWithTheirContent) {
         EXPECT_TRUE(table.SameSpec(before));
         return;
     }
-    if (*c.layout != '\0') EXPECT_EQ(Layout(table), c.layout);
+    if (*c.layout != '\0') {
+        EXPECT_EQ(Layout(table), c.layout);
+    }
     ExpectContents(table, c.contents);
     // Nothing is left behind outside the table.
     for (int i = 1; i <= intMaxRows; ++i) {
