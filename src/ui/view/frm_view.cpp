@@ -171,7 +171,13 @@ void frmView::ReportFailure(const QString& text, const QString& title) {
 }
 
 void frmView::ApplyFrameRect(const QRect& frame) {
-    const QSize decoration = frameGeometry().size() - geometry().size();
+    QSize decoration = frameGeometry().size() - geometry().size();
+    // Before its first showing the window has no frame yet; the desktop
+    // will give it one like the main window's, so keep room for that.
+    const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+    if (decoration.isEmpty() && owner != nullptr && owner->isVisible()) {
+        decoration = owner->frameGeometry().size() - owner->geometry().size();
+    }
     move(frame.topLeft());
     resize(frame.size() - decoration);
 }
