@@ -68,9 +68,8 @@ struct CellSpec {
     bool SameSpec(const CellSpec& other) const { return StoredFields() == other.StoredFields(); }
 };
 
-// The whole table: table-level options and the full 21 x 21 grid, of which
-// rows and columns 1..20 are used.
-struct TableSpec {
+// The table-level options: everything of a table but its cells.
+struct TableOptions {
     std::int16_t intNumRows = 6;
     std::int16_t intNumCols = 6;
     std::int16_t intTableWidth = -1;
@@ -93,13 +92,6 @@ struct TableSpec {
     std::int16_t intHeaderCols = 0;
     std::string strCaption;  // UTF-8, one line, at most intMaxCaptionLength characters
 
-    std::array<std::array<CellSpec, intMaxCols + 1>, intMaxRows + 1> Cell;
-
-    TableSpec();
-
-    CellSpec& At(int row, int col) { return Cell[row][col]; }
-    const CellSpec& At(int row, int col) const { return Cell[row][col]; }
-
     auto TableFields() const {
         return std::tie(intNumRows, intNumCols, intTableWidth, intTableWidthUnit, intBorder,
                         intCellPadding, intCellSpacing, intBorderColorIndex, intBorderStyleIndex,
@@ -107,6 +99,17 @@ struct TableSpec {
                         blnAddPlaceMarkers, blnUseSpecifiedColors, outputStyle, strLang,
                         intHeaderRows, intHeaderCols, strCaption);
     }
+};
+
+// The whole table: the table-level options and the full 21 x 21 grid, of
+// which rows and columns 1..20 are used.
+struct TableSpec : TableOptions {
+    std::array<std::array<CellSpec, intMaxCols + 1>, intMaxRows + 1> Cell;
+
+    TableSpec();
+
+    CellSpec& At(int row, int col) { return Cell[row][col]; }
+    const CellSpec& At(int row, int col) const { return Cell[row][col]; }
 
     // Table-level fields and the cells inside the current dimensions equal.
     bool SameSpec(const TableSpec& other) const;
