@@ -10,6 +10,8 @@ namespace tabloom {
 inline constexpr std::int32_t NotSpecifiedColor = 0x7FFFFFFF;
 inline constexpr std::int16_t intMaxRows = 20;
 inline constexpr std::int16_t intMaxCols = 20;
+// The longest cell content, in characters (code points).
+inline constexpr int intMaxContentLength = 2048;
 // The longest caption, in characters (code points).
 inline constexpr int intMaxCaptionLength = 1024;
 // The longest language tag, as BCP 47 allows.
