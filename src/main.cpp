@@ -37,8 +37,8 @@ int main(int argc, char* argv[]) {
             return 0;
         case tabloom::SingleInstance::Claim::Unreachable:
             tabloom::QtPrompter().Show(
-                "Tabloom is already running with the settings in this folder, but does not "
-                "answer. Close it first, then start Tabloom again.",
+                "Tabloom is already running with the same settings folder (see the details), "
+                "but it does not answer. Close that Tabloom window, then start Tabloom again.",
                 "Tabloom", tabloom::PromptIcon::Exclamation, tabloom::PromptButtons::Ok,
                 QDir::toNativeSeparators(options.configFolder));
             return 1;
