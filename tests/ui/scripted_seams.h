@@ -21,11 +21,12 @@ class RecordingPrompter : public Prompter {
         QString title;
         PromptIcon icon;
         PromptButtons buttons;
+        QString details;
     };
 
     PromptAnswer Show(const QString& text, const QString& title, PromptIcon icon,
-                      PromptButtons buttons) override {
-        calls.push_back({text, title, icon, buttons});
+                      PromptButtons buttons, const QString& details = QString()) override {
+        calls.push_back({text, title, icon, buttons, details});
         if (!answers.empty()) {
             const PromptAnswer answer = answers.front();
             answers.pop_front();

@@ -1,4 +1,6 @@
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -6,7 +8,9 @@
 #include <QPushButton>
 #include <QtTest>
 #include <csignal>
+#include <cstdio>
 
+#include "core/storage/table_file.h"
 #include "main_test_files.h"
 #include "ui/app/lifecycle_commands.h"
 #include "ui/view/frm_other_products.h"
@@ -38,6 +42,26 @@ void Click(MainFixture& f, const char* name) { f.Find<QPushButton>(name)->click(
 
 bool SameTable(const frmMain& w, const TableSpec& t) { return w.State().table.SameSpec(t); }
 
+bool FileHolds(const QString& file, const TableSpec& t) {
+    const TableLoadResult read = LoadTable(QFile::encodeName(file).toStdString());
+    return read.ok && read.data.table.SameSpec(t);
+}
+
+// What run writes to standard error.
+template <typename Run>
+QByteArray StandardError(const QString& file, Run run) {
+    std::fflush(stderr);
+    const int saved = ::dup(2);
+    const int fd = ::open(QFile::encodeName(file).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    ::dup2(fd, 2);
+    ::close(fd);
+    run();
+    std::fflush(stderr);
+    ::dup2(saved, 2);
+    ::close(saved);
+    return ReadBytes(file);
+}
+
 }  // namespace
 
 class TestFrmMainLifecycle : public QObject {
@@ -67,17 +91,6 @@ class TestFrmMainLifecycle : public QObject {
         QVERIFY(f.Find<QCheckBox>("chkCenterTable4")->isChecked());
         QCOMPARE(f.window->OutputPath(), f.Path("out.htm"));
         QVERIFY(!f.Find<QPushButton>("cmdViewOutputFile_6")->isEnabled());
-    }
-
-    void failedSaveKeepsTheRecord() {
-        StartedMain f;
-        WriteBytes(f.Path("plain"), "x");
-        f.chooser.names = {f.Path("good.tbl"), f.Path("plain/inside.tbl")};
-        Click(f, "cmdSaveLoad_5");
-        Click(f, "cmdSaveLoad_5");
-        QCOMPARE(f.chooser.requests.back().presetName, f.Path("good.tbl"));
-        QCOMPARE(f.prompter.calls.size(), size_t(1));
-        QCOMPARE(f.window->State().strTableFile, f.Path("good.tbl"));
     }
 
     void damagedFileLeavesTheTable_data() {
@@ -183,28 +196,70 @@ class TestFrmMainLifecycle : public QObject {
         QVERIFY(f.chooser.requests.back().presetName.isEmpty());
     }
 
-    void failedSaveAtQuitKeepsTheOldFileAndAsks_data() {
+    // The save at Quit needs neither a temporary file beside the settings
+    // file nor the folder that was there at start. When it fails all the
+    // same, the old file stays and the user is asked, Enter keeping the
+    // program running; the reason is in the details.
+    void quitSavesOrAsks_data() {
+        QTest::addColumn<QString>("trouble");
         QTest::addColumn<bool>("quitAnyway");
-        QTest::newRow("quit anyway") << true;
-        QTest::newRow("go back") << false;
+        QTest::newRow("settings folder removed") << "removed" << false;
+        QTest::newRow("no new file allowed") << "no new file" << false;
+        QTest::newRow("unstorable, quit anyway") << "unstorable" << true;
+        QTest::newRow("unstorable, go back") << "unstorable" << false;
     }
-    void failedSaveAtQuitKeepsTheOldFileAndAsks() {
+    void quitSavesOrAsks() {
+        QFETCH(QString, trouble);
         QFETCH(bool, quitAnyway);
-        StartedMain f;
-        f.prompter.answers = {PromptAnswer::Yes};
-        Click(f, "cmdQuit_6");
-        const QByteArray old = ReadBytes(f.SettingsFile());
-        QVERIFY(!old.isEmpty());
-
+        MainFixture f;
+        f.options.saving.refuseTemporaryFile = trouble == "no new file";
         f.Restart();
         QVERIFY(f.window->StartUp());
-        f.window->Table().intBorderStyleIndex = 42;  // a table that cannot be stored
-        f.prompter.calls.clear();
+        EditTable(f);
+        const QByteArray old = "an older table";
+        WriteBytes(f.SettingsFile(), old);
+        if (trouble == "removed") QVERIFY(QDir(f.Path("config")).removeRecursively());
+        if (trouble == "unstorable") f.window->Table().intBorderStyleIndex = 42;
         f.prompter.answers = {PromptAnswer::Yes, quitAnyway ? PromptAnswer::Yes : PromptAnswer::No};
         Click(f, "cmdQuit_6");
+        if (trouble != "unstorable") {
+            QCOMPARE(f.prompter.calls.size(), size_t(1));
+            QVERIFY(!f.window->isVisible());
+            QVERIFY(FileHolds(f.SettingsFile(), f.window->State().table));
+            return;
+        }
         QCOMPARE(f.prompter.calls.size(), size_t(2));
+        QCOMPARE(f.prompter.calls[1].buttons, PromptButtons::YesNoDefaultNo);
+        QVERIFY2(f.prompter.calls[1].details.contains("intBorderStyleIndex"),
+                 qPrintable(f.prompter.calls[1].details));
+        QVERIFY(!f.prompter.calls[1].text.contains("intBorderStyleIndex"));
         QCOMPARE(ReadBytes(f.SettingsFile()), old);
         QCOMPARE(f.window->isVisible(), !quitAnyway);
+    }
+
+    // Where no new file can be made, Save table rewrites an existing file;
+    // a failed save says why and keeps the record of the last saved file.
+    void saveTableInAFolderThatAllowsNoNewFiles() {
+        MainFixture f;
+        f.options.saving.refuseTemporaryFile = true;
+        f.Restart();
+        QVERIFY(f.window->StartUp());
+        EditTable(f);
+        WriteBytes(f.Path("old.tbl"), "an older table");
+        f.chooser.names = {f.Path("old.tbl"), f.Path("new.tbl")};
+        Click(f, "cmdSaveLoad_5");
+        QVERIFY(f.prompter.calls.empty());
+        QVERIFY(FileHolds(f.Path("old.tbl"), f.window->State().table));
+        QCOMPARE(f.window->State().strTableFile, f.Path("old.tbl"));
+
+        Click(f, "cmdSaveLoad_5");
+        QCOMPARE(f.chooser.requests.back().presetName, f.Path("old.tbl"));
+        QCOMPARE(f.prompter.calls.size(), size_t(1));
+        QCOMPARE(f.prompter.calls[0].text, QString("Error when attempting to save table."));
+        QVERIFY2(f.prompter.calls[0].details.contains("cannot create a temporary file"),
+                 qPrintable(f.prompter.calls[0].details));
+        QVERIFY(!QFileInfo::exists(f.Path("new.tbl")));
+        QCOMPARE(f.window->State().strTableFile, f.Path("old.tbl"));
     }
 
     void damagedSettingsFileIsMovedAside() {
@@ -243,12 +298,47 @@ class TestFrmMainLifecycle : public QObject {
         QVERIFY(QFileInfo(f.Path("xdg/tabloom")).isDir());
     }
 
+    // SIGTERM keeps the table without a word; when the settings file cannot
+    // be written, the table goes beside it, standard error says why, and the
+    // next start offers it back.
+    void terminationKeepsTheTable_data() {
+        QTest::addColumn<bool>("blocked");
+        QTest::addColumn<bool>("restore");
+        QTest::newRow("saved") << false << false;
+        QTest::newRow("kept aside, restored") << true << true;
+        QTest::newRow("kept aside, discarded") << true << false;
+    }
     void terminationKeepsTheTable() {
+        QFETCH(bool, blocked);
+        QFETCH(bool, restore);
         StartedMain f;
         EditTable(f);
-        std::raise(SIGTERM);
-        QTRY_VERIFY(QFileInfo::exists(f.SettingsFile()));
+        const TableSpec edited = f.window->State().table;
+        if (blocked) QVERIFY(QDir().mkpath(f.SettingsFile()));  // a folder where the file goes
+        const QString unsaved = f.SettingsFile() + ".unsaved";
+        const QByteArray said = StandardError(f.Path("stderr"), [&] {
+            std::raise(SIGTERM);
+            QTRY_VERIFY(QFileInfo::exists(blocked ? unsaved : f.SettingsFile()));
+        });
         QVERIFY(f.prompter.calls.empty());
+        QCOMPARE(said.contains(QFile::encodeName(f.SettingsFile())), blocked);
+        QCOMPARE(said.contains(QFile::encodeName(unsaved)), blocked);
+        if (!blocked) {
+            QVERIFY(FileHolds(f.SettingsFile(), edited));
+            return;
+        }
+
+        f.prompter.answers = {restore ? PromptAnswer::Yes : PromptAnswer::No};
+        f.Restart();
+        QVERIFY(f.window->StartUp());
+        QCOMPARE(f.prompter.calls.size(), size_t(1));
+        QCOMPARE(f.prompter.calls[0].buttons, PromptButtons::YesNo);
+        QCOMPARE(SameTable(*f.window, edited), restore);
+        QCOMPARE(f.window->State().table.intNumRows, restore ? 4 : 6);
+        QVERIFY(!QFileInfo::exists(unsaved));
+        f.Restart();
+        QVERIFY(f.window->StartUp());
+        QCOMPARE(f.prompter.calls.size(), size_t(1));
     }
 };
 

@@ -64,6 +64,34 @@ class TestFrmMainOutput : public QObject {
         QCOMPARE(box->text(), path);
     }
 
+    // Such a path could be written once, but then stopped every Save table
+    // and the save at Quit.
+    void specifyOutputFileRefusesControlCharacters_data() {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("tab in a folder") << "tab\tfolder/t.htm"
+                                         << "tab[tab]folder/t.htm";
+        QTest::newRow("line break in the name") << "t\n.htm"
+                                                << "t[line break].htm";
+    }
+    void specifyOutputFileRefusesControlCharacters() {
+        QFETCH(QString, chosen);
+        QFETCH(QString, shown);
+        MainFixture f;
+        Start(f);
+        f.ChooseOutput(f.Path(chosen));
+        QCOMPARE(f.prompter.calls.size(), size_t(1));
+        QCOMPARE(f.prompter.calls[0].title, QString("Error"));
+        QVERIFY2(f.prompter.calls[0].text.contains(f.Path(shown)),
+                 qPrintable(f.prompter.calls[0].text));
+        QCOMPARE(f.window->OutputPath(), f.Path("table.htm"));
+
+        f.chooser.names = {f.Path("saved.tbl")};
+        f.Find<QPushButton>("cmdSaveLoad_5")->click();
+        QCOMPARE(f.prompter.calls.size(), size_t(1));
+        QCOMPARE(f.window->State().strTableFile, f.Path("saved.tbl"));
+    }
+
     void timerFollowsPathBox() {
         StartedMain f;
         auto* create = f.Find<QPushButton>("cmdPerformOperation_6");

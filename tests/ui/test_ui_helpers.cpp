@@ -1,6 +1,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QVBoxLayout>
@@ -15,6 +16,7 @@
 #include "ui/app/path_helpers.h"
 #include "ui/app/plain_text.h"
 #include "ui/app/qt_file_chooser.h"
+#include "ui/app/qt_prompter.h"
 
 using namespace tabloom;
 
@@ -239,6 +241,32 @@ class TestUiHelpers : public QObject {
         QFETCH(QString, filter);
         QFETCH(QString, qt);
         QCOMPARE(QtFileChooser::QtNameFilters(filter), qt);
+    }
+
+    // Enter answers the default button: never Yes when Yes drops the table.
+    void messageBoxButtonsAndDetails_data() {
+        QTest::addColumn<PromptButtons>("buttons");
+        QTest::addColumn<QString>("details");
+        QTest::addColumn<int>("defaultButton");
+        QTest::newRow("ok") << PromptButtons::Ok << QString() << int(QMessageBox::Ok);
+        QTest::newRow("yes first") << PromptButtons::YesNo << QString() << int(QMessageBox::Yes);
+        QTest::newRow("no first") << PromptButtons::YesNoDefaultNo << "cannot write <x>: No space"
+                                  << int(QMessageBox::No);
+    }
+    void messageBoxButtonsAndDetails() {
+        QFETCH(PromptButtons, buttons);
+        QFETCH(QString, details);
+        QFETCH(int, defaultButton);
+        const auto box = QtPrompter::MakeBox("Quit <anyway>?", "Quit", PromptIcon::Exclamation,
+                                             buttons, details, nullptr);
+        QCOMPARE(box->text(), QString("Quit <anyway>?"));
+        QCOMPARE(box->textFormat(), Qt::PlainText);
+        QCOMPARE(box->detailedText(), details);
+        QVERIFY(box->defaultButton() != nullptr);
+        QCOMPARE(int(box->standardButton(box->defaultButton())), defaultButton);
+        if (buttons != PromptButtons::Ok) {
+            QCOMPARE(box->standardButton(box->escapeButton()), QMessageBox::No);
+        }
     }
 };
 

@@ -10,6 +10,7 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 
 #include "core/storage/file_text.h"
 
@@ -68,9 +69,59 @@ bool FollowLinks(const std::string& path, std::string& target, int& error) {
     return false;
 }
 
+// The whole of fd, read from its start.
+bool ReadAll(int fd, std::string& out) {
+    out.clear();
+    char buffer[65536];
+    off_t at = 0;
+    for (;;) {
+        const ssize_t n = ::pread(fd, buffer, sizeof buffer, at);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return false;
+        if (n == 0) return true;
+        out.append(buffer, static_cast<std::size_t>(n));
+        at += n;
+    }
+}
+
+// Writes bytes over the start of fd, then cuts the file to their length.
+// Nothing is cut before the write, so old bytes written back always fit in
+// the space the file already has.
+bool Overwrite(int fd, std::string_view bytes, std::size_t budget) {
+    return ::lseek(fd, 0, SEEK_SET) == 0 && WriteAll(fd, bytes, budget) &&
+           ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && ::fsync(fd) == 0;
+}
+
+// The plain rewrite, for a folder where no temporary file can be made. The
+// old bytes are kept in memory and put back when the rewrite fails; reason
+// gains what went wrong.
+bool RewriteInPlace(const std::string& target, std::string_view bytes, std::size_t budget,
+                    std::string& reason) {
+    const int fd = ::open(target.c_str(), O_RDWR | O_CLOEXEC);
+    if (fd < 0) {
+        reason += "; " + Failure("cannot rewrite", target, errno);
+        return false;
+    }
+    std::string old;
+    bool ok = ReadAll(fd, old);
+    if (!ok) reason += "; " + Failure("cannot read", target, errno);
+    if (ok && !Overwrite(fd, bytes, budget)) {
+        reason += "; " + Failure("cannot rewrite", target, errno);
+        ok = false;
+        if (!Overwrite(fd, old, std::numeric_limits<std::size_t>::max())) {
+            reason += "; " + Failure("cannot put back the old contents of", target, errno);
+        }
+    }
+    if (::close(fd) != 0 && ok) {
+        reason += "; " + Failure("cannot close", target, errno);
+        ok = false;
+    }
+    return ok;
+}
+
 }  // namespace
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::size_t byteBudget,
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, const WriteFaults& faults,
                          std::string& reason) {
     reason.clear();
     // A symbolic link stays a link: its target is the file replaced.
@@ -91,19 +142,26 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
     const std::string folder = FolderOf(target);
     std::string temp;
     int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+    int createError = EACCES;  // what an injected refusal reports
+    for (int attempt = 0; attempt < 100 && fd < 0 && !faults.refuseTemporaryFile; ++attempt) {
         temp = folder + "/.tbl-" + std::to_string(::getpid()) + "-" +
                std::to_string(counter.fetch_add(1)) + ".tmp";
         fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0) createError = errno;
         if (fd < 0 && errno != EEXIST) break;
     }
     if (fd < 0) {
-        reason = Failure("cannot create a temporary file in", folder, errno);
-        return false;
+        reason = Failure("cannot create a temporary file in", folder, createError);
+        if (!existed || !S_ISREG(st.st_mode) ||
+            !RewriteInPlace(target, bytes, faults.byteBudget, reason)) {
+            return false;
+        }
+        reason.clear();
+        return true;
     }
     if (existed) ::fchmod(fd, st.st_mode & 07777);  // keep the old file's permissions
 
-    bool ok = WriteAll(fd, bytes, byteBudget);
+    bool ok = WriteAll(fd, bytes, faults.byteBudget);
     if (!ok) reason = Failure("cannot write", temp, errno);
     if (ok && ::fsync(fd) != 0) {
         reason = Failure("cannot flush", temp, errno);

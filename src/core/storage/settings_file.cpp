@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "core/storage/file_text.h"
+
 namespace tabloom {
 
 SettingsFileLocation LocateSettingsFile(const std::string& configFolder) {
@@ -25,6 +27,37 @@ SettingsFileLocation LocateSettingsFile(const std::string& configFolder) {
     }
     location.ok = true;
     return location;
+}
+
+bool SaveSettingsFile(const TableSpec& table, const std::string& outputPath,
+                      const std::string& settingsFile, const SaveOptions& options,
+                      std::string& reason) {
+    if (settingsFile.empty()) {
+        reason = "no folder for the settings file";
+        return false;
+    }
+    const SettingsFileLocation location = LocateSettingsFile(FolderOf(settingsFile));
+    if (!location.ok) {
+        reason = location.reason;
+        return false;
+    }
+    return SaveTable(table, outputPath, settingsFile, options, &reason);
+}
+
+std::string UnsavedTableFile(const std::string& settingsFile) { return settingsFile + ".unsaved"; }
+
+bool KeepUnsavedTable(const TableSpec& table, const std::string& outputPath,
+                      const std::string& settingsFile, const SaveOptions& options,
+                      std::string& reason) {
+    if (settingsFile.empty()) {
+        reason = "no folder for the settings file";
+        return false;
+    }
+    const std::string file = UnsavedTableFile(settingsFile);
+    std::string bytes;
+    std::string ignored;
+    const bool pathFits = FormatTable(table, outputPath, bytes, ignored);
+    return SaveSettingsFile(table, pathFits ? outputPath : std::string(), file, options, reason);
 }
 
 }  // namespace tabloom

@@ -327,7 +327,8 @@ bool SaveTable(const TableSpec& table, const std::string& outputPath, const std:
     std::string bytes;
     std::string problem;
     if (FormatTable(table, outputPath, bytes, problem)) {
-        WriteFileAtomically(file, bytes, options.byteBudget, problem);
+        WriteFileAtomically(file, bytes, {options.byteBudget, options.refuseTemporaryFile},
+                            problem);
     }
     if (reason != nullptr) *reason = problem;
     return problem.empty();

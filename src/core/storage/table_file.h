@@ -28,10 +28,11 @@ struct TableLoadResult {
     LoadedTable data;
 };
 
-// Test seam for saving: the write fails like a full disk once this many
-// bytes are written.
+// Test seams for saving: the write fails like a full disk once this many
+// bytes are written; no temporary file can be made beside the file.
 struct SaveOptions {
     std::size_t byteBudget = std::numeric_limits<std::size_t>::max();
+    bool refuseTemporaryFile = false;
 };
 
 // The bytes of the table file for table and outputPath. False, with reason,
@@ -48,7 +49,8 @@ TableLoadResult ParseTable(std::string_view bytes);
 TableLoadResult LoadTable(const std::string& file);
 
 // Writes the table file through a temporary file in the same folder that
-// replaces file only when it is complete; on failure file is untouched.
+// replaces file only when it is complete (or, where the folder allows no new
+// file, by rewriting file in place); on failure file keeps its old bytes.
 bool SaveTable(const TableSpec& table, const std::string& outputPath, const std::string& file);
 bool SaveTable(const TableSpec& table, const std::string& outputPath, const std::string& file,
                const SaveOptions& options, std::string* reason);

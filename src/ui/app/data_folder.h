@@ -11,4 +11,8 @@ inline constexpr const char* kProgramTextFile = "tbm.dat";
 // otherwise exeDir/../share/tabloom (an installed program). No trailing "/".
 QString DataFolderFor(const QString& exeDir);
 
+// The folder of the settings file: configured when given, otherwise the
+// user's configuration folder ($XDG_CONFIG_HOME/tabloom).
+QString ConfigFolderFor(const QString& configured);
+
 }  // namespace tabloom

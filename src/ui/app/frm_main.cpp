@@ -22,7 +22,6 @@
 #include <QScreen>
 #include <QSessionManager>
 #include <QShortcut>
-#include <QStandardPaths>
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
@@ -68,7 +67,6 @@ namespace tabloom {
 namespace {
 
 constexpr int kTextProgramName = 11;
-
 
 const char* const kHelpFile = "tbm_help.txt";
 const char* const kManualFile = "manual.html";
@@ -364,13 +362,13 @@ bool frmMain::StartUp() {
     // The session or the system ending the program keeps the table too.
     termination_ = new TerminationWatcher(this);
     connect(termination_, &TerminationWatcher::terminationRequested, this, [this] {
-        lifecycle_->SaveSettings();
+        lifecycle_->SaveAtEnd();
         ending_ = true;
         QCoreApplication::quit();
     });
     if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         connect(app, &QGuiApplication::commitDataRequest, this,
-                [this](QSessionManager&) { lifecycle_->SaveSettings(); });
+                [this](QSessionManager&) { lifecycle_->SaveAtEnd(); });
     }
     started_ = true;
     return true;
@@ -384,13 +382,9 @@ void frmMain::InitProgramState() {
     state_.strOutputFilePrompt = kOutputFilePrompt;
     txbOutputFile_6_->setToolTip(PlainToolTip(state_.strOutputFilePrompt));
     state_.lngMaxViewKB = 60;
-    QString configFolder = options_.configFolder;
-    if (configFolder.isEmpty()) {
-        configFolder =
-            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/tabloom";
-    }
     state_.strSettingsFile = QString::fromStdString(
-        LocateSettingsFile(QFile::encodeName(configFolder).toStdString()).path);
+        LocateSettingsFile(QFile::encodeName(ConfigFolderFor(options_.configFolder)).toStdString())
+            .path);
     state_.strTableFile.clear();
 
     lblResult_->clear();

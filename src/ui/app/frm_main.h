@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "core/storage/table_file.h"
 #include "core/texts/program_texts.h"
 #include "ui/app/platform_seams.h"
 #include "ui/app/program_state.h"
@@ -46,6 +47,8 @@ struct MainWindowOptions {
     // folder ($XDG_CONFIG_HOME/tabloom).
     QString configFolder;
     PlatformSeams seams;
+    // Failures injected into every save of a table file (a test seam).
+    SaveOptions saving;
 };
 
 // The main window: it owns the table and the program state for the whole
@@ -152,6 +155,7 @@ class frmMain : public QWidget {
     bool Ending() const { return ending_; }
     frmOtherProducts& OtherProductsWindow();
     LifecycleCommands& Lifecycle() { return *lifecycle_; }
+    const SaveOptions& Saving() const { return options_.saving; }
 
     Prompter& Prompts() const { return *prompter_; }
     Launcher& Launch() const { return *launcher_; }

@@ -18,14 +18,20 @@ class LifecycleCommands {
     // Asks, saves the table for the next start and ends the program. False
     // when the program goes on.
     bool Quit();
-    // Saves the table for the next start without asking (the session or
-    // the system ends the program). False, with the reason, on failure.
+    // Saves the table for the next start without asking. False, with the
+    // reason, on failure.
     bool SaveSettings(QString* reason = nullptr);
+    // The session or the system ends the program: saves the table, or else
+    // keeps it in the unsaved-table file and says why on standard error.
+    void SaveAtEnd();
 
     // The name a damaged settings file is moved to.
     static QString DamagedName(const QString& settingsFile) { return settingsFile + ".damaged"; }
 
   private:
+    // A table kept at the end of the last run is offered back.
+    void OfferUnsavedTable();
+
     frmMain& window_;
 };
 

@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "core/html/output_path_check.h"
 #include "core/html/write_table_html.h"
 #include "ui/app/file_chooser.h"
 #include "ui/app/frm_main.h"
@@ -59,7 +60,10 @@ void OutputCommands::SpecifyOutputFile() {
     // The click that closed the dialog must not reach the grid.
     window_.SuppressGridClicks();
 
-    if (!chosen.isEmpty()) {
+    // Refused where it is chosen: such a path would stop every later save.
+    const std::string refusal = OutputPathRefusal(chosen.toStdString());
+    if (!refusal.empty()) Show(QString::fromStdString(refusal), "Error");
+    if (!chosen.isEmpty() && refusal.empty()) {
         c_.txbOutputFile->setText(chosen);
         window_.ClearResult();
         c_.cmdPerformOperation->setEnabled(true);

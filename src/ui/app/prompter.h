@@ -5,16 +5,19 @@
 namespace tabloom {
 
 enum class PromptIcon { None, Critical, Question, Exclamation, Information };
-enum class PromptButtons { Ok, YesNo };
+// YesNo answers Yes to Enter; YesNoDefaultNo, for a question whose Yes drops
+// the user's work, answers No.
+enum class PromptButtons { Ok, YesNo, YesNoDefaultNo };
 enum class PromptAnswer { Ok, Yes, No };
 
 // Message boxes. The program shows every message through this seam so that
-// tests can answer them without a modal loop.
+// tests can answer them without a modal loop. details, when not empty, is
+// the box's detailed text (the reason behind a failure).
 class Prompter {
   public:
     virtual ~Prompter() = default;
     virtual PromptAnswer Show(const QString& text, const QString& title, PromptIcon icon,
-                              PromptButtons buttons) = 0;
+                              PromptButtons buttons, const QString& details = QString()) = 0;
 };
 
 }  // namespace tabloom

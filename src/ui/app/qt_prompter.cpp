@@ -24,19 +24,30 @@ QMessageBox::Icon BoxIcon(PromptIcon icon) {
 
 }  // namespace
 
-PromptAnswer QtPrompter::Show(const QString& text, const QString& title, PromptIcon icon,
-                              PromptButtons buttons) {
-    QMessageBox box(BoxIcon(icon), title, text, QMessageBox::NoButton, parent_);
+std::unique_ptr<QMessageBox> QtPrompter::MakeBox(const QString& text, const QString& title,
+                                                 PromptIcon icon, PromptButtons buttons,
+                                                 const QString& details, QWidget* parent) {
+    auto box =
+        std::make_unique<QMessageBox>(BoxIcon(icon), title, text, QMessageBox::NoButton, parent);
     // Messages quote paths and program texts, which may hold "<".
-    box.setTextFormat(Qt::PlainText);
-    if (buttons == PromptButtons::YesNo) {
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
-        box.setEscapeButton(QMessageBox::No);
+    box->setTextFormat(Qt::PlainText);
+    if (buttons == PromptButtons::Ok) {
+        box->setStandardButtons(QMessageBox::Ok);
+        box->setDefaultButton(QMessageBox::Ok);
     } else {
-        box.setStandardButtons(QMessageBox::Ok);
+        box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box->setDefaultButton(buttons == PromptButtons::YesNo ? QMessageBox::Yes : QMessageBox::No);
+        box->setEscapeButton(QMessageBox::No);
     }
-    const int answer = box.exec();
+    // The detailed text is always shown as plain text.
+    if (!details.isEmpty()) box->setDetailedText(details);
+    return box;
+}
+
+PromptAnswer QtPrompter::Show(const QString& text, const QString& title, PromptIcon icon,
+                              PromptButtons buttons, const QString& details) {
+    const auto box = MakeBox(text, title, icon, buttons, details, parent_);
+    const int answer = box->exec();
     if (buttons == PromptButtons::Ok) return PromptAnswer::Ok;
     return answer == QMessageBox::Yes ? PromptAnswer::Yes : PromptAnswer::No;
 }

@@ -43,9 +43,9 @@ void TableFileCommands::SaveTable() {
 
     std::string reason;
     if (!tabloom::SaveTable(state.table, Native(window_.OutputPath()), Native(chosen),
-                            SaveOptions{}, &reason)) {
+                            window_.Saving(), &reason)) {
         window_.Prompts().Show("Error when attempting to save table.", "Error", PromptIcon::None,
-                               PromptButtons::Ok);
+                               PromptButtons::Ok, QString::fromStdString(reason));
         return;
     }
     state.strTableFile = chosen;

@@ -91,29 +91,53 @@ TEST(TableFileSaveTest, SymbolicLinksStayLinks) {
     }
 }
 
+// Whether the file is replaced through a temporary file or, in a folder
+// where none can be made, rewritten in place: a failed write leaves the old
+// bytes, shorter or longer than the new ones, and no other file.
 TEST(TableFileSaveTest, FailuresLeaveTheOldFileAndNoTemporary) {
     TempFolder folder;
-    const std::string old = "old table file\r\n";
     const std::string file = folder.File("t.tbl");
-    const std::size_t size = FileBytes(RichTable(), "/o.htm").size();
+    const std::string wanted = FileBytes(RichTable(), "/o.htm");
+    const std::size_t size = wanted.size();
 
     struct Case {
         const char* name;
         std::size_t budget;
     };
-    for (const Case& c : {Case{"nothing written", 0}, Case{"one byte", 1}, Case{"half", size / 2},
-                          Case{"all but one", size - 1}}) {
-        WriteBytes(file, old);
-        std::string reason;
-        EXPECT_FALSE(SaveTable(RichTable(), "/o.htm", file, SaveOptions{c.budget}, &reason))
-            << c.name;
-        EXPECT_NE(reason.find("cannot write"), std::string::npos) << c.name << ": " << reason;
-        EXPECT_EQ(ReadBytes(file), old) << c.name;
-        EXPECT_EQ(folder.Entries(), std::vector<std::string>{"t.tbl"}) << c.name;
+    for (const bool refused : {false, true}) {
+        for (const std::string& old :
+             {std::string("old table file\r\n"), std::string(size * 3, 'z')}) {
+            SCOPED_TRACE(
+                std::string(refused ? "in place, old size " : "through a temporary, old size ") +
+                std::to_string(old.size()));
+            for (const Case& c : {Case{"nothing written", 0}, Case{"one byte", 1},
+                                  Case{"half", size / 2}, Case{"all but one", size - 1}}) {
+                WriteBytes(file, old);
+                std::string reason;
+                EXPECT_FALSE(
+                    SaveTable(RichTable(), "/o.htm", file, SaveOptions{c.budget, refused}, &reason))
+                    << c.name;
+                EXPECT_NE(reason.find(refused ? "cannot rewrite" : "cannot write"),
+                          std::string::npos)
+                    << c.name << ": " << reason;
+                EXPECT_EQ(ReadBytes(file), old) << c.name;
+                EXPECT_EQ(folder.Entries(), std::vector<std::string>{"t.tbl"}) << c.name;
+            }
+            // A budget of exactly the file's size is enough.
+            WriteBytes(file, old);
+            std::string reason;
+            EXPECT_TRUE(SaveTable(RichTable(), "/o.htm", file, SaveOptions{size, refused}, &reason))
+                << reason;
+            EXPECT_EQ(ReadBytes(file), wanted);
+            EXPECT_EQ(folder.Entries(), std::vector<std::string>{"t.tbl"});
+        }
     }
-    // A budget of exactly the file's size is enough.
-    EXPECT_TRUE(SaveTable(RichTable(), "/o.htm", file, SaveOptions{size}, nullptr));
-    EXPECT_EQ(ReadBytes(file).size(), size);
+    // Without a file to rewrite, a folder that allows no new files refuses.
+    std::string reason;
+    EXPECT_FALSE(
+        SaveTable(RichTable(), "", folder.File("new.tbl"), SaveOptions{size, true}, &reason));
+    EXPECT_NE(reason.find("cannot create a temporary file"), std::string::npos) << reason;
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"t.tbl"});
 }
 
 TEST(TableFileSaveTest, UnusablePlacesFail) {
