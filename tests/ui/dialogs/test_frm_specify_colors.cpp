@@ -135,20 +135,25 @@ class TestFrmSpecifyColors : public QObject {
     // towards it, by 5 a step.
     void barsRiseUpwards_data() {
         QTest::addColumn<QString>("how");
-        QTest::addColumn<int>("change");
-        QTest::newRow("upper arrow") << "top" << 5;
-        QTest::newRow("lower arrow") << "bottom" << -5;
-        QTest::newRow("wheel up") << "wheel+" << 5;
-        QTest::newRow("wheel down") << "wheel-" << -5;
-        QTest::newRow("Up key") << "up" << 5;
-        QTest::newRow("Down key") << "down" << -5;
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("end");
+        QTest::newRow("upper arrow") << "top" << 128 << 133;
+        QTest::newRow("upper arrow from 0") << "top" << 0 << 5;
+        QTest::newRow("upper arrow at 255") << "top" << 255 << 255;
+        QTest::newRow("lower arrow") << "bottom" << 128 << 123;
+        QTest::newRow("lower arrow from 255") << "bottom" << 255 << 250;
+        QTest::newRow("wheel up") << "wheel+" << 128 << 133;
+        QTest::newRow("wheel down") << "wheel-" << 128 << 123;
+        QTest::newRow("Up key") << "up" << 128 << 133;
+        QTest::newRow("Down key") << "down" << 128 << 123;
     }
     void barsRiseUpwards() {
         QFETCH(QString, how);
-        QFETCH(int, change);
-        Fixture f(0x000000, 0x808080);
+        QFETCH(int, start);
+        QFETCH(int, end);
+        Fixture f(0x000000, start * 0x010101);
         auto* bar = f.Find<QScrollBar>("vsbRed_1");
-        QCOMPARE(bar->value(), 128);
+        QCOMPARE(bar->value(), start);
         const QPoint middle(bar->width() / 2, bar->height() / 2);
         if (how == "top" || how == "bottom") {
             const int y = how == "top" ? 2 : bar->height() - 3;
@@ -163,8 +168,8 @@ class TestFrmSpecifyColors : public QObject {
             bar->setFocus();
             QTest::keyClick(bar, how == "up" ? Qt::Key_Up : Qt::Key_Down);
         }
-        QCOMPARE(bar->value(), 128 + change);
-        QCOMPARE(f.Box("Red", 1), QString::number(128 + change));
+        QCOMPARE(bar->value(), end);
+        QCOMPARE(f.Box("Red", 1), QString::number(end));
 
         // At 255 the thumb sits at the top end.
         bar->setValue(255);
@@ -177,8 +182,8 @@ class TestFrmSpecifyColors : public QObject {
         option.upsideDown = bar->invertedAppearance();
         option.pageStep = bar->pageStep();
         option.singleStep = bar->singleStep();
-        const QRect thumb =
-            bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
+        const QRect thumb = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option,
+                                                         QStyle::SC_ScrollBarSlider, bar);
         QVERIFY2(thumb.top() < bar->height() / 4, qPrintable(QString::number(thumb.top())));
     }
 
