@@ -96,7 +96,9 @@ void frmSpecifyColors::keyPressEvent(QKeyEvent* event) {
 }
 
 bool frmSpecifyColors::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonPress) mouseOnBar_ = true;
+    // A quick second click arrives as a double click.
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)
+        mouseOnBar_ = true;
     if (event->type() == QEvent::MouseButtonRelease) mouseOnBar_ = false;
     return QDialog::eventFilter(watched, event);
 }

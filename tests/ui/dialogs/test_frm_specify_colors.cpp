@@ -139,6 +139,7 @@ class TestFrmSpecifyColors : public QObject {
         QTest::addColumn<int>("end");
         QTest::newRow("upper arrow") << "top" << 128 << 133;
         QTest::newRow("upper arrow from 0") << "top" << 0 << 5;
+        QTest::newRow("upper arrow twice quickly") << "top2" << 100 << 110;
         QTest::newRow("upper arrow at 255") << "top" << 255 << 255;
         QTest::newRow("lower arrow") << "bottom" << 128 << 123;
         QTest::newRow("lower arrow from 255") << "bottom" << 255 << 250;
@@ -155,9 +156,16 @@ class TestFrmSpecifyColors : public QObject {
         auto* bar = f.Find<QScrollBar>("vsbRed_1");
         QCOMPARE(bar->value(), start);
         const QPoint middle(bar->width() / 2, bar->height() / 2);
-        if (how == "top" || how == "bottom") {
-            const int y = how == "top" ? 2 : bar->height() - 3;
-            QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, y));
+        if (how.startsWith("top") || how == "bottom") {
+            const QPoint arrow(bar->width() / 2, how == "bottom" ? bar->height() - 3 : 2);
+            QTest::mouseClick(bar, Qt::LeftButton, {}, arrow);
+            if (how == "top2") {
+                // The second press of a quick pair comes as a double click.
+                QMouseEvent second(QEvent::MouseButtonDblClick, arrow, bar->mapToGlobal(arrow),
+                                   Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+                QApplication::sendEvent(bar, &second);
+                QTest::mouseRelease(bar, Qt::LeftButton, {}, arrow);
+            }
         } else if (how.startsWith("wheel")) {
             // One notch of a mouse wheel.
             const int delta = how.endsWith('+') ? 120 : -120;
