@@ -1,5 +1,6 @@
 #include "ui/app/qt_prompter.h"
 
+#include <QApplication>
 #include <QMessageBox>
 
 namespace tabloom {
@@ -26,7 +27,10 @@ QMessageBox::Icon BoxIcon(PromptIcon icon) {
 
 PromptAnswer QtPrompter::Show(const QString& text, const QString& title, PromptIcon icon,
                               PromptButtons buttons) {
-    QMessageBox box(BoxIcon(icon), title, text, QMessageBox::NoButton, parent_);
+    // Over an open dialog rather than the main window, so that the dialog
+    // and its focused box have the keyboard again when the box closes.
+    QWidget* owner = QApplication::activeModalWidget();
+    QMessageBox box(BoxIcon(icon), title, text, QMessageBox::NoButton, owner ? owner : parent_);
     // Messages quote paths and program texts, which may hold "<".
     box.setTextFormat(Qt::PlainText);
     if (buttons == PromptButtons::YesNo) {
