@@ -8,6 +8,9 @@ namespace tabloom {
 
 namespace {
 
+// True for a byte that continues a UTF-8 sequence.
+bool Continues(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
+
 bool InRange(std::string_view text, double low, double high) {
     const double v = LeadingNumber(text);
     return v >= low && v <= high;
@@ -26,6 +29,26 @@ std::string CheckCellWidth(std::string_view text, bool percent) {
 std::string CheckCellHeight(std::string_view text) {
     if (text.empty() || InRange(text, 10, 1000)) return {};
     return " Height in pixels must be in the range 10 through 1000.";
+}
+
+std::size_t ContentLength(std::string_view utf8) {
+    std::size_t n = 0;
+    for (char byte : utf8) n += Continues(byte) ? 0 : 1;
+    return n;
+}
+
+std::size_t FittingPrefix(std::string_view inserted, std::size_t others) {
+    std::size_t room = others < kMaxCellContent ? kMaxCellContent - others : 0;
+    std::size_t i = 0;
+    while (i < inserted.size()) {
+        // A line break goes in whole or not at all.
+        const std::size_t width = inserted.compare(i, 2, "\r\n") == 0 ? 2 : 1;
+        if (width > room) break;
+        room -= width;
+        i += width;
+        while (i < inserted.size() && Continues(inserted[i])) ++i;
+    }
+    return i;
 }
 
 std::string OverlapMessage(int overlapRow, int overlapCol) {

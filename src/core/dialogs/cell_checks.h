@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -15,6 +16,18 @@ inline constexpr const char* kInadmissibleTitle = "Inadmissible input";
 // percent or 10..1000 pixels.
 std::string CheckCellWidth(std::string_view text, bool percent);
 std::string CheckCellHeight(std::string_view text);
+
+// The most characters a cell's content holds.
+inline constexpr std::size_t kMaxCellContent = 2048;
+
+// Characters of UTF-8 text as the user sees them: code points, not bytes;
+// a line break held as CR LF counts as two.
+std::size_t ContentLength(std::string_view utf8);
+
+// The bytes of the longest leading part of inserted (UTF-8, whole
+// characters) that fits beside others characters already in the content
+// box, within kMaxCellContent.
+std::size_t FittingPrefix(std::string_view inserted, std::size_t others);
 
 // The message that names the cell a refused span would overlap.
 std::string OverlapMessage(int overlapRow, int overlapCol);

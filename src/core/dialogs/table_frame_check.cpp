@@ -33,27 +33,36 @@ TableFrameEntry TableFrameEntryOf(const TableSpec& table) {
     return entry;
 }
 
-std::string CheckTableFrame(TableFrameEntry& entry) {
+std::string CheckTableFrame(TableFrameEntry& entry, TableFrameBox* failed) {
     entry.width = TrimBlanks(entry.width);
     entry.border = TrimBlanks(entry.border);
     entry.padding = TrimBlanks(entry.padding);
     entry.spacing = TrimBlanks(entry.spacing);
-    if (entry.percent) {
-        if (!InRange(entry.width, 5, 100)) {
-            return " Width in percent must be in the range 5 through 100.";
+    struct Rule {
+        TableFrameBox box;
+        const std::string& text;
+        double low, high;
+        const char* message;
+    };
+    const Rule rules[] = {
+        entry.percent ? Rule{TableFrameBox::Width, entry.width, 5, 100,
+                             " Width in percent must be in the range 5 through 100."}
+                      : Rule{TableFrameBox::Width, entry.width, 50, 1000,
+                             " Width in pixels must be in the range 50 through 1000."},
+        {TableFrameBox::Border, entry.border, 0, 100,
+         " Border in pixels must be in the range 0 through 100."},
+        {TableFrameBox::Padding, entry.padding, 0, 100,
+         " Cellpadding in pixels must be in the range 0 through 100."},
+        {TableFrameBox::Spacing, entry.spacing, 0, 100,
+         " Cell spacing in pixels must be in the range 0 through 100."},
+    };
+    for (const Rule& rule : rules) {
+        if (!InRange(rule.text, rule.low, rule.high)) {
+            if (failed != nullptr) *failed = rule.box;
+            return rule.message;
         }
-    } else if (!InRange(entry.width, 50, 1000)) {
-        return " Width in pixels must be in the range 50 through 1000.";
     }
-    if (!InRange(entry.border, 0, 100)) {
-        return " Border in pixels must be in the range 0 through 100.";
-    }
-    if (!InRange(entry.padding, 0, 100)) {
-        return " Cellpadding in pixels must be in the range 0 through 100.";
-    }
-    if (!InRange(entry.spacing, 0, 100)) {
-        return " Cell spacing in pixels must be in the range 0 through 100.";
-    }
+    if (failed != nullptr) *failed = TableFrameBox::None;
     return {};
 }
 

@@ -1,8 +1,9 @@
 #include "core/model/text_helpers.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <limits>
 
 namespace tabloom {
@@ -15,25 +16,45 @@ double LeadingNumber(std::string_view text) {
     }
     std::size_t i = 0;
     const auto isDigit = [&](std::size_t k) { return k < s.size() && s[k] >= '0' && s[k] <= '9'; };
+    const bool negative = i < s.size() && s[i] == '-';
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+    const std::size_t from = i;
     std::size_t digits = 0;
-    while (isDigit(i)) ++i, ++digits;
+    // Decimal place of the first non-zero digit, for values beyond a double.
+    long magnitude = 0;
+    bool significant = false;
+    while (isDigit(i)) {
+        significant = significant || s[i] != '0';
+        magnitude += significant ? 1 : 0;
+        ++i, ++digits;
+    }
     if (i < s.size() && s[i] == '.') {
         ++i;
-        while (isDigit(i)) ++i, ++digits;
+        while (isDigit(i)) {
+            if (!significant && s[i] == '0') --magnitude;
+            significant = significant || s[i] != '0';
+            ++i, ++digits;
+        }
     }
     if (digits == 0) return 0.0;
     std::size_t end = i;
     if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
         std::size_t k = i + 1;
+        const bool negativeExponent = k < s.size() && s[k] == '-';
         if (k < s.size() && (s[k] == '+' || s[k] == '-')) ++k;
         if (isDigit(k)) {
-            while (isDigit(k)) ++k;
+            long exponent = 0;
+            for (; isDigit(k); ++k) exponent = std::min(exponent * 10 + (s[k] - '0'), 1L << 20);
+            magnitude += negativeExponent ? -exponent : exponent;
             end = k;
         }
     }
-    const std::string number = s.substr(0, end);
-    return std::strtod(number.c_str(), nullptr);
+    // from_chars reads a decimal point whatever locale the process has set.
+    double value = 0.0;
+    const auto result =
+        std::from_chars(s.data() + from, s.data() + end, value, std::chars_format::general);
+    if (result.ec == std::errc::result_out_of_range) value = magnitude > 0 ? HUGE_VAL : 0.0;
+    return negative ? -value : value;
 }
 
 double RoundHalfEven(double value) { return std::nearbyint(value); }

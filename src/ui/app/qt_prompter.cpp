@@ -1,5 +1,6 @@
 #include "ui/app/qt_prompter.h"
 
+#include <QApplication>
 #include <QMessageBox>
 
 namespace tabloom {
@@ -46,7 +47,10 @@ std::unique_ptr<QMessageBox> QtPrompter::MakeBox(const QString& text, const QStr
 
 PromptAnswer QtPrompter::Show(const QString& text, const QString& title, PromptIcon icon,
                               PromptButtons buttons, const QString& details) {
-    const auto box = MakeBox(text, title, icon, buttons, details, parent_);
+    // Over an open dialog rather than the main window, so that the dialog
+    // and its focused box have the keyboard again when the box closes.
+    QWidget* owner = QApplication::activeModalWidget();
+    const auto box = MakeBox(text, title, icon, buttons, details, owner ? owner : parent_);
     const int answer = box->exec();
     if (buttons == PromptButtons::Ok) return PromptAnswer::Ok;
     return answer == QMessageBox::Yes ? PromptAnswer::Yes : PromptAnswer::No;

@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 #include <QTextCursor>
+#include <QTextDocument>
+#include <algorithm>
 
 #include "core/dialogs/cell_checks.h"
 #include "core/model/colour.h"
@@ -15,8 +17,6 @@
 namespace tabloom {
 
 namespace {
-
-constexpr int kMaxContentLength = 2048;
 
 QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }
 
@@ -33,9 +33,6 @@ std::string ContentForCell(const QString& box) {
     return QString(box).replace("\n", "\r\n").toStdString();
 }
 
-// Length as stored, each line break counting as CR LF.
-int StoredLength(const QString& text) { return text.size() + text.count('\n'); }
-
 }  // namespace
 
 frmCellInfo::frmCellInfo(ProgramState& state, Prompter& prompts, std::function<void()> closing,
@@ -46,6 +43,8 @@ frmCellInfo::frmCellInfo(ProgramState& state, Prompter& prompts, std::function<v
       prompts_(prompts),
       closing_(std::move(closing)) {
     ui_->setupUi(this);
+    // Before the opener measures and places the window.
+    SetFormFont(this, "Arial", true, true);
     for (const char* name : strAlignName) ui_->cboAlign->addItem(name);
     for (const char* name : strVAlignName) ui_->cboVAlign->addItem(name);
     ui_->cboAlign->setCurrentIndex(0);
@@ -64,6 +63,10 @@ frmCellInfo::frmCellInfo(ProgramState& state, Prompter& prompts, std::function<v
         connect(option, &QRadioButton::clicked, this, &frmCellInfo::FocusCancel);
         option->installEventFilter(this);
     }
+    connect(ui_->txbCellContent->document(), &QTextDocument::contentsChange, this,
+            [this](int position, int, int added) {
+                lastChange_ = {position, added};
+            });
     connect(ui_->txbCellContent, &QPlainTextEdit::textChanged, this, &frmCellInfo::LimitContent);
     connect(ui_->chkUseSpecifiedCellColors, &QCheckBox::clicked, this,
             &frmCellInfo::chkUseSpecifiedCellColors_Click);
@@ -117,10 +120,6 @@ CellDialogValues frmCellInfo::Values() const {
 }
 
 void frmCellInfo::showEvent(QShowEvent* event) {
-    if (!loaded_) {
-        SetFormFont(this, "Arial", true, true);
-        loaded_ = true;
-    }
     QDialog::showEvent(event);
     Activate();
 }
@@ -262,20 +261,28 @@ void frmCellInfo::reject() {
 
 void frmCellInfo::LimitContent() {
     QPlainTextEdit* box = ui_->txbCellContent;
-    QString text = box->toPlainText();
-    if (StoredLength(text) <= kMaxContentLength) return;
-    int kept = 0;
-    int length = 0;
-    while (kept < text.size()) {
-        const int step = text.at(kept) == '\n' ? 2 : 1;
-        if (length + step > kMaxContentLength) break;
-        length += step;
-        ++kept;
-    }
-    text.truncate(kept);
-    box->setPlainText(text);
+    const std::string content = ContentForCell(box->toPlainText());
+    const std::size_t length = ContentLength(content);
+    if (length <= kMaxCellContent) return;
+    // Of what the last edit put in, only the part that fits stays; the rest
+    // of the text and the caret stay as they were.
+    const int position = lastChange_.first;
+    const int added =
+        std::min(lastChange_.second, box->document()->characterCount() - 1 - position);
+    const QString inserted = box->toPlainText().mid(position, added);
+    const std::string insertedText = ContentForCell(inserted);
+    const std::size_t others = length - ContentLength(insertedText);
+    const int kept =
+        ContentForBox(insertedText.substr(0, FittingPrefix(insertedText, others))).size();
+    QTextCursor excess(box->document());
+    excess.setPosition(position + kept);
+    excess.setPosition(position + added, QTextCursor::KeepAnchor);
+    // One step for Undo together with the edit it trims.
+    excess.joinPreviousEditBlock();
+    excess.removeSelectedText();
+    excess.endEditBlock();
     QTextCursor caret = box->textCursor();
-    caret.movePosition(QTextCursor::End);
+    caret.setPosition(position + kept);
     box->setTextCursor(caret);
 }
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <utility>
 
 #include "core/dialogs/cell_dialog_values.h"
 
@@ -73,8 +74,9 @@ class frmCellInfo : public QDialog {
     Prompter& prompts_;
     std::function<void()> closing_;
     frmSpecifyColors* chooser_ = nullptr;
-    bool loaded_ = false;
     bool pointerChoice_ = false;
+    // Where the content box's last edit put text in, and how much.
+    std::pair<int, int> lastChange_{0, 0};
     int row_ = 1;
     int col_ = 1;
 };

@@ -62,7 +62,8 @@ TableFrameEntry frmSpecifyBorderEtc::Entry() const {
 
 void frmSpecifyBorderEtc::cmdAccept_Click() {
     TableFrameEntry entry = Entry();
-    const std::string message = CheckTableFrame(entry);
+    TableFrameBox failed = TableFrameBox::None;
+    const std::string message = CheckTableFrame(entry, &failed);
     // The boxes keep their trimmed texts whether or not the check passed.
     ui_->txbWidth->setText(QString::fromStdString(entry.width));
     ui_->txbBorder->setText(QString::fromStdString(entry.border));
@@ -71,6 +72,12 @@ void frmSpecifyBorderEtc::cmdAccept_Click() {
     if (!message.empty()) {
         prompter_.Show(QString::fromStdString(message), kTableFrameCheckTitle, PromptIcon::None,
                        PromptButtons::Ok);
+        // Back to the refused value, so that Enter does not land on Cancel.
+        QLineEdit* const boxes[] = {ui_->txbWidth, ui_->txbBorder, ui_->txbCellPadding,
+                                    ui_->txbCellSpacing};
+        if (failed != TableFrameBox::None) {
+            boxes[static_cast<int>(failed) - 1]->setFocus(Qt::OtherFocusReason);
+        }
         return;
     }
     blnAccepted = true;
@@ -83,7 +90,11 @@ void frmSpecifyBorderEtc::reject() {
 }
 
 bool frmSpecifyBorderEtc::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate) ui_->cmdCancel->setFocus();
+    if (event->type() == QEvent::Show) shownAnew_ = true;
+    if (event->type() == QEvent::WindowActivate && shownAnew_) {
+        shownAnew_ = false;
+        ui_->cmdCancel->setFocus();
+    }
     return QDialog::event(event);
 }
 

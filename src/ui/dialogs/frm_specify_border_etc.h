@@ -42,6 +42,9 @@ class frmSpecifyBorderEtc : public QDialog {
 
     std::unique_ptr<Ui::frmSpecifyBorderEtc> ui_;
     Prompter& prompter_;
+    // Set by each showing: only its first activation moves the focus to
+    // Cancel, not the one that follows a closed message box.
+    bool shownAnew_ = false;
 };
 
 }  // namespace tabloom

@@ -62,8 +62,12 @@ frmSpecifyColors::frmSpecifyColors(Prompter& prompts, QWidget* parent)
     for (int i = 0; i < 2; ++i) {
         for (int c = 0; c < 3; ++c) {
             const ColourComponent component = kComponents[c];
-            connect(bars_[i][c], &QScrollBar::valueChanged, this,
+            QScrollBar* bar = bars_[i][c];
+            connect(bar, &QScrollBar::valueChanged, this,
                     [this, i, component] { ScrollChanged(i, component); });
+            connect(bar, &QScrollBar::actionTriggered, this,
+                    [this, bar](int action) { TurnArrowStep(bar, action); });
+            bar->installEventFilter(this);
             connect(boxes_[i][c], &QLineEdit::textChanged, this,
                     [this, i, component] { TextChanged(i, component); });
             enter->Watch(boxes_[i][c]);
@@ -89,6 +93,39 @@ void frmSpecifyColors::showEvent(QShowEvent* event) {
 void frmSpecifyColors::keyPressEvent(QKeyEvent* event) {
     if (EnterKeyFilter::PressFocusedButton(this, event)) return;
     QDialog::keyPressEvent(event);
+}
+
+bool frmSpecifyColors::eventFilter(QObject* watched, QEvent* event) {
+    // A quick second click arrives as a double click.
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)
+        mouseOnBar_ = true;
+    if (event->type() == QEvent::MouseButtonRelease) mouseOnBar_ = false;
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmSpecifyColors::TurnArrowStep(QScrollBar* bar, int action) const {
+    // The bars show 255 at the top, but a scroll bar's upper arrow and the
+    // trough above the thumb step towards its minimum. Under the pointer
+    // they step upwards, as the thumb moves; keys and the wheel already do.
+    if (!mouseOnBar_) return;
+    int step = 0;
+    switch (action) {
+        case QAbstractSlider::SliderSingleStepAdd:
+            step = -bar->singleStep();
+            break;
+        case QAbstractSlider::SliderSingleStepSub:
+            step = bar->singleStep();
+            break;
+        case QAbstractSlider::SliderPageStepAdd:
+            step = -bar->pageStep();
+            break;
+        case QAbstractSlider::SliderPageStepSub:
+            step = bar->pageStep();
+            break;
+        default:
+            return;
+    }
+    bar->setSliderPosition(bar->value() + step);
 }
 
 void frmSpecifyColors::Activate() {

@@ -49,6 +49,8 @@ class frmSpecifyColors : public QDialog {
   protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Notes whether a mouse button is down on a scroll bar.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   public slots:
     // The close box and Escape count as Cancel.
@@ -57,6 +59,7 @@ class frmSpecifyColors : public QDialog {
   private:
     void Activate();
     void ScrollChanged(int element, ColourComponent component);
+    void TurnArrowStep(QScrollBar* bar, int action) const;
     void TextChanged(int element, ColourComponent component);
     void StoreColor(int element);
     void ShowHexColor(int element);
@@ -67,6 +70,7 @@ class frmSpecifyColors : public QDialog {
     Prompter& prompts_;
     bool blnReady_ = false;
     bool loaded_ = false;
+    bool mouseOnBar_ = false;
     QPixmap sample_;
     // [element][red, green, blue]
     std::array<std::array<QScrollBar*, 3>, 2> bars_{};

@@ -166,5 +166,26 @@ INSTANTIATE_TEST_SUITE_P(
         return n;
     });
 
+// Content is counted in characters as the user sees them, never in bytes;
+// a CR LF pair counts twice and is kept or refused whole.
+TEST(ContentLimitTest, KeepsTheLeadingCharactersThatFit) {
+    struct Case {
+        std::string inserted;
+        std::size_t others;
+        std::size_t keptBytes;
+    };
+    const std::string alpha = "\xCE\xB1";           // 2 bytes
+    const std::string beyond = "\xF0\x9D\x94\xB8";  // 4 bytes, one character
+    const Case cases[] = {
+        {"abc", 2045, 3},        {"abc", 2046, 2},         {"abc", 2048, 0},
+        {"abc", 3000, 0},        {alpha + alpha, 2047, 2}, {beyond + beyond, 2046, 8},
+        {beyond + "x", 2047, 4}, {"a\r\nb", 2046, 1},      {"a\r\nb", 2045, 3},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FittingPrefix(c.inserted, c.others), c.keptBytes)
+            << c.inserted << " " << c.others;
+    EXPECT_EQ(ContentLength(std::string(2048 / 2, 'a') + alpha + beyond + "\r\n"), 1024u + 4);
+}
+
 }  // namespace
 }  // namespace tabloom

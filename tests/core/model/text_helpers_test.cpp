@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
+#include <string>
 
 namespace tabloom {
 namespace {
@@ -12,14 +14,44 @@ struct NumberCase {
     double value;
 };
 
-TEST(LeadingNumberTest, ReadsTheLongestLeadingNumber) {
+// A German desktop sets a decimal comma as the process locale; typed numbers
+// still read a decimal point.
+TEST(LeadingNumberTest, ReadsTheLongestLeadingNumberUnderEveryLocale) {
     const NumberCase cases[] = {
-        {"12px", 12},    {"99.5", 99.5},   {"1e2", 100},   {" -3 ", -3}, {"", 0},
-        {"abc", 0},      {"+7", 7},        {".5", 0.5},    {"5.", 5},    {"1 2", 12},
-        {"1e", 1},       {"1e+", 1},       {"2E-1x", 0.2}, {"-", 0},     {"-.", 0},
-        {"  4 0 %", 40}, {"3.25.1", 3.25}, {"0x10", 0},    {"007", 7},   {"1,5", 1},
+        {"12px", 12},
+        {"99.5", 99.5},
+        {"1e2", 100},
+        {" -3 ", -3},
+        {"", 0},
+        {"abc", 0},
+        {"+7", 7},
+        {".5", 0.5},
+        {"5.", 5},
+        {"1 2", 12},
+        {"1e", 1},
+        {"1e+", 1},
+        {"2E-1x", 0.2},
+        {"-", 0},
+        {"-.", 0},
+        {"  4 0 %", 40},
+        {"3.25.1", 3.25},
+        {"0x10", 0},
+        {"007", 7},
+        {"1,5", 1},
+        {"-2.5", -2.5},
+        {"1e999", HUGE_VAL},
+        {"-9e999", -HUGE_VAL},
+        {"0.001e-999", 0},
+        {"0.00e400", 0},
     };
-    for (const auto& c : cases) EXPECT_DOUBLE_EQ(LeadingNumber(c.text), c.value) << c.text;
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    for (const char* name : {"C", "de_DE.UTF-8"}) {
+        // scripts/install-deps generates the German locale.
+        ASSERT_NE(std::setlocale(LC_ALL, name), nullptr) << name << " is not installed";
+        for (const auto& c : cases)
+            EXPECT_DOUBLE_EQ(LeadingNumber(c.text), c.value) << c.text << " under " << name;
+    }
+    std::setlocale(LC_ALL, before.c_str());
 }
 
 TEST(RoundingTest, HalvesGoToEven) {

@@ -1,4 +1,5 @@
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -152,24 +153,83 @@ class TestFrmCellInfo : public QObject {
         QCOMPARE(f.dialog.focusWidget(), f.Find<QPushButton>("cmdAccept"));
     }
 
-    void contentIsCutAt2048StoredCharacters_data() {
-        QTest::addColumn<QString>("text");
+    // The box holds 2048 characters as the user sees them; a line break is
+    // stored as CR LF and counts twice.
+    void contentOpensWhole_data() {
+        QTest::addColumn<QString>("content");
         QTest::addColumn<int>("kept");
+        const QString greek = QString::fromUtf8("\u03b1\u03b2\u03a9 ");
+        const QString outsideBmp = QString::fromUtf8("\U0001D538\U0001F600");
         QTest::newRow("fits") << QString(2048, 'a') << 2048;
         QTest::newRow("one over") << QString(2049, 'a') << 2048;
         QTest::newRow("line breaks count twice")
-            << QString(1020, 'a') + "\n" + QString(1030, 'b') << 1020 + 1 + 1026;
+            << QString(1020, 'a') + "\r\n" + QString(1030, 'b') << 1020 + 2 + 1026;
+        QTest::newRow("Greek") << greek.repeated(512) << 2048;
+        QTest::newRow("beyond 16 bits") << outsideBmp.repeated(1024) << 2048;
+        QTest::newRow("beyond 16 bits, one over") << outsideBmp.repeated(1024) + "x" << 2048;
     }
-    void contentIsCutAt2048StoredCharacters() {
-        QFETCH(QString, text);
+    void contentOpensWhole() {
+        QFETCH(QString, content);
         QFETCH(int, kept);
         Fixture f;
+        f.state.table.At(3, 2).strContent = content.toStdString();
         f.Open();
-        f.Find<QPlainTextEdit>("txbCellContent")->setPlainText(text);
-        const QString shown = f.Find<QPlainTextEdit>("txbCellContent")->toPlainText();
-        QCOMPARE(shown.size(), kept);
-        QCOMPARE(shown, text.left(kept));
-        QVERIFY(f.dialog.Values().content.size() <= 2048u);
+        const QString stored = QString::fromStdString(f.dialog.Values().content);
+        QCOMPARE(stored.toUcs4().size(), kept);
+        QVERIFY(content.startsWith(stored));
+    }
+
+    // At the limit a keystroke or the excess of a paste is refused; the text
+    // and the caret stay as they were.
+    void fullBoxRefusesMore_data() {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<int>("caret");
+        QTest::addColumn<QString>("typed");  // "paste:" then the pasted text
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<int>("caretAfter");
+        const QString full = QString(1024, 'a') + QString(1024, 'b');
+        QTest::newRow("key at the start") << full << 0 << "x" << full << 0;
+        QTest::newRow("key in the middle") << full << 1024 << "x" << full << 1024;
+        QTest::newRow("Enter needs two") << full.left(2047) << 5 << "\n" << full.left(2047) << 5;
+        QTest::newRow("key that fits") << full.left(2047) << 0 << "x"
+                                       << "x" + full.left(2047) << 1;
+        QTest::newRow("paste keeps what fits") << full.left(2045) << 3 << "paste:xyz123"
+                                               << "aaaxyz" + full.left(2045).mid(3) << 6;
+        QTest::newRow("paste into a full box") << full << 7 << "paste:xyz" << full << 7;
+    }
+    void fullBoxRefusesMore() {
+        QFETCH(QString, before);
+        QFETCH(int, caret);
+        QFETCH(QString, typed);
+        QFETCH(QString, after);
+        QFETCH(int, caretAfter);
+        Fixture f;
+        f.Open();
+        auto* box = f.Find<QPlainTextEdit>("txbCellContent");
+        box->setPlainText(before);
+        QTextCursor cursor = box->textCursor();
+        cursor.setPosition(caret);
+        box->setTextCursor(cursor);
+        if (typed.startsWith("paste:")) {
+            QApplication::clipboard()->setText(typed.mid(6));
+            QMetaObject::invokeMethod(box, "paste");
+        } else {
+            QTest::keyClick(box, typed == "\n" ? Qt::Key_Return : Qt::Key_X);
+        }
+        QCOMPARE(box->toPlainText(), after);
+        QCOMPARE(box->textCursor().position(), caretAfter);
+    }
+
+    // The window has its font, and so its size, before the opener places it.
+    void sizedBeforeItIsPlaced() {
+        Fixture f;
+        f.dialog.Load(CellDialogValuesFor(f.state.table, 3, 2), 3, 2);
+        f.dialog.adjustSize();
+        const QSize placed = f.dialog.size();
+        const QString family = f.dialog.font().family();
+        f.dialog.show();
+        QCOMPARE(f.dialog.size(), placed);
+        QCOMPARE(f.dialog.font().family(), family);
     }
 
     void clearCellKeepsSpans() {

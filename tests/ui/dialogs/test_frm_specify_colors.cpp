@@ -2,6 +2,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QWheelEvent>
 #include <QtTest>
 
 #include "../scripted_seams.h"
@@ -126,6 +129,70 @@ class TestFrmSpecifyColors : public QObject {
         QCOMPARE(f.dialog.lngChosenBgColor, 0xFFFAFF);
         QVERIFY(CountPixels(f.dialog.Sample(), QColor(255, 250, 255)) > 0);
         QCOMPARE(CountPixels(f.dialog.Sample(), Qt::white), 0);
+    }
+
+    // The top of a bar is 255: the upper arrow, the wheel and the Up key turn
+    // towards it, by 5 a step.
+    void barsRiseUpwards_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("end");
+        QTest::newRow("upper arrow") << "top" << 128 << 133;
+        QTest::newRow("upper arrow from 0") << "top" << 0 << 5;
+        QTest::newRow("upper arrow twice quickly") << "top2" << 100 << 110;
+        QTest::newRow("upper arrow at 255") << "top" << 255 << 255;
+        QTest::newRow("lower arrow") << "bottom" << 128 << 123;
+        QTest::newRow("lower arrow from 255") << "bottom" << 255 << 250;
+        QTest::newRow("wheel up") << "wheel+" << 128 << 133;
+        QTest::newRow("wheel down") << "wheel-" << 128 << 123;
+        QTest::newRow("Up key") << "up" << 128 << 133;
+        QTest::newRow("Down key") << "down" << 128 << 123;
+    }
+    void barsRiseUpwards() {
+        QFETCH(QString, how);
+        QFETCH(int, start);
+        QFETCH(int, end);
+        Fixture f(0x000000, start * 0x010101);
+        auto* bar = f.Find<QScrollBar>("vsbRed_1");
+        QCOMPARE(bar->value(), start);
+        const QPoint middle(bar->width() / 2, bar->height() / 2);
+        if (how.startsWith("top") || how == "bottom") {
+            const QPoint arrow(bar->width() / 2, how == "bottom" ? bar->height() - 3 : 2);
+            QTest::mouseClick(bar, Qt::LeftButton, {}, arrow);
+            if (how == "top2") {
+                // The second press of a quick pair comes as a double click.
+                QMouseEvent second(QEvent::MouseButtonDblClick, arrow, bar->mapToGlobal(arrow),
+                                   Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+                QApplication::sendEvent(bar, &second);
+                QTest::mouseRelease(bar, Qt::LeftButton, {}, arrow);
+            }
+        } else if (how.startsWith("wheel")) {
+            // One notch of a mouse wheel.
+            const int delta = how.endsWith('+') ? 120 : -120;
+            QWheelEvent wheel(middle, bar->mapToGlobal(middle), {}, {0, delta}, Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(bar, &wheel);
+        } else {
+            bar->setFocus();
+            QTest::keyClick(bar, how == "up" ? Qt::Key_Up : Qt::Key_Down);
+        }
+        QCOMPARE(bar->value(), end);
+        QCOMPARE(f.Box("Red", 1), QString::number(end));
+
+        // At 255 the thumb sits at the top end.
+        bar->setValue(255);
+        QStyleOptionSlider option;
+        option.initFrom(bar);
+        option.orientation = Qt::Vertical;
+        option.minimum = bar->minimum();
+        option.maximum = bar->maximum();
+        option.sliderPosition = option.sliderValue = bar->value();
+        option.upsideDown = bar->invertedAppearance();
+        option.pageStep = bar->pageStep();
+        option.singleStep = bar->singleStep();
+        const QRect thumb = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option,
+                                                         QStyle::SC_ScrollBarSlider, bar);
+        QVERIFY2(thumb.top() < bar->height() / 4, qPrintable(QString::number(thumb.top())));
     }
 
     void enterInABoxOnlyMovesToAccept() {

@@ -120,6 +120,40 @@ class TestTableFrameCommands : public QObject {
         QVERIFY2(written.contains(html), written.constData());
     }
 
+    // After a range message the focus is on the refused box, also once the
+    // desktop has activated the window again, so Enter does not reach Cancel.
+    void focusReturnsToTheRefusedBox_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("width") << "txbWidth"
+                               << "20";
+        QTest::newRow("border") << "txbBorder"
+                                << "101";
+        QTest::newRow("padding") << "txbCellPadding"
+                                 << "-1";
+        QTest::newRow("spacing") << "txbCellSpacing"
+                                 << "500";
+    }
+    void focusReturnsToTheRefusedBox() {
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        StartedMain f;
+        frmSpecifyBorderEtc* dialog = Open(f);
+        QEvent activate(QEvent::WindowActivate);
+        QApplication::sendEvent(dialog, &activate);
+        QCOMPARE(dialog->focusWidget(), Button(dialog, "cmdCancel"));
+
+        auto* edit = dialog->findChild<QLineEdit*>(box);
+        edit->setText(typed);
+        edit->setFocus();
+        QTest::keyClick(edit, Qt::Key_Return);  // on to Accept
+        QTest::keyClick(Button(dialog, "cmdAccept"), Qt::Key_Return);
+        QCOMPARE(f.prompter.calls.size(), size_t(1));
+        QApplication::sendEvent(dialog, &activate);  // the message box closed
+        QCOMPARE(dialog->focusWidget(), edit);
+        QVERIFY(dialog->isVisible());
+    }
+
     // The window shows what is stored, whatever was left in it before.
     void reopeningShowsTheTable() {
         StartedMain f;
