@@ -5,7 +5,10 @@
 
 #include "ui/app/table_snapshot.h"
 
+class QBoxLayout;
+class QPushButton;
 class QUndoStack;
+class QWidget;
 
 namespace tabloom {
 
@@ -21,6 +24,10 @@ class UndoHistory : public QObject {
     static constexpr int kStepsKept = 250;
 
     explicit UndoHistory(frmMain& window);
+
+    // Adds the Undo and Redo buttons to row and their keys to window; the
+    // buttons' states and tooltips follow the steps.
+    void AddControls(QBoxLayout* row, QWidget* window);
 
     void Record(const QString& what, TableSnapshot before, TableSnapshot after);
     void Undo();
@@ -38,8 +45,12 @@ class UndoHistory : public QObject {
     void changed();
 
   private:
+    void ShowState();
+
     frmMain& window_;
     QUndoStack* stack_ = nullptr;
+    QPushButton* undoButton_ = nullptr;
+    QPushButton* redoButton_ = nullptr;
 };
 
 }  // namespace tabloom
