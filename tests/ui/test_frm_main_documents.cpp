@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -54,6 +55,29 @@ class TestFrmMainDocuments : public QObject {
         QCOMPARE(f.window->frameGeometry().left(), screen.left() + left);
         QCOMPARE(viewer->frameGeometry().top(), f.window->frameGeometry().top());
         QVERIFY(qAbs(viewer->frameGeometry().height() - f.window->frameGeometry().height()) <= 8);
+    }
+
+    // The help, the other products and the preview open wholly on the screen,
+    // beside a main window as wide as the screen allows.
+    void windowsOpenOnTheScreen() {
+        StartedMain f;
+        const QRect screen = f.window->screen()->availableGeometry();
+        for (const char* button : {"cmdQuit_0", "cmdOtherProducts", "cmdPreview"}) {
+            f.Find<QPushButton>(button)->click();
+        }
+        int shown = 0;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (!window->isVisible()) continue;
+            ++shown;
+            QVERIFY2(screen.contains(window->frameGeometry()),
+                     qPrintable(QString("%1 at %2,%3 %4x%5")
+                                    .arg(window->objectName())
+                                    .arg(window->frameGeometry().x())
+                                    .arg(window->frameGeometry().y())
+                                    .arg(window->frameGeometry().width())
+                                    .arg(window->frameGeometry().height())));
+        }
+        QCOMPARE(shown, 4);
     }
 
     void helpTwiceKeepsOneViewer() {

@@ -1,6 +1,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -60,12 +61,16 @@ class TestFrmMainStartup : public QObject {
         QVERIFY(!f.Find<QPushButton>("cmdPerformOperation_6")->isEnabled());
     }
 
-    // Tooltips holding "<" show as written, not read as markup.
+    // Tooltips show as written; those holding "<" are not read as markup.
     void tooltipsShowAsWritten_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("shown");
         QTest::newRow("centre") << "chkCenterTable4"
                                 << "Add <CENTER>...</CENTER>.";
+        QTest::newRow("save") << "cmdSaveLoad_5"
+                              << "Save this table specification to a file.";
+        QTest::newRow("load") << "cmdSaveLoad_4"
+                              << "Load a previously saved table specification.";
     }
     void tooltipsShowAsWritten() {
         QFETCH(QString, name);
@@ -89,6 +94,20 @@ class TestFrmMainStartup : public QObject {
 
         f.Find<QComboBox>("cboNumberOfColumns")->setCurrentIndex(19);
         QCOMPARE(table.intNumCols, 20);
+    }
+
+    // The result line never changes the window's size.
+    void resultLineKeepsTheWindowSize() {
+        StartedMain f;
+        auto* result = f.Find<QLabel>("lblResult");
+        const QSize size = f.window->size();
+        for (const QString& text :
+             {QString("The HTML code was created successfully."), QString("Failure: Error #3"),
+              QString("The HTML code was created successfully. ").repeated(4), QString()}) {
+            result->setText(text);
+            f.window->layout()->activate();
+            QCOMPARE(f.window->size(), size);
+        }
     }
 
     void windowPlacedOnScreen() {

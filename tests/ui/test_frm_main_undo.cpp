@@ -1,10 +1,14 @@
+#include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
 #include <QtTest>
 
 #include "main_test_files.h"
+#include "ui/app/grid_commands.h"
 #include "ui/app/undo_history.h"
+#include "ui/grid/pic_table.h"
 
 using namespace tabloom;
 
@@ -55,6 +59,65 @@ class TestFrmMainUndo : public QObject {
         QVERIFY(!redo->isEnabled());
         QTest::keyClick(f.window.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(Content(*f.window, 4, 4), std::string("d"));
+    }
+
+    // Undo and redo, by key or button, leave the keyboard on the grid and the
+    // current cell where it was (within the table), and the grid tells
+    // assistive technology what the cell holds now.
+    void undoAndRedoKeepTheGridsPlace_data() {
+        QTest::addColumn<bool>("insert");  // the change: insert a row, or empty a cell
+        QTest::addColumn<bool>("redo");  // else undo
+        QTest::addColumn<QString>("button");  // empty: the keys
+        QTest::addColumn<QString>("described");
+        const QString before = "Row 3, column 2: before";
+        QTest::newRow("undo key") << false << false << "" << before;
+        QTest::newRow("undo button") << false << false << "cmdUndo" << before;
+        QTest::newRow("redo key") << false << true << ""
+                                  << "Row 3, column 2";
+        QTest::newRow("redo button") << false << true << "cmdRedo"
+                                     << "Row 3, column 2";
+        // Row 7 was current: the cell above it, once the row is gone.
+        QTest::newRow("undo shrinks the table") << true << false << ""
+                                                << "Row 6, column 2: bottom";
+    }
+    void undoAndRedoKeepTheGridsPlace() {
+        QFETCH(bool, insert);
+        QFETCH(bool, redo);
+        QFETCH(QString, button);
+        QFETCH(QString, described);
+        StartedMain f;
+        f.window->Table().At(3, 2).strContent = "before";
+        f.window->Table().At(6, 2).strContent = "bottom";
+        f.window->DrawTable();
+        f.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        auto* grid = f.Find<PicTable>("picTable");
+        grid->setFocus();
+        const auto keys = [&](std::initializer_list<int> keys, Qt::KeyboardModifiers mods = {}) {
+            for (int key : keys) QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), mods);
+        };
+        keys({Qt::Key_Down, Qt::Key_Down, Qt::Key_Right});
+        if (insert) {
+            keys({Qt::Key_Down, Qt::Key_Down, Qt::Key_Down});
+            keys({Qt::Key_Down}, Qt::ControlModifier | Qt::ShiftModifier);
+            keys({Qt::Key_Down});
+        } else {
+            keys({Qt::Key_Delete});
+        }
+        if (redo) f.window->Undo().Undo();
+        if (button.isEmpty()) {
+            keys({redo ? Qt::Key_Y : Qt::Key_Z}, Qt::ControlModifier);
+        } else {
+            QTest::mouseClick(f.Find<QPushButton>(qPrintable(button)), Qt::LeftButton);
+        }
+
+        QCOMPARE(QApplication::focusWidget(), grid);
+        // What a screen reader reads from the grid.
+        QAccessibleInterface* read = QAccessible::queryAccessibleInterface(grid);
+        QCOMPARE(read->text(QAccessible::Description), described);
+        const QStringList cell = described.mid(4).section(':', 0, 0).split(", column ");
+        QCOMPARE(int(f.window->Grid().CurrentRow()), cell[0].toInt());
+        QCOMPARE(int(f.window->Grid().CurrentCol()), cell[1].toInt());
     }
 
     void nothingChangedRecordsNothing() {

@@ -2,12 +2,19 @@
 
 namespace tabloom {
 
-std::string CheckCopyChoice(const CopyChoice& choice, int srcRow, int srcCol) {
+std::string CheckCopyChoice(const CopyChoice& choice, int srcRow, int srcCol, int numRows,
+                            int numCols) {
     if (!choice.font && !choice.content && !choice.colors && !choice.alignment && !choice.width) {
         return "At least one of font, content, colors,\r\nalignment and width must be checked.";
     }
     if (choice.target == CopyTarget::OneCell && choice.toRow == srcRow && choice.toCol == srcCol) {
         return "Cell is being copied to itself.";
+    }
+    if (choice.target == CopyTarget::OneCell &&
+        (choice.toRow > numRows || choice.toCol > numCols)) {
+        return "The cell at row " + std::to_string(choice.toRow) + " column " +
+               std::to_string(choice.toCol) + " lies outside the table, which has " +
+               std::to_string(numRows) + " rows and " + std::to_string(numCols) + " columns.";
     }
     return {};
 }

@@ -66,6 +66,8 @@ CopySourceSummary SummarizeCopySource(const TableSpec& table, int row, int col) 
         s.toRow = row;
         s.toCol = col + 1;
     }
+    s.numRows = table.intNumRows;
+    s.numCols = table.intNumCols;
     return s;
 }
 

@@ -29,6 +29,9 @@ struct CopySourceSummary {
     // The proposed single target; 0 when none is proposed.
     int toRow = 0;
     int toCol = 0;
+    // The table's dimensions: a single target must lie within them.
+    int numRows = 0;
+    int numCols = 0;
 };
 
 // Describes the cell at (row, col) of the table's current dimensions.

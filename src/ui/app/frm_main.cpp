@@ -208,6 +208,9 @@ void frmMain::BuildControls() {
     lblResult_->setObjectName("lblResult");
     lblResult_->setTextFormat(Qt::PlainText);
     lblResult_->setWordWrap(true);
+    // The line takes the room the row leaves and a fixed height (set with
+    // the font), so the window's size never follows what it says.
+    lblResult_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
 
     auto* pathRow = new QHBoxLayout;
     pathRow->addWidget(cmdSpecifyOutputFile_);
@@ -225,8 +228,10 @@ void frmMain::BuildControls() {
     // Table file commands.
     auto* grpTableFile = new QGroupBox("Table file", this);
     grpTableFile->setObjectName("grpTableFile");
-    cmdSaveLoad_5_ = MakeButton(grpTableFile, "cmdSaveLoad_5", "Save table");
-    cmdSaveLoad_4_ = MakeButton(grpTableFile, "cmdSaveLoad_4", "Load table");
+    cmdSaveLoad_5_ = MakeButton(grpTableFile, "cmdSaveLoad_5", "Save table",
+                                "Save this table specification to a file.");
+    cmdSaveLoad_4_ = MakeButton(grpTableFile, "cmdSaveLoad_4", "Load table",
+                                "Load a previously saved table specification.");
     cmdSaveLoad_3_ = MakeButton(grpTableFile, "cmdSaveLoad_3", "New table");
     cmdSaveLoad_0_ = MakeButton(grpTableFile, "cmdSaveLoad_0", "Restore table");
     auto* fileLayout = new QGridLayout(grpTableFile);
@@ -323,7 +328,6 @@ void frmMain::ConnectControls() {
     paste->setShortcut(QKeySequence::Paste);
     paste->setShortcutContext(Qt::WidgetShortcut);
     picTable_->addAction(paste);
-    connect(grid_, &GridCommands::dimensionsChanged, this, &frmMain::RefillCopyTargetLists);
     connect(chkUseSpecifiedColors_5_, &QCheckBox::toggled, this,
             [this](bool on) { state_.table.blnUseSpecifiedColors = on; });
 }
@@ -344,6 +348,7 @@ bool frmMain::StartUp() {
 
     InitProgramState();
     SetFormFont(this, "Arial", true, true);
+    lblResult_->setFixedHeight(2 * lblResult_->fontMetrics().lineSpacing());
     SetFormBackColor(this, palette().color(QPalette::Window));
     setWindowTitle(Text(kTextProgramName) + ' ' + ProgramVersionText);
     cmdOtherProducts_->setVisible(true);
@@ -430,6 +435,7 @@ void frmMain::ClearResult() {
 
 void frmMain::DrawTable() {
     grid_->DrawTable();
+    if (state_.blnFormInitialized) RefillCopyTargetLists();
     if (preview_ != nullptr) preview_->TableChanged();
 }
 
@@ -464,8 +470,14 @@ void frmMain::RecordChange(const QString& what, const TableSnapshot& before) {
 }
 
 void frmMain::ApplySnapshot(const TableSnapshot& snapshot) {
-    ApplyTable(snapshot.table, snapshot.outputPath);
+    const RecordingPause pause(*this);
+    // Unlike a loaded file, an undo step leaves the keyboard where it is:
+    // the lists and boxes are set without their handlers.
+    state_.table = snapshot.table;
+    ShowTableOptions();
+    SetOutputPath(snapshot.outputPath);
     ClearResult();
+    DrawTable();
 }
 
 void frmMain::FocusHelpButton() {
@@ -640,30 +652,7 @@ namespace tabloom {
 
 void frmMain::BuildUndoControls(QBoxLayout* row) {
     undo_ = new UndoHistory(*this);
-    cmdUndo_ = MakeButton(this, "cmdUndo", "Undo");
-    cmdRedo_ = MakeButton(this, "cmdRedo", "Redo");
-    row->addWidget(cmdUndo_);
-    row->addWidget(cmdRedo_);
-    connect(cmdUndo_, &QPushButton::clicked, undo_, &UndoHistory::Undo);
-    connect(cmdRedo_, &QPushButton::clicked, undo_, &UndoHistory::Redo);
-    connect(undo_, &UndoHistory::changed, this, &frmMain::ShowUndoState);
-    const auto shortcut = [this](const QKeySequence& keys, void (UndoHistory::*slot)()) {
-        auto* s = new QShortcut(keys, this);
-        connect(s, &QShortcut::activated, undo_, slot);
-    };
-    shortcut(QKeySequence::Undo, &UndoHistory::Undo);
-    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &UndoHistory::Redo);
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), &UndoHistory::Redo);
-    ShowUndoState();
-}
-
-void frmMain::ShowUndoState() {
-    cmdUndo_->setEnabled(undo_->CanUndo());
-    cmdRedo_->setEnabled(undo_->CanRedo());
-    cmdUndo_->setToolTip(undo_->UndoCaption() + " (Ctrl+Z)");
-    cmdRedo_->setToolTip(undo_->RedoCaption() + " (Ctrl+Y)");
-    cmdUndo_->setAccessibleDescription(undo_->UndoCaption());
-    cmdRedo_->setAccessibleDescription(undo_->RedoCaption());
+    undo_->AddControls(row, this);
 }
 
 }  // namespace tabloom

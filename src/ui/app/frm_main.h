@@ -99,7 +99,9 @@ class frmMain : public QWidget {
     void LaunchDocument(const QString& target);
     void ShowHelp();
 
-    // The grid: the single redraw after every change of the table, the
+    // The grid: DrawTable is the single refresh after every change of the
+    // table (the grid with its current cell and what it tells assistive
+    // technology, the copy window's target lists, the preview); then the
     // outline of one cell, and the row height of the last drawing.
     void DrawTable();
     bool HighlightCell(std::int16_t& row, std::int16_t& col);
@@ -186,7 +188,6 @@ class frmMain : public QWidget {
     void ConnectControls();
     void ShowMessage(const QString& text, const QString& title);
     void BuildUndoControls(QBoxLayout* row);
-    void ShowUndoState();
 
     MainWindowOptions options_;
     QString dataFolder_;
@@ -222,8 +223,6 @@ class frmMain : public QWidget {
     std::unique_ptr<OutputCommands> output_;
     TerminationWatcher* termination_ = nullptr;
     UndoHistory* undo_ = nullptr;
-    QPushButton* cmdUndo_ = nullptr;
-    QPushButton* cmdRedo_ = nullptr;
     int recordingPaused_ = 0;
     bool ending_ = false;
 

@@ -22,6 +22,11 @@ namespace {
 
 QString CellName(int row, int col) { return QString("row %1 column %2").arg(row).arg(col); }
 
+// Shown on an insert entry while the table is full.
+QString FullTableTip(const char* what, int most) {
+    return QString("A table has at most %1 %2: delete one to insert another.").arg(most).arg(what);
+}
+
 QAction* AddAction(QMenu* menu, QWidget* grid, const QString& text, const QKeySequence& keys) {
     auto* action = menu->addAction(text);
     action->setShortcut(keys);
@@ -52,9 +57,18 @@ void GridCommands::BuildMenu() {
     insertColumnRight_ =
         AddAction(menu_, grid, "Insert column right", QKeySequence("Ctrl+Shift+Right"));
     deleteColumn_ = AddAction(menu_, grid, "Delete column", QKeySequence("Ctrl+Shift+Del"));
+    menu_->setToolTipsVisible(true);
     c_.cmdGridMenu->setMenu(menu_);
-    c_.cmdGridMenu->setPopupMode(QToolButton::InstantPopup);
+    // A split button lists its menu among its accessible children, so a
+    // screen reader reaches the open menu from the window; an instant popup
+    // would leave it outside the tree.
+    c_.cmdGridMenu->setPopupMode(QToolButton::MenuButtonPopup);
+    connect(c_.cmdGridMenu, &QToolButton::clicked, c_.cmdGridMenu, &QToolButton::showMenu);
 }
+
+std::int16_t GridCommands::CurrentRow() const { return window_.State().intRow; }
+
+std::int16_t GridCommands::CurrentCol() const { return window_.State().intCol; }
 
 void GridCommands::Connect() {
     connect(c_.picTable, &PicTable::released, this, &GridCommands::picTable_MouseUp);
@@ -110,9 +124,13 @@ void GridCommands::DrawTable() {
     if (!state.blnFormInitialized) return;
     RefreshCounts();
     TableSpec& table = state.table;
+    // The current cell stays where it was, brought back into a table that
+    // shrank or onto the span that now covers it.
+    NormaliseCurrentCell(table, state.intRow, state.intCol);
     geometry_ = tabloom::DrawTable(table, c_.picTable->Surface());
     if (c_.picTable->hasFocus()) OutlineCurrent();
     UpdateMenu();
+    AnnounceCurrent();
     c_.picTable->Present();
 }
 
@@ -130,8 +148,6 @@ void GridCommands::picTable_MouseUp(Qt::MouseButton button, double x, double y) 
     RefreshCounts();
     std::int16_t row = 0, col = 0;
     if (!GridHitTest(state.table, x, y, row, col)) return;
-    state.intRow = row;
-    state.intCol = col;
     MakeCurrent(row, col);
     // The press gave the grid focus and outlined the old current cell; only
     // the clicked one keeps an outline.
@@ -160,7 +176,6 @@ void GridCommands::NumberOfRowsOrColumns_Click() {
                                  before);
         }
     }
-    emit dimensionsChanged();
     if (window_.isVisible()) window_.FocusHelpButton();
 }
 
@@ -173,7 +188,7 @@ void GridCommands::chkAddPlaceMarkers_Click() {
     if (!state.blnFormInitialized) return;
     RefreshCounts();
     FillPlaceMarkers(state.table, on);
-    DrawTable();
+    window_.DrawTable();
     window_.ClearResult();
     // A dimension change runs this too; it records itself as one step.
     if (changedOption) {
@@ -182,33 +197,35 @@ void GridCommands::chkAddPlaceMarkers_Click() {
 }
 
 void GridCommands::MakeCurrent(int row, int col) {
-    currentRow_ = static_cast<std::int16_t>(row);
-    currentCol_ = static_cast<std::int16_t>(col);
-    NormaliseCurrentCell(window_.Table(), currentRow_, currentCol_);
+    ProgramState& state = window_.State();
+    state.intRow = static_cast<std::int16_t>(row);
+    state.intCol = static_cast<std::int16_t>(col);
+    NormaliseCurrentCell(state.table, state.intRow, state.intCol);
     AnnounceCurrent();
 }
 
 void GridCommands::OutlineCurrent() {
     // The keyboard's cell carries the outline while the grid has focus; the
     // highlight fields stay the dialogs' own.
-    const TableSpec& table = window_.Table();
-    NormaliseCurrentCell(table, currentRow_, currentCol_);
-    std::int16_t row = currentRow_, col = currentCol_;
+    ProgramState& state = window_.State();
+    const TableSpec& table = state.table;
+    NormaliseCurrentCell(table, state.intRow, state.intCol);
+    std::int16_t row = state.intRow, col = state.intCol;
     std::int16_t ignoreRow = 0, ignoreCol = 0;
     tabloom::HighlightCell(table, geometry_, c_.picTable->Surface(), row, col, ignoreRow,
                            ignoreCol);
 }
 
 void GridCommands::AnnounceCurrent() {
-    QString content =
-        QString::fromStdString(window_.Table().At(currentRow_, currentCol_).strContent);
+    const ProgramState& state = window_.State();
+    QString content = QString::fromStdString(state.table.At(state.intRow, state.intCol).strContent);
     content.replace("\r\n", "\n");
-    c_.picTable->AnnounceCell(currentRow_, currentCol_, content);
+    c_.picTable->AnnounceCell(state.intRow, state.intCol, content);
 }
 
 void GridCommands::Move(GridMove move) {
-    MoveCurrentCell(window_.Table(), move, currentRow_, currentCol_);
-    AnnounceCurrent();
+    ProgramState& state = window_.State();
+    MoveCurrentCell(state.table, move, state.intRow, state.intCol);
     DrawTable();
 }
 
@@ -259,9 +276,7 @@ bool GridCommands::KeyPressed(int key, Qt::KeyboardModifiers modifiers) {
 void GridCommands::CommandOnCurrent(bool edit) {
     ProgramState& state = window_.State();
     RefreshCounts();
-    NormaliseCurrentCell(state.table, currentRow_, currentCol_);
-    state.intRow = currentRow_;
-    state.intCol = currentCol_;
+    NormaliseCurrentCell(state.table, state.intRow, state.intCol);
     HighlightCell(state.intRow, state.intCol);
     if (edit) {
         window_.CellCommand();
@@ -271,19 +286,20 @@ void GridCommands::CommandOnCurrent(bool edit) {
 }
 
 void GridCommands::ClearCurrentCell() {
-    TableSpec& table = window_.Table();
-    NormaliseCurrentCell(table, currentRow_, currentCol_);
-    CellSpec& cell = table.At(currentRow_, currentCol_);
+    ProgramState& state = window_.State();
+    TableSpec& table = state.table;
+    NormaliseCurrentCell(table, state.intRow, state.intCol);
+    const int row = state.intRow, col = state.intCol;
+    CellSpec& cell = table.At(row, col);
     // An emptied cell shows its marker again while markers are on.
     const std::string emptied =
-        table.blnAddPlaceMarkers ? MakePlaceMarker(currentRow_, currentCol_) : std::string();
+        table.blnAddPlaceMarkers ? MakePlaceMarker(row, col) : std::string();
     if (cell.strContent == emptied) return;
     const TableSnapshot before = window_.Snapshot();
     cell.strContent = emptied;
     window_.ClearResult();
-    DrawTable();
-    AnnounceCurrent();
-    window_.RecordChange("empty cell at " + CellName(currentRow_, currentCol_), before);
+    window_.DrawTable();
+    window_.RecordChange("empty cell at " + CellName(row, col), before);
 }
 
 template <typename Edit>
@@ -291,49 +307,47 @@ void GridCommands::EditRowsOrColumns(const QString& what, Edit edit) {
     ProgramState& state = window_.State();
     if (!state.blnFormInitialized) return;
     RefreshCounts();
-    NormaliseCurrentCell(state.table, currentRow_, currentCol_);
+    NormaliseCurrentCell(state.table, state.intRow, state.intCol);
     const TableSnapshot before = window_.Snapshot();
     if (!edit(state.table)) return;
     ShowCountsInLists();
-    emit dimensionsChanged();
     window_.ClearResult();
-    DrawTable();
-    AnnounceCurrent();
+    window_.DrawTable();
     window_.RecordChange(what, before);
 }
 
 void GridCommands::InsertRowAbove() {
-    const int at = currentRow_;
+    const int at = CurrentRow();
     EditRowsOrColumns(QString("insert a row above row %1").arg(at),
                       [at](TableSpec& t) { return InsertRow(t, at); });
 }
 
 void GridCommands::InsertRowBelow() {
-    const int at = currentRow_ + window_.Table().At(currentRow_, currentCol_).intRowSpan;
+    const int at = CurrentRow() + window_.Table().At(CurrentRow(), CurrentCol()).intRowSpan;
     EditRowsOrColumns(QString("insert a row below row %1").arg(at - 1),
                       [at](TableSpec& t) { return InsertRow(t, at); });
 }
 
 void GridCommands::DeleteRow() {
-    const int row = currentRow_;
+    const int row = CurrentRow();
     EditRowsOrColumns(QString("delete row %1").arg(row),
                       [row](TableSpec& t) { return tabloom::DeleteRow(t, row); });
 }
 
 void GridCommands::InsertColumnLeft() {
-    const int at = currentCol_;
+    const int at = CurrentCol();
     EditRowsOrColumns(QString("insert a column left of column %1").arg(at),
                       [at](TableSpec& t) { return InsertColumn(t, at); });
 }
 
 void GridCommands::InsertColumnRight() {
-    const int at = currentCol_ + window_.Table().At(currentRow_, currentCol_).intColSpan;
+    const int at = CurrentCol() + window_.Table().At(CurrentRow(), CurrentCol()).intColSpan;
     EditRowsOrColumns(QString("insert a column right of column %1").arg(at - 1),
                       [at](TableSpec& t) { return InsertColumn(t, at); });
 }
 
 void GridCommands::DeleteColumn() {
-    const int col = currentCol_;
+    const int col = CurrentCol();
     EditRowsOrColumns(QString("delete column %1").arg(col),
                       [col](TableSpec& t) { return tabloom::DeleteColumn(t, col); });
 }
@@ -342,11 +356,17 @@ void GridCommands::UpdateMenu() {
     const TableSpec& table = window_.Table();
     const bool canInsertRow = table.intNumRows < intMaxRows;
     const bool canInsertCol = table.intNumCols < intMaxCols;
-    insertRowAbove_->setEnabled(canInsertRow);
-    insertRowBelow_->setEnabled(canInsertRow);
+    const QString rowTip = canInsertRow ? QString() : FullTableTip("rows", intMaxRows);
+    const QString colTip = canInsertCol ? QString() : FullTableTip("columns", intMaxCols);
+    for (QAction* insert : {insertRowAbove_, insertRowBelow_}) {
+        insert->setEnabled(canInsertRow);
+        insert->setToolTip(rowTip);
+    }
+    for (QAction* insert : {insertColumnLeft_, insertColumnRight_}) {
+        insert->setEnabled(canInsertCol);
+        insert->setToolTip(colTip);
+    }
     deleteRow_->setEnabled(table.intNumRows > 1);
-    insertColumnLeft_->setEnabled(canInsertCol);
-    insertColumnRight_->setEnabled(canInsertCol);
     deleteColumn_->setEnabled(table.intNumCols > 1);
 }
 

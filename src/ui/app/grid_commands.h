@@ -43,9 +43,10 @@ class GridCommands : public QObject {
     const GridGeometry& Geometry() const { return geometry_; }
     QMenu* Menu() const { return menu_; }
 
-    // The cell the keyboard acts on.
-    std::int16_t CurrentRow() const { return currentRow_; }
-    std::int16_t CurrentCol() const { return currentCol_; }
+    // The current cell (the state's intRow, intCol): clicks and keys move
+    // it, and every command on a cell acts on it.
+    std::int16_t CurrentRow() const;
+    std::int16_t CurrentCol() const;
 
     // Handlers.
     void picTable_MouseUp(Qt::MouseButton button, double x, double y);
@@ -58,10 +59,6 @@ class GridCommands : public QObject {
     void InsertColumnLeft();
     void InsertColumnRight();
     void DeleteColumn();
-
-  signals:
-    // The dimensions changed: lists that offer rows and columns refill.
-    void dimensionsChanged();
 
   private:
     void BuildMenu();
@@ -88,8 +85,6 @@ class GridCommands : public QObject {
     QAction* insertColumnLeft_ = nullptr;
     QAction* insertColumnRight_ = nullptr;
     QAction* deleteColumn_ = nullptr;
-    std::int16_t currentRow_ = 1;
-    std::int16_t currentCol_ = 1;
 };
 
 }  // namespace tabloom

@@ -24,7 +24,9 @@ struct ProgramState {
     bool blnFormInitialized = false;
     bool blnIgnoreGridClick = false;
 
-    // The current cell: the one being drawn, edited or copied from.
+    // The current cell, the one for every command: clicks and the grid's
+    // keys move it; it is edited, copied from, pasted at, emptied, and rows
+    // and columns are inserted and deleted beside it.
     std::int16_t intRow = 1;
     std::int16_t intCol = 1;
     std::int16_t intHighlightRow = 0;

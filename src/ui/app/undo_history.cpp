@@ -1,5 +1,9 @@
 #include "ui/app/undo_history.h"
 
+#include <QBoxLayout>
+#include <QKeySequence>
+#include <QPushButton>
+#include <QShortcut>
 #include <utility>
 
 #include "ui/app/frm_main.h"
@@ -19,6 +23,38 @@ QString Caption(const char* verb, bool can, const std::string& text) {
 }  // namespace
 
 UndoHistory::UndoHistory(frmMain& window) : QObject(&window), window_(window) {}
+
+void UndoHistory::AddControls(QBoxLayout* row, QWidget* window) {
+    const auto button = [row, window](const char* name, const char* caption) {
+        auto* made = new QPushButton(caption, window);
+        made->setObjectName(name);
+        // A click leaves the keyboard where it was, on the grid most often.
+        made->setFocusPolicy(Qt::TabFocus);
+        row->addWidget(made);
+        return made;
+    };
+    undoButton_ = button("cmdUndo", "Undo");
+    redoButton_ = button("cmdRedo", "Redo");
+    connect(undoButton_, &QPushButton::clicked, this, &UndoHistory::Undo);
+    connect(redoButton_, &QPushButton::clicked, this, &UndoHistory::Redo);
+    connect(this, &UndoHistory::changed, this, &UndoHistory::ShowState);
+    const auto shortcut = [this, window](const QKeySequence& keys, void (UndoHistory::*slot)()) {
+        connect(new QShortcut(keys, window), &QShortcut::activated, this, slot);
+    };
+    shortcut(QKeySequence::Undo, &UndoHistory::Undo);
+    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &UndoHistory::Redo);
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), &UndoHistory::Redo);
+    ShowState();
+}
+
+void UndoHistory::ShowState() {
+    undoButton_->setEnabled(CanUndo());
+    redoButton_->setEnabled(CanRedo());
+    undoButton_->setToolTip(UndoCaption() + " (Ctrl+Z)");
+    redoButton_->setToolTip(RedoCaption() + " (Ctrl+Y)");
+    undoButton_->setAccessibleDescription(UndoCaption());
+    redoButton_->setAccessibleDescription(RedoCaption());
+}
 
 void UndoHistory::Record(const QString& what, TableSnapshot before, TableSnapshot after) {
     history_.Record(what.toStdString(), ToState(before), ToState(after));

@@ -6,6 +6,10 @@
 #include "core/model/table_history.h"
 #include "ui/app/table_snapshot.h"
 
+class QBoxLayout;
+class QPushButton;
+class QWidget;
+
 namespace tabloom {
 
 class frmMain;
@@ -21,6 +25,10 @@ class UndoHistory : public QObject {
     static constexpr int kStepsKept = static_cast<int>(TableHistory::kStepsKept);
 
     explicit UndoHistory(frmMain& window);
+
+    // Adds the Undo and Redo buttons to row and their keys to window; the
+    // buttons' states and tooltips follow the steps.
+    void AddControls(QBoxLayout* row, QWidget* window);
 
     void Record(const QString& what, TableSnapshot before, TableSnapshot after);
     void Undo();
@@ -38,8 +46,12 @@ class UndoHistory : public QObject {
     void changed();
 
   private:
+    void ShowState();
+
     frmMain& window_;
     TableHistory history_;
+    QPushButton* undoButton_ = nullptr;
+    QPushButton* redoButton_ = nullptr;
 };
 
 }  // namespace tabloom

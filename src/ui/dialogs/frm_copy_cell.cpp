@@ -51,6 +51,7 @@ void frmCopyCell::SetTargetHighlighter(TargetHighlighter highlighter) {
 }
 
 void frmCopyCell::RefillTargetLists(int rows, int cols) {
+    if (ui_->cboToRow->count() == rows && ui_->cboToCol->count() == cols) return;
     const QSignalBlocker blockRows(ui_->cboToRow);
     const QSignalBlocker blockCols(ui_->cboToCol);
     ui_->cboToRow->clear();
@@ -64,6 +65,8 @@ void frmCopyCell::RefillTargetLists(int rows, int cols) {
 void frmCopyCell::Fill(const CopySourceSummary& summary, int row, int col) {
     srcRow_ = row;
     srcCol_ = col;
+    numRows_ = summary.numRows;
+    numCols_ = summary.numCols;
     ui_->lblOfCellAt->setText(QString::fromStdString(summary.ofCellAt));
     rowOption_ = QString::fromStdString(summary.rowOption);
     columnOption_ = QString::fromStdString(summary.columnOption);
@@ -145,7 +148,7 @@ void frmCopyCell::ShowTargetCell() {
 
 void frmCopyCell::cmdDoCopy_Click() {
     blnAccepted = false;
-    const std::string message = CheckCopyChoice(Choice(), srcRow_, srcCol_);
+    const std::string message = CheckCopyChoice(Choice(), srcRow_, srcCol_, numRows_, numCols_);
     if (!message.empty()) {
         prompter_.Show(QString::fromStdString(message), kCopyCheckTitle, PromptIcon::None,
                        PromptButtons::Ok);

@@ -33,7 +33,8 @@ class frmCopyCell : public QDialog {
 
     void SetTargetHighlighter(TargetHighlighter highlighter);
 
-    // The target lists hold the numbers 1..rows and 1..cols; no selection.
+    // The target lists hold the numbers 1..rows and 1..cols. Lists that
+    // already hold them keep their selection; refilled ones have none.
     void RefillTargetLists(int rows, int cols);
 
     // Describes the source at (row, col), selects the proposed target (or
@@ -62,6 +63,8 @@ class frmCopyCell : public QDialog {
     TargetHighlighter highlighter_;
     int srcRow_ = 0;
     int srcCol_ = 0;
+    int numRows_ = 0;
+    int numCols_ = 0;
     QString rowOption_;
     QString columnOption_;
 };

@@ -87,11 +87,14 @@ void PicTable::focusOutEvent(QFocusEvent* event) {
 void PicTable::AnnounceCell(int row, int col, const QString& content) {
     QString text = QString("Row %1, column %2").arg(row).arg(col);
     if (!content.isEmpty()) text += ": " + content;
+    if (text == accessibleDescription()) return;
     setAccessibleDescription(text);
-    if (QAccessible::isActive()) {
-        QAccessibleValueChangeEvent change(this, text);
-        QAccessible::updateAccessibility(&change);
-    }
+    if (!QAccessible::isActive()) return;
+    // Screen readers listen for either, depending on the role they see.
+    QAccessibleEvent described(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&described);
+    QAccessibleValueChangeEvent valued(this, text);
+    QAccessible::updateAccessibility(&valued);
 }
 
 }  // namespace tabloom

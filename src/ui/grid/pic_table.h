@@ -25,7 +25,8 @@ class PicTable : public QFrame {
         update();
     }
 
-    // Tells assistive technology which cell is current and what it holds.
+    // Tells assistive technology which cell is current and what it holds,
+    // with an event whenever that text changes.
     void AnnounceCell(int row, int col, const QString& content);
 
   signals:

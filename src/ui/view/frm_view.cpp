@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QTextCursor>
 #include <cerrno>
 #include <cstring>
@@ -178,8 +179,13 @@ void frmView::ApplyFrameRect(const QRect& frame) {
     if (decoration.isEmpty() && owner != nullptr && owner->isVisible()) {
         decoration = owner->frameGeometry().size() - owner->geometry().size();
     }
-    move(frame.topLeft());
-    resize(frame.size() - decoration);
+    // The window is never smaller than its minimum: a frame that grows by it
+    // moves back onto the screen, over the main window if need be.
+    const QSize inner = (frame.size() - decoration).expandedTo(minimumSize());
+    QRect outer(frame.topLeft(), inner + decoration);
+    if (const QScreen* shown = screen()) outer = KeptOnScreen(outer, shown->availableGeometry());
+    move(outer.topLeft());
+    resize(inner);
 }
 
 void frmView::PlaceViewer(const QRect& mainFrame, const QRect& screen) {

@@ -46,7 +46,8 @@ class frmView : public QWidget {
     // window is hidden; the result tells whether the text is shown.
     bool LoadFile();
 
-    // Moves and sizes the outer frame to the given rectangle.
+    // Moves and sizes the outer frame to the given rectangle, at least the
+    // window's minimum size and wholly on its screen.
     void ApplyFrameRect(const QRect& frame);
 
     // Places the window for viewing the output file (ViewPlacement).

@@ -65,6 +65,15 @@ HelpPlacement HelpPlacementFor(QRect mainFrame, QRect viewerFrame, QRect screen,
     return result;
 }
 
+QRect KeptOnScreen(QRect frame, QRect screen) {
+    if (!screen.isValid()) return frame;
+    frame.moveLeft(
+        std::max(screen.left(), std::min(frame.left(), screen.right() + 1 - frame.width())));
+    frame.moveTop(
+        std::max(screen.top(), std::min(frame.top(), screen.bottom() + 1 - frame.height())));
+    return frame;
+}
+
 QSize ViewerMinimumSize(double twipsPerPixel) {
     return QSize(TwipsToPixels(kViewerMinWidthTwips, twipsPerPixel),
                  TwipsToPixels(kViewerMinHeightTwips, twipsPerPixel));

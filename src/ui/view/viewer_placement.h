@@ -34,6 +34,10 @@ struct HelpPlacement {
 HelpPlacement HelpPlacementFor(QRect mainFrame, QRect viewerFrame, QRect screen,
                                double twipsPerPixel);
 
+// The frame moved as little as needed to lie on the screen; a frame larger
+// than the screen keeps its top-left corner on it.
+QRect KeptOnScreen(QRect frame, QRect screen);
+
 // Controls of the viewer for an inner size (the caller has already applied
 // the minimum size).
 struct ViewerLayout {

@@ -8,6 +8,10 @@ namespace {
 const std::string kNothingTicked =
     "At least one of font, content, colors,\r\nalignment and width must be checked.";
 const std::string kToItself = "Cell is being copied to itself.";
+std::string Outside(int row, int col) {
+    return "The cell at row " + std::to_string(row) + " column " + std::to_string(col) +
+           " lies outside the table, which has 6 rows and 5 columns.";
+}
 
 enum Group { kFont = 1, kContent = 2, kColors = 4, kAlignment = 8, kWidth = 16, kHeight = 32 };
 
@@ -35,10 +39,10 @@ void PrintTo(const CheckCase& c, std::ostream* os) { *os << c.what; }
 
 class CopyChoiceCheckTest : public ::testing::TestWithParam<CheckCase> {};
 
-// The source is the cell at row 3, column 4.
-TEST_P(CopyChoiceCheckTest, RefusesEmptyGroupsAndTheSourceAsItsOwnTarget) {
+// The source is the cell at row 3, column 4 of a table of 6 rows and 5 columns.
+TEST_P(CopyChoiceCheckTest, RefusesEmptyGroupsTheSourceItselfAndCellsOutside) {
     const CheckCase& c = GetParam();
-    EXPECT_EQ(CheckCopyChoice(c.choice, 3, 4), c.message) << c.what;
+    EXPECT_EQ(CheckCopyChoice(c.choice, 3, 4, 6, 5), c.message) << c.what;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -59,6 +63,10 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"same row, other column", Choice(kFont, CopyTarget::OneCell, 3, 5), ""},
         CheckCase{"same column, other row", Choice(kFont, CopyTarget::OneCell, 4, 4), ""},
         CheckCase{"swapped row and column", Choice(kFont, CopyTarget::OneCell, 4, 3), ""},
+        CheckCase{"last cell", Choice(kFont, CopyTarget::OneCell, 6, 5), ""},
+        CheckCase{"row past the table", Choice(kFont, CopyTarget::OneCell, 7, 1), Outside(7, 1)},
+        CheckCase{"column past the table", Choice(kFont, CopyTarget::OneCell, 1, 6), Outside(1, 6)},
+        CheckCase{"lists left aside for a row", Choice(kFont, CopyTarget::Row, 9, 9), ""},
         // The source's own row, column and table include it and are allowed.
         CheckCase{"own row", Choice(kFont, CopyTarget::Row, 3, 4), ""},
         CheckCase{"own column", Choice(kFont, CopyTarget::Column, 3, 4), ""},

@@ -1,12 +1,14 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
 
 #include "../main_test_files.h"
 #include "core/grid/span_rules.h"
+#include "ui/app/undo_history.h"
 #include "ui/dialogs/frm_copy_cell.h"
 #include "ui/grid/pic_table.h"
 
@@ -202,18 +204,64 @@ class TestCopyCommands : public QObject {
         QVERIFY(!undo->isEnabled());
     }
 
-    // The target lists offer the rows and columns the table has now.
+    // The target lists offer the rows and columns the table has after every
+    // kind of change, and the proposed target is selected again.
+    void targetListsFollowTheDimensions_data() {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("cols");
+        QTest::newRow("lists") << "lists" << 3 << 12;
+        QTest::newRow("undo") << "undo" << 6 << 6;
+        QTest::newRow("redo") << "redo" << 10 << 6;
+        QTest::newRow("new table") << "cmdSaveLoad_3" << 6 << 6;
+        QTest::newRow("reset") << "cmdQuit_1" << 6 << 6;
+        QTest::newRow("load") << "cmdSaveLoad_4" << 4 << 6;
+        QTest::newRow("insert column") << "Insert column right" << 10 << 7;
+    }
     void targetListsFollowTheDimensions() {
+        QFETCH(QString, change);
+        QFETCH(int, rows);
+        QFETCH(int, cols);
         StartedMain f;
+        auto* rowList = f.Find<QComboBox>("cboNumberOfRows");
+        rowList->setCurrentIndex(3);
+        f.chooser.names = {f.Path("four.tbl"), f.Path("four.tbl")};
+        f.Find<QPushButton>("cmdSaveLoad_5")->click();
+        rowList->setCurrentIndex(5);
+        const auto clicksAgain = [&f] {
+            QMetaObject::invokeMethod(f.Find<QTimer>("Clock2"), "timeout");
+        };
         frmCopyCell* dialog = CopyFrom(f, 1, 1);
         dialog->reject();
-        QMetaObject::invokeMethod(f.Find<QTimer>("Clock2"), "timeout");
-        f.Find<QComboBox>("cboNumberOfRows")->setCurrentIndex(2);
-        f.Find<QComboBox>("cboNumberOfColumns")->setCurrentIndex(11);
-        CopyFrom(f, 3, 12);
-        QCOMPARE(In<QComboBox>(dialog, "cboToRow")->count(), 3);
-        QCOMPARE(In<QComboBox>(dialog, "cboToCol")->count(), 12);
+        rowList->setCurrentIndex(9);
+        f.prompter.answers = {PromptAnswer::Yes};
+        if (change == "lists") {
+            rowList->setCurrentIndex(2);
+            f.Find<QComboBox>("cboNumberOfColumns")->setCurrentIndex(11);
+        } else if (change == "undo" || change == "redo") {
+            f.window->Undo().Undo();
+            if (change == "redo") f.window->Undo().Redo();
+        } else if (change.startsWith("Insert")) {
+            for (QAction* entry : f.window->GridMenu()->actions()) {
+                if (entry->text() == change) entry->trigger();
+            }
+        } else {
+            f.Find<QPushButton>(qPrintable(change))->click();
+        }
+        QCOMPARE(int(f.window->Table().intNumRows), rows);
+        QCOMPARE(int(f.window->Table().intNumCols), cols);
+
+        clicksAgain();
+        CopyFrom(f, 1, 1);
+        QCOMPARE(In<QComboBox>(dialog, "cboToRow")->count(), rows);
+        QCOMPARE(In<QComboBox>(dialog, "cboToCol")->count(), cols);
+        QCOMPARE(In<QComboBox>(dialog, "cboToRow")->currentText(), QString("1"));
+        QCOMPARE(In<QComboBox>(dialog, "cboToCol")->currentText(), QString("2"));
+        QVERIFY(In<QPushButton>(dialog, "cmdDoCopy")->isEnabled());
+        dialog->reject();
         // The last cell of the table proposes no target.
+        clicksAgain();
+        CopyFrom(f, rows, cols);
         QCOMPARE(In<QComboBox>(dialog, "cboToRow")->currentIndex(), -1);
         QVERIFY(!In<QPushButton>(dialog, "cmdDoCopy")->isEnabled());
         dialog->reject();

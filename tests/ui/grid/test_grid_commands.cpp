@@ -1,8 +1,11 @@
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QToolButton>
 #include <QtTest>
 
 #include "../main_test_files.h"
@@ -18,6 +21,16 @@ namespace {
 constexpr int kFrame = 2;
 
 QPoint Widget(int x, int y) { return {x + kFrame, y + kFrame}; }
+
+// Whether target is among the accessible descendants of from.
+bool Reaches(QAccessibleInterface* from, QObject* target, int depth) {
+    if (from == nullptr || depth < 0) return false;
+    if (from->object() == target) return true;
+    for (int i = 0; i < from->childCount(); ++i) {
+        if (Reaches(from->child(i), target, depth - 1)) return true;
+    }
+    return false;
+}
 
 struct Started : StartedMain {
     TableSpec& Table() { return window->Table(); }
@@ -158,40 +171,71 @@ class TestGridCommands : public QObject {
     void commandKeys_data() {
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("modifiers");
-        QTest::addColumn<bool>("acts");
-        QTest::newRow("enter") << int(Qt::Key_Return) << 0 << true;
-        QTest::newRow("shift f10") << int(Qt::Key_F10) << int(Qt::ShiftModifier) << true;
-        QTest::newRow("plain f10") << int(Qt::Key_F10) << 0 << false;
+        QTest::addColumn<QString>("opens");  // the window opened on the cell, if any
+        QTest::newRow("enter") << int(Qt::Key_Return) << 0 << "frmCellInfo";
+        QTest::newRow("shift f10") << int(Qt::Key_F10) << int(Qt::ShiftModifier) << "frmCopyCell";
+        QTest::newRow("plain f10") << int(Qt::Key_F10) << 0 << "";
     }
     void commandKeys() {
         QFETCH(int, key);
         QFETCH(int, modifiers);
-        QFETCH(bool, acts);
+        QFETCH(QString, opens);
         Started f;
         ApplySpans(f.Table(), 2, 2, 2, 2);
         f.window->DrawTable();
         f.grid->setFocus();
         QTest::keyClick(f.grid, Qt::Key_Down);
         QTest::keyClick(f.grid, Qt::Key_Right);  // onto the block at (2, 2)
-        f.window->State().intRow = 0;
-        f.window->State().intCol = 0;
         QTest::keyClick(f.grid, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-        QCOMPARE(int(f.window->State().intRow), acts ? 2 : 0);
-        QCOMPARE(int(f.window->State().intCol), acts ? 2 : 0);
+        QString opened;
+        for (QDialog* dialog : f.window->findChildren<QDialog*>()) {
+            if (!dialog->isVisible()) continue;
+            opened = dialog->objectName();
+            dialog->reject();
+        }
+        QCOMPARE(opened, opens);
+        QCOMPARE(int(f.window->State().intRow), 2);
+        QCOMPARE(int(f.window->State().intCol), 2);
     }
 
-    void deleteEmptiesCurrentCell() {
+    // A click makes (1, 1) current, the arrow keys then move to (3, 2): every
+    // command on a cell acts there. Cell (r, c) holds "r,c" at first.
+    void commandsActOnTheCurrentCell_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("row");  // a cell that shows where the command acted
+        QTest::addColumn<int>("col");
+        QTest::addColumn<QString>("content");
+        const int ctrlShift = int(Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::newRow("paste") << int(Qt::Key_V) << int(Qt::ControlModifier) << 3 << 2 << "P";
+        QTest::newRow("delete") << int(Qt::Key_Delete) << 0 << 3 << 2 << "";
+        QTest::newRow("insert row") << int(Qt::Key_Up) << ctrlShift << 4 << 2 << "3,2";
+        QTest::newRow("delete column") << int(Qt::Key_Delete) << ctrlShift << 3 << 2 << "3,3";
+    }
+    void commandsActOnTheCurrentCell() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(int, row);
+        QFETCH(int, col);
+        QFETCH(QString, content);
         Started f;
-        f.Table().At(2, 3).strContent = "gone";
-        f.Table().At(2, 4).strContent = "kept";
+        for (int r = 1; r <= 6; ++r) {
+            for (int c = 1; c <= 6; ++c)
+                f.Table().At(r, c).strContent = QString("%1,%2").arg(r).arg(c).toStdString();
+        }
         f.window->DrawTable();
+        f.clipboard.text = "P";
+        QTest::mouseClick(f.grid, Qt::LeftButton, {}, Widget(30, 30));
+        f.window->findChild<QDialog*>("frmCellInfo")->reject();
+        // Shortcuts reach the grid only while its window is active.
+        f.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
         f.grid->setFocus();
-        QTest::keyClick(f.grid, Qt::Key_Down);
-        QTest::keyClick(f.grid, Qt::Key_Right);
-        QTest::keyClick(f.grid, Qt::Key_Right);
-        QTest::keyClick(f.grid, Qt::Key_Delete);
-        QVERIFY(f.Table().At(2, 3).strContent.empty());
-        QCOMPARE(f.Table().At(2, 4).strContent, std::string("kept"));
+        for (Qt::Key move : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Right})
+            QTest::keyClick(f.grid, move);
+        QTest::keyClick(f.grid, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(QString::fromStdString(f.Table().At(row, col).strContent), content);
+        QCOMPARE(QString::fromStdString(f.Table().At(1, 1).strContent), QString("1,1"));
     }
 
     void rowAndColumnEdits_data() {
@@ -250,6 +294,33 @@ class TestGridCommands : public QObject {
         QCOMPARE(int(f.Table().intNumCols), 1);
         QTest::keyClick(f.grid, Qt::Key_Delete, Qt::ControlModifier);
         QCOMPARE(int(f.Table().intNumRows), 19);
+
+        // The entries that cannot act are disabled and say why.
+        f.Find<QComboBox>("cboNumberOfRows")->setCurrentIndex(19);
+        f.Find<QComboBox>("cboNumberOfColumns")->setCurrentIndex(19);
+        f.Find<QComboBox>("cboNumberOfColumns")->setCurrentIndex(18);
+        for (QAction* entry : f.window->GridMenu()->actions()) {
+            if (!entry->text().startsWith("Insert")) continue;
+            const bool row = entry->text().contains("row");
+            QCOMPARE(entry->isEnabled(), !row);
+            QCOMPARE(entry->toolTip().contains("at most 20 rows"), row);
+        }
+        QTest::keyClick(f.grid, Qt::Key_Up, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(int(f.Table().intNumRows), 20);
+    }
+
+    // The open menu can be reached from the window, as a screen reader walks.
+    void gridMenuIsInTheAccessibleTree() {
+        Started f;
+        QMenu* menu = f.window->GridMenu();
+        bool found = false;
+        QTimer::singleShot(0, menu, [&] {
+            found = menu->isVisible() &&
+                    Reaches(QAccessible::queryAccessibleInterface(f.window.get()), menu, 8);
+            menu->hide();
+        });
+        f.Find<QToolButton>("cmdGridMenu")->click();
+        QVERIFY(found);
     }
 };
 

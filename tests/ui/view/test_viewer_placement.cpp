@@ -77,6 +77,23 @@ class TestViewerPlacement : public QObject {
         QCOMPARE(placement.mainTopLeft, mainTopLeft);
         QCOMPARE(placement.viewer, expected);
     }
+
+    void keptOnScreen_data() {
+        QTest::addColumn<QRect>("frame");
+        QTest::addColumn<QRect>("expected");  // on a screen (100, 0, 1280, 1024)
+        QTest::newRow("inside stays") << QRect(200, 50, 600, 400) << QRect(200, 50, 600, 400);
+        QTest::newRow("past the right edge")
+            << QRect(800, 50, 596, 400) << QRect(784, 50, 596, 400);
+        QTest::newRow("past the bottom and left")
+            << QRect(0, 900, 300, 200) << QRect(100, 824, 300, 200);
+        QTest::newRow("wider than the screen")
+            << QRect(300, 10, 1400, 400) << QRect(100, 10, 1400, 400);
+    }
+    void keptOnScreen() {
+        QFETCH(QRect, frame);
+        QFETCH(QRect, expected);
+        QCOMPARE(KeptOnScreen(frame, QRect(100, 0, 1280, 1024)), expected);
+    }
 };
 
 QTEST_MAIN(TestViewerPlacement)
