@@ -25,6 +25,9 @@ std::string DecodedWindows1252(std::string_view bytes);
 // True when every byte is below 0x80.
 bool IsAscii(std::string_view text);
 
+// True when the code page holds the code point as one byte.
+bool InWindows1252(char32_t cp);
+
 // Appends the UTF-8 form of one code point.
 void AppendUtf8(std::string& out, char32_t cp);
 
