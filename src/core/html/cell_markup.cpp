@@ -84,9 +84,8 @@ void AppendContent(std::string& out, std::string_view content, OutputStyle style
     while (end != std::string_view::npos) {
         const std::size_t start = end + 2;
         end = content.find(kCrLf, start);
-        const std::string_view line = content.substr(start, end == std::string_view::npos
-                                                                ? std::string_view::npos
-                                                                : end - start);
+        const std::string_view line = content.substr(
+            start, end == std::string_view::npos ? std::string_view::npos : end - start);
         if (end == std::string_view::npos && IsBlank(line)) break;
         if (style == OutputStyle::Standard) {
             if (!EndsWithBreakTag(previous)) out += "<br>";

@@ -30,8 +30,8 @@ bool OwnBg(const TableSpec& table, const CellSpec& cell, const RowHoist& hoist);
 // The text look of a cell's content: the font element of the classic
 // markup, a styled span in the standard one.
 struct FontUse {
-    bool open = false;     // an element encloses the content
-    bool colour = false;   // with colour
+    bool open = false;    // an element encloses the content
+    bool colour = false;  // with colour
     std::int32_t colourValue = 0;
 };
 

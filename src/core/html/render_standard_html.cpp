@@ -75,8 +75,8 @@ void AppendHead(std::string& out, const TableSpec& table, const Clock& clock) {
         out += "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\r\n";
         out += "<title>";
         if (table.strCaption.empty()) {
-            out += "Table of " + NumOf(table.intNumRows) + " rows and " +
-                   NumOf(table.intNumCols) + " columns";
+            out += "Table of " + NumOf(table.intNumRows) + " rows and " + NumOf(table.intNumCols) +
+                   " columns";
         } else {
             out += EscapedText(table.strCaption);
         }
