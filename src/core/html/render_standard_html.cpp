@@ -106,8 +106,23 @@ void AppendHead(std::string& out, const TableSpec& table, const Clock& clock) {
     if (table.blnCenterTable) style.Add("margin-inline", "auto");
 }
 
-void AppendCell(std::string& out, const TableSpec& table, const CellSpec& cell,
-                const RowHoist& hoist, HeaderScope scope) {
+// Rows in which no cell begins: a conforming table has none, so they are left
+// out and the row spans over them shortened. Indexed by row.
+using EmptyRows = std::array<bool, intMaxRows + 1>;
+
+EmptyRows FindEmptyRows(const TableSpec& table) {
+    EmptyRows empty{};
+    for (int r = 1; r <= table.intNumRows; ++r) {
+        empty[r] = true;
+        for (int c = 1; c <= table.intNumCols; ++c) {
+            if (table.At(r, c).intRowSpan >= 1) empty[r] = false;
+        }
+    }
+    return empty;
+}
+
+void AppendCell(std::string& out, const TableSpec& table, const EmptyRows& empty, int r,
+                const CellSpec& cell, const RowHoist& hoist, HeaderScope scope) {
     if (scope == HeaderScope::None) {
         out += "<td";
     } else {
@@ -115,7 +130,9 @@ void AppendCell(std::string& out, const TableSpec& table, const CellSpec& cell,
         out += ScopeName(scope);
         out += '"';
     }
-    if (cell.intRowSpan > 1) AppendAttribute(out, "rowspan", NumOf(cell.intRowSpan));
+    int rowSpan = cell.intRowSpan;
+    for (int k = r + 1; k < r + cell.intRowSpan; ++k) rowSpan -= empty[k] ? 1 : 0;
+    if (rowSpan > 1) AppendAttribute(out, "rowspan", NumOf(rowSpan));
     if (cell.intColSpan > 1) AppendAttribute(out, "colspan", NumOf(cell.intColSpan));
     {
         Style style(out);
@@ -152,7 +169,9 @@ void AppendCell(std::string& out, const TableSpec& table, const CellSpec& cell,
     out += scope == HeaderScope::None ? "</td>\r\n" : "</th>\r\n";
 }
 
-void AppendRow(std::string& out, const TableSpec& table, const HeaderStructure& headers, int r) {
+void AppendRow(std::string& out, const TableSpec& table, const HeaderStructure& headers,
+               const EmptyRows& empty, int r) {
+    if (empty[r]) return;
     RowHoist hoist;
     out += "<tr";
     if (table.intNumCols > 1) {
@@ -173,7 +192,7 @@ void AppendRow(std::string& out, const TableSpec& table, const HeaderStructure& 
     for (int c = 1; c <= table.intNumCols; ++c) {
         const CellSpec& cell = table.At(r, c);
         if (cell.intRowSpan < 1) continue;
-        AppendCell(out, table, cell, hoist, headers.scope[r][c]);
+        AppendCell(out, table, empty, r, cell, hoist, headers.scope[r][c]);
     }
     out += "</tr>\r\n\r\n";
 }
@@ -226,12 +245,15 @@ TableHtmlParts RenderStandardHtmlParts(const TableSpec& table, const Clock& cloc
     AppendHead(parts.head, table, clock);
     parts.head += ">\r\n";
     const HeaderStructure headers = FindHeaderStructure(table);
+    const EmptyRows empty = FindEmptyRows(table);
     std::string& out = parts.body;
     out.reserve(static_cast<std::size_t>(table.intNumRows * table.intNumCols) * 120 + 64);
     AppendCaptionAndGroups(out, table, headers, OutputStyle::Standard);
     for (const RowSection& section : headers.sections) {
         out += section.head ? "<thead>\r\n" : "<tbody>\r\n";
-        for (int r = section.first; r <= section.last; ++r) AppendRow(out, table, headers, r);
+        for (int r = section.first; r <= section.last; ++r) {
+            AppendRow(out, table, headers, empty, r);
+        }
         out += section.head ? "</thead>\r\n" : "</tbody>\r\n";
     }
     out += "</table>\r\n\r\n";
