@@ -1,6 +1,7 @@
 // Writes the standard-style pages of a set of tables into a folder, for the
-// HTML checker and the browser comparison: page_N.html (standard) and
-// classic_N.html (the classic markup with an HTML5 doctype).
+// HTML checker (page_N.html) and for the browser comparison of the styles
+// (standard_N.html, and classic_N.html: the classic markup with an HTML5
+// doctype), in which contents are one line.
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -66,8 +67,14 @@ std::vector<TableSpec> Tables() {
         t.intTableWidth = 500;
         t.strCaption = "Fonts";
         const char* sizes[] = {"1", "7", "+2", "-1", "+9", "3", "x", ""};
-        const char* faces[] = {"Arial", "Times New Roman, serif", "Font's \"odd\" name", "",
-                               "sans-serif", "\xE5\xAE\x8B\xE4\xBD\x93", "Verdana", "Courier"};
+        const char* faces[] = {"Arial",
+                               "Times New Roman, serif",
+                               "Font's \"odd\" name",
+                               "",
+                               "sans-serif",
+                               "\xE5\xAE\x8B\xE4\xBD\x93",
+                               "Verdana",
+                               "Courier"};
         for (int i = 0; i < 8; ++i) {
             CellSpec& cell = t.At(1 + i / 4, 1 + i % 4);
             cell.strFontSize = sizes[i];
@@ -122,19 +129,29 @@ int main(int argc, char** argv) {
     }
     const FixedClock clock(LocalDateTime{2026, 12, 5, 14, 5, 9});
     int n = 0;
+    const std::string folder = argv[1];
+    const std::string oldDoctype =
+        "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">";
     for (TableSpec table : Tables()) {
         ++n;
-        const std::string folder = argv[1];
-        const std::string standard = RenderTableHtml(table, clock);
+        const std::string number = std::to_string(n);
+        bool ok = Write(folder + "/page_" + number + ".html", RenderTableHtml(table, clock));
+        // For the browser: both styles of the table with one-line contents,
+        // since only the standard style breaks lines.
+        for (int r = 1; r <= table.intNumRows; ++r) {
+            for (int c = 1; c <= table.intNumCols; ++c) {
+                std::string& text = table.At(r, c).strContent;
+                for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;) {
+                    text.replace(at, 2, " ");
+                }
+            }
+        }
+        ok = ok && Write(folder + "/standard_" + number + ".html", RenderTableHtml(table, clock));
         table.outputStyle = OutputStyle::Classic;
         std::string classic = RenderTableHtmlText(table, clock);
-        const std::string oldDoctype =
-            "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">";
         classic.replace(0, oldDoctype.size(), "<!DOCTYPE html>");
         classic.insert(classic.find("<head>") + 6, "\r\n<meta charset=\"utf-8\">");
-        if (standard.empty() ||
-            !Write(folder + "/page_" + std::to_string(n) + ".html", standard) ||
-            !Write(folder + "/classic_" + std::to_string(n) + ".html", classic)) {
+        if (!ok || !Write(folder + "/classic_" + number + ".html", classic)) {
             std::cerr << "standard_pages: cannot write page " << n << "\n";
             return 1;
         }

@@ -53,7 +53,9 @@ const std::array<const char*, 7> kSizeKeyword = {"x-small", "small",    "medium"
 bool IsPlainName(std::string_view name) {
     bool wordStart = true;
     for (const char ch : name) {
-        const bool letter = (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') || ch == '_';
+        // Bytes of characters beyond ASCII are name characters too.
+        const bool letter = (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') || ch == '_' ||
+                            static_cast<unsigned char>(ch) >= 0x80;
         const bool digit = ch >= '0' && ch <= '9';
         if (ch == ' ') {
             wordStart = true;
@@ -158,9 +160,8 @@ void AppendCell(std::string& out, const TableSpec& table, const EmptyRows& empty
         out += "<span";
         Style style(out);
         if (font.colour) style.AddColour("color", font.colourValue);
-        if (!cell.strFontFace.empty()) {
-            style.Add("font-family", AttributeText(FontFamilyList(cell.strFontFace)));
-        }
+        const std::string family = FontFamilyList(cell.strFontFace);
+        if (!family.empty()) style.Add("font-family", AttributeText(family));
         if (const char* size = FontSizeKeyword(cell.strFontSize)) style.Add("font-size", size);
     }
     if (font.open) out += '>';
@@ -223,19 +224,16 @@ std::string FontFamilyList(std::string_view face) {
         std::string_view name = face.substr(0, comma);
         face = comma == std::string_view::npos ? std::string_view() : face.substr(comma + 1);
         const std::size_t first = name.find_first_not_of(" \t");
-        if (first == std::string_view::npos) continue;
+        // A browser drops the whole face when one name is no CSS name.
+        if (first == std::string_view::npos) return {};
         name = name.substr(first, name.find_last_not_of(" \t") - first + 1);
+        const bool quoted = name.size() >= 2 && (name.front() == '\'' || name.front() == '"') &&
+                            name.back() == name.front() &&
+                            name.find(name.front(), 1) == name.size() - 1 &&
+                            name.find('\\') == std::string_view::npos;
+        if (!quoted && !IsPlainName(name)) return {};
         if (!list.empty()) list += ',';
-        if (IsPlainName(name)) {
-            list += name;
-            continue;
-        }
-        list += '\'';
-        for (const char ch : name) {
-            if (ch == '\'' || ch == '\\') list += '\\';
-            list += ch;
-        }
-        list += '\'';
+        list += name;
     }
     return list;
 }

@@ -16,8 +16,9 @@ TableHtmlParts RenderStandardHtmlParts(const TableSpec& table, const Clock& cloc
 // "-2"); nullptr when the value sets no size.
 const char* FontSizeKeyword(std::string_view size);
 
-// The CSS font-family list of a font face attribute value: plain names as
-// they are (so that "sans-serif" stays generic), others quoted.
+// The CSS font-family list of a font face attribute value, which a browser
+// reads as CSS: the names as they are (so that "sans-serif" stays generic);
+// empty when one of them is not a CSS name, as the browser then ignores the face.
 std::string FontFamilyList(std::string_view face);
 
 }  // namespace tabloom
