@@ -8,26 +8,34 @@
 namespace tabloom {
 
 void AppendPageText(std::string& out, std::string_view utf8) {
-    const std::size_t start = out.size();
-    AppendWindows1252(out, utf8);
-    auto odd = [](unsigned char b) {
-        return b == '\r' || b == '\n' || b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 ||
-               b == 0x9D;
-    };
-    std::size_t i = start;
-    while (i < out.size() && !odd(static_cast<unsigned char>(out[i]))) ++i;
-    if (i == out.size()) return;
-    std::string fixed = out.substr(i);
-    out.resize(i);
-    for (std::size_t j = 0; j < fixed.size(); ++j) {
-        const auto b = static_cast<unsigned char>(fixed[j]);
-        if (b == '\r' || b == '\n') {
+    const std::size_t n = utf8.size();
+    std::size_t i = 0;
+    while (i < n) {
+        // Plain ASCII runs, the common case, are copied whole.
+        std::size_t run = i;
+        while (run < n && static_cast<unsigned char>(utf8[run]) < 0x80 && utf8[run] != '\r' &&
+               utf8[run] != '\n') {
+            ++run;
+        }
+        out.append(utf8.data() + i, run - i);
+        i = run;
+        if (i == n) break;
+        if (utf8[i] == '\r' || utf8[i] == '\n') {
             out += kCrLf;
-            if (b == '\r' && j + 1 < fixed.size() && fixed[j + 1] == '\n') ++j;
-        } else if (odd(b)) {
-            out += "&#" + std::to_string(b) + ';';
+            i += utf8.compare(i, 2, kCrLf) == 0 ? 2 : 1;
+            continue;
+        }
+        const char32_t cp = NextUtf8CodePoint(utf8, i);
+        const int byte = Windows1252ByteOf(cp);
+        // The bytes the code page leaves undefined come from C1 controls.
+        const bool undefined =
+            byte == 0x81 || byte == 0x8D || byte == 0x8F || byte == 0x90 || byte == 0x9D;
+        if (byte >= 0 && !undefined) {
+            out.push_back(static_cast<char>(byte));
         } else {
-            out.push_back(static_cast<char>(b));
+            out += "&#";
+            AppendNumber(out, static_cast<int>(cp));
+            out += ';';
         }
     }
 }
@@ -96,14 +104,17 @@ void AppendSizeAttribute(std::string& out, std::string_view name, int value, int
 }
 
 void AppendUtf8PageText(std::string& out, std::string_view utf8) {
-    std::size_t from = 0;
-    for (std::size_t i = utf8.find_first_of("\r\n"); i != std::string_view::npos;
-         i = utf8.find_first_of("\r\n", from)) {
-        out.append(utf8, from, i - from);
+    const std::size_t n = utf8.size();
+    std::size_t i = 0;
+    while (i < n) {
+        std::size_t run = i;
+        while (run < n && utf8[run] != '\r' && utf8[run] != '\n') ++run;
+        out.append(utf8.data() + i, run - i);
+        i = run;
+        if (i == n) break;
         out += kCrLf;
-        from = i + (utf8.compare(i, 2, kCrLf) == 0 ? 2 : 1);
+        i += utf8.compare(i, 2, kCrLf) == 0 ? 2 : 1;
     }
-    out.append(utf8, from);
 }
 
 std::string EscapedText(std::string_view utf8) {

@@ -240,12 +240,13 @@ std::string FontFamilyList(std::string_view face) {
 
 TableHtmlParts RenderStandardHtmlParts(const TableSpec& table, const Clock& clock) {
     TableHtmlParts parts;
-    AppendHead(parts.head, table, clock);
-    parts.head += ">\r\n";
+    std::string& out = parts.bytes;
+    out.reserve(EstimatedHtmlSize(table, 200));
+    AppendHead(out, table, clock);
+    out += ">\r\n";
+    parts.headSize = out.size();
     const HeaderStructure headers = FindHeaderStructure(table);
     const EmptyRows empty = FindEmptyRows(table);
-    std::string& out = parts.body;
-    out.reserve(static_cast<std::size_t>(table.intNumRows * table.intNumCols) * 120 + 64);
     AppendCaptionAndGroups(out, table, headers, OutputStyle::Standard);
     for (const RowSection& section : headers.sections) {
         out += section.head ? "<thead>\r\n" : "<tbody>\r\n";

@@ -141,18 +141,33 @@ TableHtmlParts RenderTableHtmlParts(const TableSpec& table, const Clock& clock) 
     TableHtmlParts parts;
     if (!CheckTable(table).empty()) return parts;
     if (table.outputStyle == OutputStyle::Standard) return RenderStandardHtmlParts(table, clock);
-    AppendHead(parts.head, table, clock);
+    std::string& out = parts.bytes;
+    out.reserve(EstimatedHtmlSize(table, 96));
+    AppendHead(out, table, clock);
+    parts.headSize = out.size();
     const HeaderStructure headers = FindHeaderStructure(table);
-    parts.body.reserve(static_cast<std::size_t>(table.intNumRows * table.intNumCols) * 64 + 64);
-    AppendCaptionAndGroups(parts.body, table, headers, OutputStyle::Classic);
-    AppendRows(parts.body, table, headers);
-    AppendTail(parts.body, table);
+    AppendCaptionAndGroups(out, table, headers, OutputStyle::Classic);
+    AppendRows(out, table, headers);
+    AppendTail(out, table);
     return parts;
 }
 
+std::size_t EstimatedHtmlSize(const TableSpec& table, std::size_t perCell) {
+    std::size_t size = 1024 + table.strCaption.size() * 2;
+    for (int r = 1; r <= table.intNumRows; ++r) {
+        size += 32;
+        for (int c = 1; c <= table.intNumCols; ++c) {
+            const CellSpec& cell = table.At(r, c);
+            // A line break may become <br> and a line end, a blank &nbsp;.
+            size += perCell + cell.strContent.size() * 2 + cell.strFontFace.size() +
+                    cell.strFontSize.size();
+        }
+    }
+    return size;
+}
+
 std::string RenderTableHtml(const TableSpec& table, const Clock& clock) {
-    TableHtmlParts parts = RenderTableHtmlParts(table, clock);
-    return parts.head + parts.body;
+    return RenderTableHtmlParts(table, clock).bytes;
 }
 
 std::string RenderTableHtmlText(const TableSpec& table, const Clock& clock) {

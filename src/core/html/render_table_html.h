@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "core/model/clock.h"
 #include "core/model/table_spec.h"
@@ -12,9 +13,16 @@ namespace tabloom {
 // head is the optional page start, the comment and the table start tag;
 // body the rows and the end. Both are empty when CheckTable refuses the table.
 struct TableHtmlParts {
-    std::string head;
-    std::string body;
+    std::string bytes;  // head, then body
+    std::size_t headSize = 0;
+
+    std::string_view Head() const { return std::string_view(bytes).substr(0, headSize); }
+    std::string_view Body() const { return std::string_view(bytes).substr(headSize); }
 };
+
+// The bytes a table's code takes, or a little more: reserved at once, since
+// growing a buffer of this size costs more than writing it.
+std::size_t EstimatedHtmlSize(const TableSpec& table, std::size_t perCell);
 
 TableHtmlParts RenderTableHtmlParts(const TableSpec& table, const Clock& clock);
 
