@@ -219,10 +219,11 @@ const char* FontSizeKeyword(std::string_view size) {
 
 std::string FontFamilyList(std::string_view face) {
     std::string list;
-    while (!face.empty()) {
+    for (bool more = !face.empty(); more;) {
         const std::size_t comma = face.find(',');
         std::string_view name = face.substr(0, comma);
-        face = comma == std::string_view::npos ? std::string_view() : face.substr(comma + 1);
+        more = comma != std::string_view::npos;
+        face = more ? face.substr(comma + 1) : std::string_view();
         const std::size_t first = name.find_first_not_of(" \t");
         // A browser drops the whole face when one name is no CSS name.
         if (first == std::string_view::npos) return {};
