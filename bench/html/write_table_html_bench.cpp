@@ -42,9 +42,14 @@ std::string BenchPath() {
     return (std::filesystem::temp_directory_path() / "tabloom_html_bench.htm").string();
 }
 
-// Generation alone: the bytes in memory.
+// Generation alone: the bytes in memory, in each output style.
 void BM_GenerateFullTable(benchmark::State& state) {
-    const TableSpec table = FullTable();
+    TableSpec table = FullTable();
+    table.outputStyle = static_cast<OutputStyle>(state.range(0));
+    table.intHeaderRows = static_cast<std::int16_t>(state.range(0));
+    table.intHeaderCols = static_cast<std::int16_t>(state.range(0));
+    table.strCaption = state.range(0) != 0 ? "Full table" : "";
+    state.SetLabel(state.range(0) != 0 ? "standard, header row and column, caption" : "classic");
     for (auto _ : state) {
         const std::string bytes = RenderTableHtml(table, kClock);
         if (bytes.empty()) {
@@ -54,7 +59,7 @@ void BM_GenerateFullTable(benchmark::State& state) {
         benchmark::DoNotOptimize(bytes.data());
     }
 }
-BENCHMARK(BM_GenerateFullTable)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_GenerateFullTable)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // The usual case of Create: a file that is not there yet.
 void BM_WriteFullTableNewFile(benchmark::State& state) {

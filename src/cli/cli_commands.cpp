@@ -4,9 +4,11 @@
 
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <string_view>
 #include <system_error>
 
+#include "cli_extension.h"
 #include "cli_from_csv.h"
 #include "core/html/write_table_html.h"
 #include "core/model/clock.h"
@@ -24,7 +26,8 @@ constexpr const char* kDataFile = "tbm.dat";
 constexpr int kSuccessText = 29;
 
 void PrintUsage(std::ostream& to) {
-    to << "usage: tabloom-cli html [--force] TABLE.tbl [OUTPUT]   write the table's HTML code\n"
+    to << "usage: tabloom-cli html [--force] [--style classic|standard] TABLE.tbl [OUTPUT]\n"
+          "                                             write the table's HTML code\n"
           "       tabloom-cli check TABLE.tbl           check that the table file loads\n"
           "       tabloom-cli resave IN.tbl OUT.tbl     load a table file and save it again\n"
           "       tabloom-cli from-csv IN.csv|- OUT.tbl write a table file from CSV or TSV\n"
@@ -33,7 +36,8 @@ void PrintUsage(std::ostream& to) {
           "Without OUTPUT, html writes to the output file named in TABLE.tbl, and only\n"
           "when that name ends in .htm or .html; a file already there is replaced only\n"
           "with --force. An OUTPUT given is written as it is. The output is never the\n"
-          "table file itself.\n";
+          "table file itself. --style overrides the output style stored in the table;\n"
+          "check also prints the style, language, header rows and columns and caption.\n";
 }
 
 int Usage(std::ostream& err) {
@@ -57,6 +61,7 @@ int Check(const std::string& file, std::ostream& out, std::ostream& err) {
     std::string outputPath;
     if (!Load(file, table, outputPath, err)) return kExitFailed;
     out << "ok: " << table.intNumRows << " rows, " << table.intNumCols << " columns\n";
+    PrintExtensionSettings(table, out);
     return kExitOk;
 }
 
@@ -104,7 +109,8 @@ bool Exists(const std::string& path) {
 }
 
 int Html(const std::string& tableFile, const std::string& givenOutput, bool force,
-         const std::string& dataFolder, std::ostream& out, std::ostream& err) {
+         std::optional<OutputStyle> style, const std::string& dataFolder, std::ostream& out,
+         std::ostream& err) {
     ProgramTexts texts;
     const std::string textFile = dataFolder + "/" + kDataFile;
     const int loaded = texts.Load(textFile);
@@ -115,6 +121,7 @@ int Html(const std::string& tableFile, const std::string& givenOutput, bool forc
     TableSpec table;
     std::string outputPath;
     if (!Load(tableFile, table, outputPath, err)) return kExitFailed;
+    if (style) table.outputStyle = *style;
     if (!givenOutput.empty()) {
         outputPath = givenOutput;
     } else if (outputPath.empty()) {
@@ -145,14 +152,17 @@ int Html(const std::string& tableFile, const std::string& givenOutput, bool forc
     return kExitOk;
 }
 
-// html [--force] TABLE.tbl [OUTPUT], --force anywhere after html.
+// html [--force] [--style S] TABLE.tbl [OUTPUT], options anywhere after html.
 int HtmlCommand(const std::vector<std::string>& args, const std::string& dataFolder,
                 std::ostream& out, std::ostream& err) {
     bool force = false;
+    std::optional<OutputStyle> style;
     std::vector<std::string> operands;
     for (std::size_t i = 1; i < args.size(); ++i) {
         if (args[i] == "--force" && !force) {
             force = true;
+        } else if (args[i] == "--style" && !style) {
+            if (i + 1 == args.size() || !(style = StyleNamed(args[++i]))) return Usage(err);
         } else {
             operands.push_back(args[i]);
         }
@@ -161,8 +171,8 @@ int HtmlCommand(const std::vector<std::string>& args, const std::string& dataFol
         (operands.size() == 2 && operands[1].empty())) {
         return Usage(err);
     }
-    return Html(operands[0], operands.size() == 2 ? operands[1] : std::string(), force, dataFolder,
-                out, err);
+    return Html(operands[0], operands.size() == 2 ? operands[1] : std::string(), force, style,
+                dataFolder, out, err);
 }
 
 }  // namespace

@@ -44,7 +44,10 @@ TEST(CliTest, VersionAndHelp) {
 
     const RunResult help = Cli({"--help"}, folder);
     EXPECT_EQ(help.code, 0);
-    EXPECT_EQ(help.out.rfind("usage: tabloom-cli html [--force] TABLE.tbl [OUTPUT]", 0), 0u)
+    EXPECT_EQ(
+        help.out.rfind(
+            "usage: tabloom-cli html [--force] [--style classic|standard] TABLE.tbl [OUTPUT]", 0),
+        0u)
         << help.out;
     EXPECT_TRUE(help.err.empty());
 }
@@ -57,6 +60,9 @@ TEST(CliTest, WrongCommandLinesPrintUsageAndExit2) {
         {"check"},
         {"html"},
         {"html", "--force", "a.tbl", "b.htm", "--force"},
+        {"html", "--style", "fancy", "a.tbl"},
+        {"html", "a.tbl", "--style"},
+        {"html", "--style", "classic", "--style", "standard", "a.tbl"},
         {"resave", "a.tbl"},
         {"--HELP"},
     };
@@ -71,10 +77,16 @@ TEST(CliTest, WrongCommandLinesPrintUsageAndExit2) {
 TEST(CliTest, CheckReportsDimensionsOrTheReason) {
     TempFolder folder;
     const std::string good = folder.File("good.tbl");
-    ASSERT_TRUE(SaveTable(RichTable(), "/o.htm", good));
+    TableSpec table = RichTable();
+    table.outputStyle = OutputStyle::Standard;
+    table.intHeaderRows = 1;
+    table.strCaption = "Fruit \xCE\xB1";
+    ASSERT_TRUE(SaveTable(table, "/o.htm", good));
     const RunResult ok = Cli({"check", good}, folder);
     EXPECT_EQ(ok.code, 0);
-    EXPECT_EQ(ok.out, "ok: 4 rows, 5 columns\n");
+    EXPECT_EQ(ok.out,
+              "ok: 4 rows, 5 columns\nstyle: standard\nlang: (the user's locale)\n"
+              "header rows: 1\nheader columns: 0\ncaption: Fruit \xCE\xB1\n");
 
     const std::string bad = folder.File("bad.tbl");
     WriteBytes(bad, " 0  0  0 \r\n 21  1 \r\n");
@@ -121,14 +133,22 @@ TEST(CliTest, HtmlWritesWhatCreateWrites) {
     struct Case {
         std::vector<std::string> args;
         std::string written;
+        OutputStyle style;
     };
-    for (const Case& c : {Case{{"html", tbl, folder.File("given.htm")}, folder.File("given.htm")},
-                          Case{{"html", tbl}, stored}}) {
+    for (const Case& c :
+         {Case{
+              {"html", tbl, folder.File("given.htm")}, folder.File("given.htm"), table.outputStyle},
+          Case{{"html", tbl}, stored, table.outputStyle},
+          Case{{"html", "--style", "standard", tbl, folder.File("s.htm")},
+               folder.File("s.htm"),
+               OutputStyle::Standard}}) {
+        TableSpec expected = table;
+        expected.outputStyle = c.style;
         // The page carries the time to the minute: accept the minute before
         // or after the run.
-        const std::string before = ExpectedHtml(table);
+        const std::string before = ExpectedHtml(expected);
         const RunResult run = Cli(c.args, folder);
-        const std::string after = ExpectedHtml(table);
+        const std::string after = ExpectedHtml(expected);
         EXPECT_EQ(run.code, 0) << run.err;
         EXPECT_EQ(run.out, SuccessText() + "\n");
         const std::string bytes = ReadBytes(c.written);

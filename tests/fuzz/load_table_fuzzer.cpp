@@ -51,6 +51,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                         fromFile.data.strOutputFile != fromBytes.data.strOutputFile)) {
         Broken("different tables");
     }
+    // What loads saves again, extension block and decoded references
+    // included, and loads to the same table.
+    if (fromBytes.ok) {
+        std::string again;
+        std::string why;
+        if (!FormatTable(fromBytes.data.table, fromBytes.data.strOutputFile, again, why)) {
+            Broken("a loaded table cannot be saved");
+        }
+        const TableLoadResult reloaded = ParseTable(again);
+        if (!reloaded.ok || !reloaded.data.table.SameSpec(fromBytes.data.table) ||
+            reloaded.data.strOutputFile != fromBytes.data.strOutputFile) {
+            Broken("save and load again differ");
+        }
+    }
 
     TableSpec table;
     InitTableState(table);

@@ -64,6 +64,12 @@ char32_t NextCodePoint(std::string_view text, std::size_t& i) {
 
 }  // namespace
 
+bool InWindows1252(char32_t cp) { return ByteOf(cp) >= 0; }
+
+int Windows1252ByteOf(char32_t cp) { return ByteOf(cp); }
+
+char32_t NextUtf8CodePoint(std::string_view text, std::size_t& i) { return NextCodePoint(text, i); }
+
 void AppendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
         out.push_back(static_cast<char>(cp));

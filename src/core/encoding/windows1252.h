@@ -25,6 +25,16 @@ std::string DecodedWindows1252(std::string_view bytes);
 // True when every byte is below 0x80.
 bool IsAscii(std::string_view text);
 
+// True when the code page holds the code point as one byte.
+bool InWindows1252(char32_t cp);
+
+// The byte of the code point in the code page, -1 when it has none.
+int Windows1252ByteOf(char32_t cp);
+
+// Decodes the UTF-8 sequence at text[i] and advances i past it; malformed
+// input gives U+FFFD and consumes one byte.
+char32_t NextUtf8CodePoint(std::string_view text, std::size_t& i);
+
 // Appends the UTF-8 form of one code point.
 void AppendUtf8(std::string& out, char32_t cp);
 

@@ -89,10 +89,12 @@ void DrawCell(TableSpec& table, const GridGeometry& g, Canvas& canvas, int row, 
         rest.remove_suffix(kBreak.size());
     }
     const std::int32_t colour = own ? cell.lngTextColor : table.lngTableTextColor;
+    // Header cells show in bold, as browsers show them.
+    const bool header = row <= table.intHeaderRows || col <= table.intHeaderCols;
     double y = r.y1;
     for (;;) {
         const std::size_t end = rest.find(kBreak);
-        canvas.DrawText(r.x1, y, rest.substr(0, end), kContentPoints, false, colour);
+        canvas.DrawText(r.x1, y, rest.substr(0, end), kContentPoints, header, colour);
         if (end == std::string_view::npos) break;
         rest.remove_prefix(end + kBreak.size());
         y += kLineSpacing;

@@ -4,6 +4,10 @@
 #include <vector>
 
 #include "core/encoding/windows1252.h"
+#include "core/html/cell_markup.h"
+#include "core/html/header_structure.h"
+#include "core/html/html_text.h"
+#include "core/html/render_standard_html.h"
 #include "core/model/check_table.h"
 #include "core/model/colour.h"
 #include "core/model/text_helpers.h"
@@ -12,112 +16,6 @@
 namespace tabloom {
 
 namespace {
-
-constexpr std::string_view kCrLf = "\r\n";
-constexpr std::string_view kNbsp = "&nbsp;";
-
-// Which of the row's reference values every column shares; a shared value
-// goes on the tr and is left out of the cells.
-struct RowHoist {
-    bool blnSameAlign = true;
-    bool blnSameVAlign = true;
-    bool blnSameBg = true;
-};
-
-// Appends text of the page. The five bytes the code page leaves undefined
-// (they come from C1 controls) become references, and a lone CR or LF
-// becomes CR LF, so that the page is valid Windows-1252 with one kind of
-// line end.
-void AppendPageText(std::string& out, std::string_view utf8) {
-    const std::size_t start = out.size();
-    AppendWindows1252(out, utf8);
-    auto odd = [](unsigned char b) {
-        return b == '\r' || b == '\n' || b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 ||
-               b == 0x9D;
-    };
-    std::size_t i = start;
-    while (i < out.size() && !odd(static_cast<unsigned char>(out[i]))) ++i;
-    if (i == out.size()) return;
-    std::string fixed = out.substr(i);
-    out.resize(i);
-    for (std::size_t j = 0; j < fixed.size(); ++j) {
-        const auto b = static_cast<unsigned char>(fixed[j]);
-        if (b == '\r' || b == '\n') {
-            out += kCrLf;
-            if (b == '\r' && j + 1 < fixed.size() && fixed[j + 1] == '\n') ++j;
-        } else if (odd(b)) {
-            out += "&#" + std::to_string(b) + ';';
-        } else {
-            out.push_back(static_cast<char>(b));
-        }
-    }
-}
-
-// Text of an attribute value: a quote would end the value early, so it
-// becomes &quot;.
-std::string AttributeText(std::string_view utf8) {
-    std::string encoded;
-    AppendPageText(encoded, utf8);
-    if (encoded.find('"') == std::string::npos) return encoded;
-    std::string out;
-    out.reserve(encoded.size() + 8);
-    for (char ch : encoded) {
-        if (ch == '"') {
-            out += "&quot;";
-        } else {
-            out.push_back(ch);
-        }
-    }
-    return out;
-}
-
-bool IsBlank(std::string_view text) {
-    return text.find_first_not_of(' ') == std::string_view::npos;
-}
-
-// #RRGGBB of a colour; formatted here for real colour values because the
-// generator writes hundreds of them, anything else goes through ColorToHex.
-void AppendColour(std::string& out, std::int32_t colour) {
-    if (colour < 0 || colour > 0xFFFFFF) {
-        out += ColorToHex(colour);
-        return;
-    }
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    char text[7] = {'#'};
-    const int shifts[3] = {0, 8, 16};  // red, green, blue
-    for (int i = 0; i < 3; ++i) {
-        const int component = (colour >> shifts[i]) & 0xFF;
-        text[1 + 2 * i] = kDigits[component >> 4];
-        text[2 + 2 * i] = kDigits[component & 0xF];
-    }
-    out.append(text, sizeof text);
-}
-
-void AppendColourAttribute(std::string& out, std::string_view name, std::int32_t colour) {
-    out += ' ';
-    out += name;
-    out += "=\"";
-    AppendColour(out, colour);
-    out += '"';
-}
-
-void AppendAttribute(std::string& out, std::string_view name, std::string_view value) {
-    out += ' ';
-    out += name;
-    out += "=\"";
-    out += value;
-    out += '"';
-}
-
-// A size attribute: the number, then "%" for unit 0 (percent).
-void AppendSizeAttribute(std::string& out, std::string_view name, int value, int unit) {
-    out += ' ';
-    out += name;
-    out += "=\"";
-    out += NumOf(value);
-    if (unit == 0) out += '%';
-    out += '"';
-}
 
 // Page head, comment and the two lines of the table start tag.
 void AppendHead(std::string& out, const TableSpec& table, const Clock& clock) {
@@ -159,85 +57,45 @@ void AppendHead(std::string& out, const TableSpec& table, const Clock& clock) {
     out += ">\r\n";
 }
 
-// The cell's text: the first line runs on after the start tag, later lines
-// get their leading blanks as &nbsp; and a line end each; a blank last line
-// is dropped.
-void AppendContent(std::string& out, const std::string& content, std::vector<std::string>& lines) {
-    if (content.empty()) {
-        out += kNbsp;
-        return;
-    }
-    lines.clear();
-    const int n = SplitText(content, kCrLf, 1, lines, false, 0, 0);
-    if (n < 1) return;
-    AppendPageText(out, lines[0]);
-    for (int i = 1; i < n; ++i) {
-        const std::string& line = lines[i];
-        if (i == n - 1 && IsBlank(line)) continue;
-        if (line.empty()) {
-            out += kNbsp;
-        } else {
-            const int k = FirstNonBlank(line, 1) - 1;
-            for (int j = 0; j < k; ++j) out += kNbsp;
-            const std::size_t first = line.find_first_not_of(' ');
-            if (first != std::string::npos)
-                AppendPageText(out, std::string_view(line).substr(first));
-        }
-        out += kCrLf;
-    }
-}
-
 void AppendCell(std::string& out, const TableSpec& table, const CellSpec& cell,
-                const RowHoist& hoist, std::vector<std::string>& lines) {
-    const bool oneColumn = table.intNumCols < 2;
-    out += "<td";
+                const RowHoist& hoist, HeaderScope scope) {
+    if (scope == HeaderScope::None) {
+        out += "<td";
+    } else {
+        out += "<th scope=\"";
+        out += ScopeName(scope);
+        out += '"';
+    }
     if (cell.intRowSpan > 1) AppendAttribute(out, "rowspan", NumOf(cell.intRowSpan));
     if (cell.intColSpan > 1) AppendAttribute(out, "colspan", NumOf(cell.intColSpan));
     if (cell.intWidth > 0) AppendSizeAttribute(out, "width", cell.intWidth, cell.intWidthUnit);
     if (cell.intHeight > 0) AppendSizeAttribute(out, "height", cell.intHeight, cell.intHeightUnit);
-    if (cell.intAlign > 0 && (oneColumn || !hoist.blnSameAlign)) {
-        AppendAttribute(out, "align", strAlignName[cell.intAlign]);
-    }
-    if (cell.intVAlign > 0 && (oneColumn || !hoist.blnSameVAlign)) {
+    if (OwnAlign(table, cell, hoist)) AppendAttribute(out, "align", strAlignName[cell.intAlign]);
+    if (OwnVAlign(table, cell, hoist)) {
         AppendAttribute(out, "valign", strVAlignName[cell.intVAlign]);
     }
-    if (cell.lngBgColor != NotSpecifiedColor && (oneColumn || !hoist.blnSameBg)) {
-        AppendColourAttribute(out, "bgcolor", cell.lngBgColor);
-    }
+    if (OwnBg(table, cell, hoist)) AppendColourAttribute(out, "bgcolor", cell.lngBgColor);
     out += '>';
 
-    const bool hasText = !IsBlank(cell.strContent);
-    const bool hasFont = !cell.strFontFace.empty() || !cell.strFontSize.empty();
-    const bool hasColour = cell.lngTextColor != NotSpecifiedColor || table.blnUseSpecifiedColors;
-    const bool openFont = (hasText && hasColour) || hasFont;
-    if (openFont) out += "<font";
-    if (hasColour && hasText) {
-        AppendColourAttribute(
-            out, "color",
-            cell.lngTextColor != NotSpecifiedColor ? cell.lngTextColor : table.lngTableTextColor);
-    }
+    const FontUse font = FindFontUse(table, cell);
+    if (font.open) out += "<font";
+    if (font.colour) AppendColourAttribute(out, "color", font.colourValue);
     if (!cell.strFontFace.empty()) AppendAttribute(out, "face", AttributeText(cell.strFontFace));
     if (!cell.strFontSize.empty()) AppendAttribute(out, "size", AttributeText(cell.strFontSize));
-    if (openFont) out += '>';
+    if (font.open) out += '>';
 
-    AppendContent(out, cell.strContent, lines);
+    AppendContent(out, cell.strContent, OutputStyle::Classic);
 
-    if (openFont) out += "</font>";
-    out += "</td>\r\n";
+    if (font.open) out += "</font>";
+    out += scope == HeaderScope::None ? "</td>\r\n" : "</th>\r\n";
 }
 
-void AppendRow(std::string& out, const TableSpec& table, int r, std::vector<std::string>& lines) {
+void AppendRow(std::string& out, const TableSpec& table, const HeaderStructure& headers, int r) {
     RowHoist hoist;
     out += "<tr";
     if (table.intNumCols > 1) {
+        hoist = FindRowHoist(table, r);
         const CellSpec& ref = table.At(r, 1);
-        // Covered positions take part: they keep their own values.
-        for (int c = 2; c <= table.intNumCols; ++c) {
-            const CellSpec& cell = table.At(r, c);
-            if (cell.intAlign != ref.intAlign) hoist.blnSameAlign = false;
-            if (cell.intVAlign != ref.intVAlign) hoist.blnSameVAlign = false;
-            if (cell.lngBgColor != ref.lngBgColor) hoist.blnSameBg = false;
-        }
         if (hoist.blnSameAlign && ref.intAlign > 0) {
             AppendAttribute(out, "align", strAlignName[ref.intAlign]);
         }
@@ -252,9 +110,22 @@ void AppendRow(std::string& out, const TableSpec& table, int r, std::vector<std:
     for (int c = 1; c <= table.intNumCols; ++c) {
         const CellSpec& cell = table.At(r, c);
         if (cell.intRowSpan < 1) continue;
-        AppendCell(out, table, cell, hoist, lines);
+        AppendCell(out, table, cell, hoist, headers.scope[r][c]);
     }
     out += "</tr>\r\n\r\n";
+}
+
+// The rows; thead and tbody only when a row header names a group of rows.
+void AppendRows(std::string& out, const TableSpec& table, const HeaderStructure& headers) {
+    if (!headers.rowGroups) {
+        for (int r = 1; r <= table.intNumRows; ++r) AppendRow(out, table, headers, r);
+        return;
+    }
+    for (const RowSection& section : headers.sections) {
+        out += section.head ? "<thead>\r\n" : "<tbody>\r\n";
+        for (int r = section.first; r <= section.last; ++r) AppendRow(out, table, headers, r);
+        out += section.head ? "</thead>\r\n" : "</tbody>\r\n";
+    }
 }
 
 void AppendTail(std::string& out, const TableSpec& table) {
@@ -269,17 +140,39 @@ void AppendTail(std::string& out, const TableSpec& table) {
 TableHtmlParts RenderTableHtmlParts(const TableSpec& table, const Clock& clock) {
     TableHtmlParts parts;
     if (!CheckTable(table).empty()) return parts;
-    AppendHead(parts.head, table, clock);
-    parts.body.reserve(static_cast<std::size_t>(table.intNumRows * table.intNumCols) * 64 + 64);
-    std::vector<std::string> lines;
-    for (int r = 1; r <= table.intNumRows; ++r) AppendRow(parts.body, table, r, lines);
-    AppendTail(parts.body, table);
+    if (table.outputStyle == OutputStyle::Standard) return RenderStandardHtmlParts(table, clock);
+    std::string& out = parts.bytes;
+    out.reserve(EstimatedHtmlSize(table, 96));
+    AppendHead(out, table, clock);
+    parts.headSize = out.size();
+    const HeaderStructure headers = FindHeaderStructure(table);
+    AppendCaptionAndGroups(out, table, headers, OutputStyle::Classic);
+    AppendRows(out, table, headers);
+    AppendTail(out, table);
     return parts;
 }
 
+std::size_t EstimatedHtmlSize(const TableSpec& table, std::size_t perCell) {
+    std::size_t size = 1024 + table.strCaption.size() * 2;
+    for (int r = 1; r <= table.intNumRows; ++r) {
+        size += 32;
+        for (int c = 1; c <= table.intNumCols; ++c) {
+            const CellSpec& cell = table.At(r, c);
+            // A line break may become <br> and a line end, a blank &nbsp;.
+            size += perCell + cell.strContent.size() * 2 + cell.strFontFace.size() +
+                    cell.strFontSize.size();
+        }
+    }
+    return size;
+}
+
 std::string RenderTableHtml(const TableSpec& table, const Clock& clock) {
-    TableHtmlParts parts = RenderTableHtmlParts(table, clock);
-    return parts.head + parts.body;
+    return RenderTableHtmlParts(table, clock).bytes;
+}
+
+std::string RenderTableHtmlText(const TableSpec& table, const Clock& clock) {
+    std::string bytes = RenderTableHtml(table, clock);
+    return table.outputStyle == OutputStyle::Standard ? bytes : DecodeWindows1252(bytes);
 }
 
 }  // namespace tabloom

@@ -52,7 +52,7 @@ HtmlResult WriteTableHtml(const TableSpec& table, const std::string& outputPath,
     std::unique_ptr<std::ostream> stream;
     try {
         const TableHtmlParts html = RenderTableHtmlParts(table, clock);
-        if (!html.head.empty()) {
+        if (html.headSize > 0) {
             stage = 2;
             // A NUL would cut the path short: the file opened would be another.
             if (outputPath.find('\0') == std::string::npos && open) stream = open(outputPath);
@@ -60,9 +60,9 @@ HtmlResult WriteTableHtml(const TableSpec& table, const std::string& outputPath,
                 stage = 3;
                 // Flushed here so that a failure in the head is told apart
                 // from one among the rows.
-                if (WriteOut(*stream, html.head) && stream->flush()) {
+                if (WriteOut(*stream, html.Head()) && stream->flush()) {
                     stage = 4;
-                    bool good = WriteOut(*stream, html.body) && stream->flush();
+                    bool good = WriteOut(*stream, html.Body()) && stream->flush();
                     if (good) {
                         // Closing may still report an error the buffer hid.
                         if (auto* file = dynamic_cast<std::ofstream*>(stream.get())) {

@@ -22,6 +22,9 @@ class FieldReader {
     // The rest of the current line, whatever it holds; the line end must follow.
     bool ReadRestOfLine(std::string_view field, std::string_view& value);
 
+    // The bytes not read yet, and the line they begin on.
+    std::string_view Rest() const { return bytes_.substr(pos_); }
+    int Line() const { return line_; }
     // The line on which the last field began (1-based).
     int FieldLine() const { return fieldLine_; }
     const std::string& Error() const { return error_; }

@@ -13,8 +13,10 @@
 #include "core/model/check_table.h"
 #include "core/model/text_helpers.h"
 #include "core/storage/atomic_file.h"
+#include "core/storage/extension_block.h"
 #include "core/storage/field_reader.h"
 #include "core/storage/file_text.h"
+#include "core/storage/stored_text.h"
 
 namespace tabloom {
 
@@ -64,42 +66,12 @@ void EndLine(std::string& out) { out += "\r\n"; }
 void AppendQuoted(std::string& out, std::string_view utf8) {
     out.push_back('"');
     const std::size_t start = out.size();
-    AppendWindows1252(out, utf8);
+    AppendStoredText(out, utf8);
     for (std::size_t i = start; i < out.size(); ++i) {
         if (static_cast<unsigned char>(out[i]) == kQuote) out[i] = static_cast<char>(kQuoteStandIn);
     }
     out.push_back('"');
     EndLine(out);
-}
-
-// The writer turns path characters outside the code page into "&#N;"; a path
-// must survive that, so the reader turns exactly those references back.
-std::string DecodeForeignReferences(std::string_view utf8) {
-    std::string out;
-    out.reserve(utf8.size());
-    std::size_t i = 0;
-    while (i < utf8.size()) {
-        if (utf8.compare(i, 2, "&#") == 0) {
-            std::size_t j = i + 2;
-            std::uint32_t cp = 0;
-            while (j < utf8.size() && j - i < 10 && utf8[j] >= '0' && utf8[j] <= '9') {
-                cp = cp * 10 + static_cast<std::uint32_t>(utf8[j] - '0');
-                ++j;
-            }
-            if (j > i + 2 && j < utf8.size() && utf8[j] == ';' && cp > 0 && cp <= 0x10FFFF &&
-                (cp < 0xD800 || cp > 0xDFFF)) {
-                std::string ch;
-                AppendUtf8(ch, cp);
-                if (EncodeWindows1252(ch).size() > 1) {
-                    out += ch;
-                    i = j + 1;
-                    continue;
-                }
-            }
-        }
-        out.push_back(utf8[i++]);
-    }
-    return out;
 }
 
 std::string CheckStorable(const TableSpec& t, std::string_view outputPath) {
@@ -122,13 +94,13 @@ bool ReadQuotedText(FieldReader& in, std::string_view field, std::string& value)
     std::string_view bytes;
     bool quoted = false;
     if (!in.ReadString(field, bytes, quoted)) return false;
-    if (IsAscii(bytes)) {
+    if (IsAscii(bytes) && bytes.find("&#") == std::string_view::npos) {
         value.assign(bytes);
         return true;
     }
     std::string copy(bytes);
     ReplaceChar(copy, kQuoteStandIn, kQuote);
-    value = DecodeWindows1252(copy);
+    value = ReadStoredText(copy);
     return true;
 }
 
@@ -160,7 +132,7 @@ bool ParseCell(FieldReader& in, CellSpec& cell, CellLines& lines) {
     bool isQuoted = false;
     if (!in.ReadString(kCellFields[at], size, isQuoted)) return false;
     lines[at] = in.FieldLine();
-    cell.strFontSize = DecodedWindows1252(size);
+    cell.strFontSize = ReadStoredText(size);
     return true;
 }
 
@@ -210,12 +182,13 @@ bool FormatTable(const TableSpec& t, std::string_view outputPath, std::string& b
             EndLine(bytes);
             AppendQuoted(bytes, cell.strContent);
             AppendQuoted(bytes, cell.strFontFace);
-            AppendWindows1252(bytes, cell.strFontSize);
+            AppendStoredText(bytes, cell.strFontSize);
             EndLine(bytes);
         }
     }
-    AppendWindows1252(bytes, outputPath);
+    AppendStoredText(bytes, outputPath);
     EndLine(bytes);
+    AppendExtensionBlock(bytes, t);
     return true;
 }
 
@@ -268,7 +241,9 @@ TableLoadResult ParseTable(std::string_view bytes) {
         return refuse(Describe("line " + std::to_string(in.FieldLine()), "control character",
                                "txbOutputFile"));
     }
-    d.strOutputFile = DecodeForeignReferences(DecodeWindows1252(TrimBlanks(path)));
+    d.strOutputFile = ReadStoredText(TrimBlanks(path));
+    std::string blockProblem;
+    if (!ParseExtensionBlock(in.Rest(), in.Line(), t, blockProblem)) return refuse(blockProblem);
 
     if (const auto offence = FindTableOffence(t)) {
         if (offence->row == 0) return refuse(DescribeOffence(*offence));

@@ -50,6 +50,7 @@
 #include "ui/app/qt_file_chooser.h"
 #include "ui/app/qt_prompter.h"
 #include "ui/app/qt_view_choice_asker.h"
+#include "ui/app/table_extras_controls.h"
 #include "ui/app/table_file_commands.h"
 #include "ui/app/table_frame_commands.h"
 #include "ui/app/termination_watcher.h"
@@ -172,6 +173,7 @@ void frmMain::BuildControls() {
     cmdSpecifyBorder_ = MakeButton(grpTable, "cmdSpecifyBorder", "Specify table width, etc.",
                                    "Specify table width, border, cell padding and spacing.");
     cmdSpecifyColors_ = MakeButton(grpTable, "cmdSpecifyColors", "Specify table colors");
+    extras_ = new TableExtrasControls(*this, grpTable);
 
     auto* dimensions = new QGridLayout;
     dimensions->addWidget(lblNumberOfRows_, 0, 0);
@@ -187,6 +189,7 @@ void frmMain::BuildControls() {
     tableLayout->addWidget(chkUseSpecifiedColors_5_);
     tableLayout->addWidget(cmdSpecifyBorder_);
     tableLayout->addWidget(cmdSpecifyColors_);
+    tableLayout->addLayout(extras_->TableLayout());
     tableLayout->addStretch();
 
     // Output file.
@@ -217,6 +220,9 @@ void frmMain::BuildControls() {
     pathRow->addWidget(txbOutputFile_6_, 1);
     auto* createRow = new QHBoxLayout;
     createRow->addWidget(cmdPerformOperation_6_);
+    createRow->addWidget(extras_->StyleLabel());
+    createRow->addWidget(extras_->StyleList());
+    QWidget::setTabOrder(cmdPerformOperation_6_, extras_->StyleList());
     createRow->addWidget(cmdViewOutputFile_6_);
     createRow->addWidget(cmdViewOutputFile_0_);
     createRow->addWidget(cmdPreview_);
@@ -436,6 +442,7 @@ void frmMain::ClearResult() {
 void frmMain::DrawTable() {
     grid_->DrawTable();
     if (state_.blnFormInitialized) RefillCopyTargetLists();
+    extras_->Refresh();
     if (preview_ != nullptr) preview_->TableChanged();
 }
 

@@ -37,6 +37,7 @@ class TableFileCommands;
 class TableFrameCommands;
 class TerminationWatcher;
 class UndoHistory;
+class TableExtrasControls;
 
 // How the main window is set up.
 struct MainWindowOptions {
@@ -239,6 +240,7 @@ class frmMain : public QWidget {
     QCheckBox* chkUseSpecifiedColors_5_ = nullptr;
     QPushButton* cmdSpecifyBorder_ = nullptr;
     QPushButton* cmdSpecifyColors_ = nullptr;
+    TableExtrasControls* extras_ = nullptr;
     QPushButton* cmdSpecifyOutputFile_ = nullptr;
     QLineEdit* txbOutputFile_6_ = nullptr;
     QPushButton* cmdPerformOperation_6_ = nullptr;

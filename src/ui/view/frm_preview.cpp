@@ -7,7 +7,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "core/encoding/windows1252.h"
 #include "core/html/render_table_html.h"
 #include "core/model/table_spec.h"
 
@@ -91,7 +90,7 @@ void frmPreview::TableChanged() {
 
 void frmPreview::Refresh() {
     update_->stop();
-    std::string html = DecodeWindows1252(RenderTableHtml(table_, clock_));
+    std::string html = RenderTableHtmlText(table_, clock_);
     if (html == shown_) return;  // a redraw that changed nothing in the HTML
     shown_ = std::move(html);
     // Keep the reader's place in a large table.

@@ -187,6 +187,26 @@ TEST(DrawTableTest, SpanIsOneRectangleDrawnOncePerLowerPosition) {
     EXPECT_LT(lastSpan, firstRow3);
 }
 
+// Cells of header rows and header columns, a span starting in one included.
+TEST(DrawTableTest, HeaderCellsAreBold) {
+    TableSpec table = Sized(3, 3);
+    table.intHeaderRows = 1;
+    table.intHeaderCols = 1;
+    Span(table, 2, 2, 2, 2);
+    for (int r = 1; r <= 3; ++r) {
+        for (int c = 1; c <= 3; ++c) {
+            table.At(r, c).strContent = std::to_string(r) + std::to_string(c);
+        }
+    }
+    RecordingCanvas canvas(512, 230);
+    DrawTable(table, canvas);
+    std::string bold;
+    for (const auto& call : canvas.Of(Kind::Text)) {
+        if (call.bold) bold += call.text + " ";
+    }
+    EXPECT_EQ(bold, "11 12 13 21 31 ");
+}
+
 TEST(DrawTableTest, SpanPastTheEdgeIsClipped) {
     TableSpec table = Sized(4, 4);
     Span(table, 3, 3, 2, 2);

@@ -110,6 +110,24 @@ const std::vector<Refusal>& Refusals() {
          {{25, std::string("3\0", 2)}},
          "line 25: control character for strFontSize"},
         {"output path line missing", {{68, "<drop>"}}, "line 68: end of file for txbOutputFile"},
+        {"more header rows than rows",
+         {{69, "[tabloom]"}, {70, "header-rows 4"}},
+         "line 70: value out of range for header-rows"},
+        {"header columns not a number",
+         {{69, "[tabloom]"}, {70, "lang \"de\""}, {71, "header-columns 1x"}},
+         "line 71: value out of range for header-columns"},
+        {"unknown style",
+         {{69, "[tabloom]"}, {70, "style \"fancy\""}},
+         "line 70: value out of range for style"},
+        {"language that is no tag",
+         {{69, "[tabloom]"}, {70, "lang \"de_DE\""}},
+         "line 70: value out of range for lang"},
+        {"caption without closing quote",
+         {{69, "[tabloom]"}, {70, "caption \"Prices"}},
+         "line 70: value out of range for caption"},
+        {"caption too long",
+         {{69, "[tabloom]"}, {70, "caption \"" + std::string(1025, 'c') + "\""}},
+         "line 70: value out of range for caption"},
     };
     return cases;
 }
@@ -121,6 +139,7 @@ std::string Crafted(const Refusal& refusal) {
         if (text == "<drop>") {
             lines.resize(static_cast<std::size_t>(line - 1));
         } else {
+            if (static_cast<std::size_t>(line) > lines.size()) lines.resize(line);
             lines.at(static_cast<std::size_t>(line - 1)) = text;
         }
     }

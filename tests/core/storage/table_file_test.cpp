@@ -51,8 +51,12 @@ TEST(TableFileFormatTest, TextIsStoredInWindows1252) {
         {"\xE2\x82\xAC", "\"\x80\"", "\xE2\x82\xAC"},
         // y acute is byte 253 and so reads back as a double quote.
         {"\xC3\xBD", "\"\xFD\"", "\""},
-        // Outside the code page: a character reference, kept as such.
-        {"\xE4\xB8\xAD", "\"&#20013;\"", "&#20013;"},
+        // Outside the code page: a character reference that loads as the
+        // character; one the user typed gains a zero so that it stays text.
+        {"\xE4\xB8\xAD", "\"&#20013;\"", "\xE4\xB8\xAD"},
+        {"\xCE\xB1 \xCE\xB2 \xCE\xA9", "\"&#945; &#946; &#937;\"", "\xCE\xB1 \xCE\xB2 \xCE\xA9"},
+        {"&#945; &#0945; &#233; &#x3B1;", "\"&#0945; &#00945; &#233; &#x3B1;\"",
+         "&#945; &#0945; &#233; &#x3B1;"},
     };
     for (const Case& c : cases) {
         TableSpec t = StartTable(1, 1);
@@ -102,6 +106,17 @@ TEST(TableFileRoundTripTest, SaveLoadSaveIsByteIdentical) {
     cases.push_back({"start", StartTable(6, 6), ""});
     cases.push_back(
         {"path outside the code page", StartTable(1, 1), "/home/user/\xE4\xB8\xAD/x.htm"});
+    {
+        TableSpec t = StartTable(3, 2);
+        t.At(1, 1).strContent = "\xCE\xB1 \xCE\xB2 \xCE\xA9\r\n&#945; &#0945;";
+        t.At(1, 2).strFontFace = "\xE5\xAE\x8B\xE4\xBD\x93";
+        t.outputStyle = OutputStyle::Standard;
+        t.strLang = "el";
+        t.intHeaderRows = 3;
+        t.intHeaderCols = 1;
+        t.strCaption = std::string(1000, 'c') + "\xCE\xA9\"";
+        cases.push_back({"extension block and Greek text", t, "/t/\xCE\xB1.htm"});
+    }
     {
         TableSpec t = StartTable(20, 20);
         for (int r = 1; r <= 20; ++r) {
@@ -228,10 +243,65 @@ TEST(TableFileLoadTest, OnlyState1CountsAsChecked) {
 // writer encodes are decoded ("&#65;" is an A: it stays literal text).
 TEST(TableFileLoadTest, OutputPathIsTrimmedAndForeignReferencesDecoded) {
     std::string bytes = kWorkedExample;
-    bytes.replace(bytes.size() - 2, 0, "  /x&#20013;&#65;&#0;&#;.htm   ");
+    bytes.replace(bytes.size() - 2, 0, "  /x&#20013;&#65;&#0;&#;&#020013;.htm   ");
     const TableLoadResult loaded = ParseTable(bytes);
     ASSERT_TRUE(loaded.ok) << loaded.reason;
-    EXPECT_EQ(loaded.data.strOutputFile, "/x\xE4\xB8\xAD&#65;&#0;&#;.htm");
+    EXPECT_EQ(loaded.data.strOutputFile, "/x\xE4\xB8\xAD&#65;&#0;&#;&#20013;.htm");
+}
+
+// Settings at their defaults write no block (the worked example above);
+// each other setting writes its own line, in a fixed order.
+TEST(TableFileFormatTest, ExtensionBlockHoldsTheSettingsThatDiffer) {
+    struct Case {
+        const char* name;
+        void (*change)(TableSpec&);
+        const char* block;
+    };
+    const Case cases[] = {
+        {"defaults", [](TableSpec&) {}, ""},
+        {"style", [](TableSpec& t) { t.outputStyle = OutputStyle::Standard; },
+         "[tabloom]\r\nstyle \"standard\"\r\n"},
+        {"header rows", [](TableSpec& t) { t.intHeaderRows = 1; },
+         "[tabloom]\r\nheader-rows 1\r\n"},
+        {"all",
+         [](TableSpec& t) {
+             t.outputStyle = OutputStyle::Standard;
+             t.strLang = "de-CH";
+             t.intHeaderRows = 1;
+             t.intHeaderCols = 2;
+             t.strCaption = "Fruit \"stall\" \xCE\xB1 &#945;";
+         },
+         "[tabloom]\r\nstyle \"standard\"\r\nlang \"de-CH\"\r\nheader-rows 1\r\n"
+         "header-columns 2\r\ncaption \"Fruit \xFDstall\xFD &#945; &#0945;\"\r\n"},
+    };
+    for (const Case& c : cases) {
+        TableSpec t = StartTable(1, 2);
+        c.change(t);
+        const std::string bytes = Format(t, "");
+        ASSERT_EQ(bytes.substr(0, kWorkedExample.size()), kWorkedExample) << c.name;
+        EXPECT_EQ(bytes.substr(kWorkedExample.size()), c.block) << c.name;
+        const TableLoadResult loaded = ParseTable(bytes);
+        ASSERT_TRUE(loaded.ok) << c.name << ": " << loaded.reason;
+        EXPECT_TRUE(loaded.data.table.SameSpec(t)) << c.name;
+    }
+}
+
+// A newer version's settings and anything after the path that is no block
+// are passed over.
+TEST(TableFileLoadTest, UnknownSettingsAreIgnored) {
+    const char* tails[] = {
+        "[tabloom]\r\ncolour-scheme \"dark\r\nstill the value\"\r\nheader-rows 1\r\n\r\n"
+        "future\r\n",
+        "[tabloom]\nheader-rows 1\n",
+    };
+    for (const char* tail : tails) {
+        const TableLoadResult loaded = ParseTable(kWorkedExample + tail);
+        ASSERT_TRUE(loaded.ok) << loaded.reason;
+        EXPECT_EQ(loaded.data.table.intHeaderRows, 1) << tail;
+    }
+    const TableLoadResult other = ParseTable(kWorkedExample + "notes\r\nheader-rows 1\r\n");
+    ASSERT_TRUE(other.ok) << other.reason;
+    EXPECT_EQ(other.data.table.intHeaderRows, 0);
 }
 
 TEST(TableFileLoadTest, CellsOutsideTheLoadedDimensionsAreReset) {
