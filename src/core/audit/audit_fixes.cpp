@@ -72,6 +72,8 @@ TableSpec FixFinding(const TableSpec& table, const Finding& finding) {
     if (!finding.fixable || !CheckTable(table).empty()) return fixed;
     switch (finding.kind) {
         case FindingKind::NoHeaders:
+            // The finding names the row after a title row: the title goes first.
+            if (!finding.cells.empty() && finding.cells[0].row == 2) MoveTitleIntoCaption(fixed);
             fixed.intHeaderRows = 1;
             break;
         case FindingKind::TitleRow:
@@ -88,6 +90,26 @@ TableSpec FixFinding(const TableSpec& table, const Finding& finding) {
             break;
     }
     return fixed;
+}
+
+std::string FixCaption(const Finding& finding) {
+    if (!finding.fixable) return {};
+    switch (finding.kind) {
+        case FindingKind::NoHeaders:
+            return !finding.cells.empty() && finding.cells[0].row == 2
+                       ? "Move the title row into the caption and make row 2 the header row"
+                       : "Make row 1 the header row";
+        case FindingKind::TitleRow:
+        case FindingKind::NoCaption:
+            return "Move the title row into the caption";
+        case FindingKind::Contrast:
+            return "Give the text the nearest colour of its hue that reaches " +
+                   std::string(finding.needed == kLargeTextRatio ? "3:1" : "4.5:1");
+        case FindingKind::ClassicStyle:
+            return "Switch to the Standard style";
+        default:
+            return {};
+    }
 }
 
 TableSpec FixAll(const TableSpec& table) {

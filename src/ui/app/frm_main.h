@@ -33,6 +33,7 @@ class LifecycleCommands;
 class OutputCommands;
 class PasteDataCommand;
 class TableFileCommands;
+class TableCheckCommand;
 class TableFrameCommands;
 class TerminationWatcher;
 class UndoHistory;
@@ -216,6 +217,7 @@ class frmMain : public QWidget {
     std::unique_ptr<TableFileCommands> tableFileCommands_;
     std::unique_ptr<LifecycleCommands> lifecycle_;
     std::unique_ptr<OutputCommands> output_;
+    TableCheckCommand* tableCheck_ = nullptr;
     TerminationWatcher* termination_ = nullptr;
     UndoHistory* undo_ = nullptr;
     QPushButton* cmdUndo_ = nullptr;

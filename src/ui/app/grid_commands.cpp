@@ -188,6 +188,17 @@ void GridCommands::MakeCurrent(int row, int col) {
     AnnounceCurrent();
 }
 
+void GridCommands::GoToCell(int row, int col) {
+    ProgramState& state = window_.State();
+    if (!state.blnFormInitialized) return;
+    MakeCurrent(row, col);
+    state.intRow = currentRow_;
+    state.intCol = currentCol_;
+    DrawTable();
+    OutlineCurrent();
+    c_.picTable->Present();
+}
+
 void GridCommands::OutlineCurrent() {
     // The keyboard's cell carries the outline while the grid has focus; the
     // highlight fields stay the dialogs' own.

@@ -46,6 +46,9 @@ class GridCommands : public QObject {
     // The cell the keyboard acts on.
     std::int16_t CurrentRow() const { return currentRow_; }
     std::int16_t CurrentCol() const { return currentCol_; }
+    // Makes the cell at (row, col), or the cell covering it, the current
+    // cell and outlines it, as a click would.
+    void GoToCell(int row, int col);
 
     // Handlers.
     void picTable_MouseUp(Qt::MouseButton button, double x, double y);

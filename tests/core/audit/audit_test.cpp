@@ -200,6 +200,7 @@ INSTANTIATE_TEST_SUITE_P(
                               },
                               FindingKind::Contrast},
                       FixCase{"NoHeaders", [] { return Filled(3, 3); }, FindingKind::NoHeaders},
+                      FixCase{"NoHeadersUnderATitle", Titled, FindingKind::NoHeaders},
                       FixCase{"TitleRow", Titled, FindingKind::TitleRow},
                       FixCase{"NoCaptionWithTitle", Titled, FindingKind::NoCaption},
                       FixCase{"ClassicStyle", Titled, FindingKind::ClassicStyle}),
