@@ -3,6 +3,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <algorithm>
 
 #include "core/audit/audit_fixes.h"
 #include "ui/app/frm_main.h"
@@ -44,12 +45,20 @@ void TableCheckCommand::Open() {
                 [this](int row, int col) { window_.Grid().GoToCell(row, col); });
         connect(form_, &frmTableCheck::fixChosen, this, &TableCheckCommand::Fix);
         connect(form_, &frmTableCheck::fixAllChosen, this, &TableCheckCommand::FixAll);
-        // Beside the main window when the screen has room there.
+        // Beside the main window when the screen has room there, else below
+        // it, else at the screen's right edge; never off the screen.
         const QRect main = window_.frameGeometry();
         const QScreen* screen = window_.screen();
+        const QRect area = screen != nullptr ? screen->availableGeometry() : QRect();
         QRect frame(main.right() + 1 + kGap, main.top(), form_->width(), form_->height());
-        if (screen != nullptr && !screen->availableGeometry().contains(frame)) {
-            frame.moveTopLeft(main.topLeft() + QPoint(2 * kGap, 2 * kGap));
+        if (!area.isEmpty() && !area.contains(frame)) {
+            frame.moveTopLeft(QPoint(main.left(), main.bottom() + 1 + kGap));
+        }
+        if (!area.isEmpty() && !area.contains(frame)) {
+            frame.moveRight(area.right());
+            frame.moveBottom(std::min(frame.bottom(), area.bottom()));
+            frame.moveLeft(std::max(frame.left(), area.left()));
+            frame.moveTop(std::max(frame.top(), area.top()));
         }
         form_->move(frame.topLeft());
     }
