@@ -8,6 +8,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "cli_audit.h"
 #include "cli_extension.h"
 #include "cli_from_csv.h"
 #include "core/html/write_table_html.h"
@@ -31,13 +32,17 @@ void PrintUsage(std::ostream& to) {
           "       tabloom-cli check TABLE.tbl           check that the table file loads\n"
           "       tabloom-cli resave IN.tbl OUT.tbl     load a table file and save it again\n"
           "       tabloom-cli from-csv IN.csv|- OUT.tbl write a table file from CSV or TSV\n"
+          "       tabloom-cli audit TABLE.tbl [--fix OUT.tbl] list the table checker's findings\n"
           "       tabloom-cli --help | --version\n"
           "\n"
           "Without OUTPUT, html writes to the output file named in TABLE.tbl, and only\n"
           "when that name ends in .htm or .html; a file already there is replaced only\n"
           "with --force. An OUTPUT given is written as it is. The output is never the\n"
           "table file itself. --style overrides the output style stored in the table;\n"
-          "check also prints the style, language, header rows and columns and caption.\n";
+          "check also prints the style, language, header rows and columns and caption.\n"
+          "audit prints one finding a line (kind, cells, figure) and exits with 1 when\n"
+          "there are any; --fix writes the repaired table to OUT.tbl and exits with 1\n"
+          "only when findings without a repair remain.\n";
 }
 
 int Usage(std::ostream& err) {
@@ -190,6 +195,10 @@ int RunCli(const std::vector<std::string>& args, const std::string& dataFolder, 
         return kExitOk;
     }
     if (command == "html") return HtmlCommand(args, dataFolder, out, err);
+    if (command == "audit") {
+        const int code = AuditCommand({args.begin() + 1, args.end()}, out, err);
+        return code == kExitUsage ? Usage(err) : code;
+    }
     if (command == "check" && args.size() == 2) return Check(args[1], out, err);
     if (command == "resave" && args.size() == 3) return Resave(args[1], args[2], err);
     if (command == "from-csv" && args.size() == 3) return FromCsv(args[1], args[2], std::cin, err);

@@ -50,6 +50,7 @@
 #include "ui/app/qt_file_chooser.h"
 #include "ui/app/qt_prompter.h"
 #include "ui/app/qt_view_choice_asker.h"
+#include "ui/app/table_check_command.h"
 #include "ui/app/table_extras_controls.h"
 #include "ui/app/table_file_commands.h"
 #include "ui/app/table_frame_commands.h"
@@ -207,6 +208,8 @@ void frmMain::BuildControls() {
     cmdViewOutputFile_0_ = MakeButton(grpOutput, "cmdViewOutputFile_0", "Clear");
     cmdPreview_ = MakeButton(grpOutput, "cmdPreview", "Preview",
                              "Show the table as it will look, following every change (F5).");
+    auto* cmdCheck = MakeButton(grpOutput, "cmdCheck", "Check");
+    tableCheck_ = new TableCheckCommand(*this, cmdCheck);
     lblResult_ = new QLabel("Result", grpOutput);
     lblResult_->setObjectName("lblResult");
     lblResult_->setTextFormat(Qt::PlainText);
@@ -226,6 +229,7 @@ void frmMain::BuildControls() {
     createRow->addWidget(cmdViewOutputFile_6_);
     createRow->addWidget(cmdViewOutputFile_0_);
     createRow->addWidget(cmdPreview_);
+    createRow->addWidget(cmdCheck);
     createRow->addWidget(lblResult_, 1);
     auto* outputLayout = new QVBoxLayout(grpOutput);
     outputLayout->addLayout(pathRow);
@@ -317,6 +321,8 @@ void frmMain::ConnectControls() {
     connect(cmdPreview_, &QPushButton::clicked, this, &frmMain::cmdPreview_Click);
     connect(new QShortcut(Qt::Key_F5, this), &QShortcut::activated, this,
             &frmMain::cmdPreview_Click);
+    connect(new QShortcut(Qt::Key_F7, this), &QShortcut::activated, tableCheck_,
+            &TableCheckCommand::Open);
     connect(cmdSpecifyBorder_, &QPushButton::clicked, this,
             [this] { tableFrameCommands_->cmdSpecifyBorder_Click(); });
     connect(cmdSpecifyColors_, &QPushButton::clicked, this,
@@ -444,6 +450,7 @@ void frmMain::DrawTable() {
     if (state_.blnFormInitialized) RefillCopyTargetLists();
     extras_->Refresh();
     if (preview_ != nullptr) preview_->TableChanged();
+    if (tableCheck_ != nullptr) tableCheck_->TableChanged();
 }
 
 bool frmMain::HighlightCell(std::int16_t& row, std::int16_t& col) {
@@ -470,6 +477,7 @@ void frmMain::RefillCopyTargetLists() { copyCommands_->RefillCopyTargetLists(); 
 TableSnapshot frmMain::Snapshot() const { return {state_.table, txbOutputFile_6_->text()}; }
 
 void frmMain::RecordChange(const QString& what, const TableSnapshot& before) {
+    if (tableCheck_ != nullptr) tableCheck_->TableChanged();
     if (RecordingPaused() || undo_ == nullptr) return;
     TableSnapshot after = Snapshot();
     if (after.outputPath == before.outputPath && after.table.SameSpec(before.table)) return;

@@ -34,6 +34,7 @@ class LifecycleCommands;
 class OutputCommands;
 class PasteDataCommand;
 class TableFileCommands;
+class TableCheckCommand;
 class TableFrameCommands;
 class TerminationWatcher;
 class UndoHistory;
@@ -222,6 +223,7 @@ class frmMain : public QWidget {
     std::unique_ptr<TableFileCommands> tableFileCommands_;
     std::unique_ptr<LifecycleCommands> lifecycle_;
     std::unique_ptr<OutputCommands> output_;
+    TableCheckCommand* tableCheck_ = nullptr;
     TerminationWatcher* termination_ = nullptr;
     UndoHistory* undo_ = nullptr;
     int recordingPaused_ = 0;

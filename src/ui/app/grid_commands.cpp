@@ -204,6 +204,15 @@ void GridCommands::MakeCurrent(int row, int col) {
     AnnounceCurrent();
 }
 
+void GridCommands::GoToCell(int row, int col) {
+    ProgramState& state = window_.State();
+    if (!state.blnFormInitialized) return;
+    MakeCurrent(row, col);
+    DrawTable();
+    OutlineCurrent();
+    c_.picTable->Present();
+}
+
 void GridCommands::OutlineCurrent() {
     // The keyboard's cell carries the outline while the grid has focus; the
     // highlight fields stay the dialogs' own.

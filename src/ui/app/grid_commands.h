@@ -47,6 +47,9 @@ class GridCommands : public QObject {
     // it, and every command on a cell acts on it.
     std::int16_t CurrentRow() const;
     std::int16_t CurrentCol() const;
+    // Makes the cell at (row, col), or the cell covering it, the current
+    // cell and outlines it, as a click would.
+    void GoToCell(int row, int col);
 
     // Handlers.
     void picTable_MouseUp(Qt::MouseButton button, double x, double y);
