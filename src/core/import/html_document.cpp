@@ -1,0 +1,121 @@
+#include "core/import/html_document.h"
+
+#include "core/encoding/windows1252.h"
+
+namespace tabloom {
+
+namespace {
+
+bool IsUtf8(std::string_view bytes) {
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        int more = 0;
+        if (b < 0x80) {
+            more = 0;
+        } else if (b >= 0xC2 && b <= 0xDF) {
+            more = 1;
+        } else if (b >= 0xE0 && b <= 0xEF) {
+            more = 2;
+        } else if (b >= 0xF0 && b <= 0xF4) {
+            more = 3;
+        } else {
+            return false;
+        }
+        for (int k = 1; k <= more; ++k) {
+            if (i + k >= bytes.size()) return false;
+            const auto c = static_cast<unsigned char>(bytes[i + k]);
+            if ((c & 0xC0) != 0x80) return false;
+        }
+        i += static_cast<std::size_t>(more) + 1;
+    }
+    return true;
+}
+
+}  // namespace
+
+HtmlDocument::HtmlDocument(std::string_view bytes) {
+    if (bytes.size() > kMaxBytes) return;
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+    text_ = IsUtf8(bytes) ? std::string(bytes) : DecodeWindows1252(bytes);
+    GumboOptions options = kGumboDefaultOptions;
+    options.max_errors = 0;  // the page's own faults are of no interest here
+    output_ = gumbo_parse_with_options(&options, text_.data(), text_.size());
+    // Walk without recursion: a hostile page may nest elements very deep.
+    std::vector<const GumboNode*> stack{output_->document};
+    while (!stack.empty()) {
+        const GumboNode* node = stack.back();
+        stack.pop_back();
+        if (IsElement(node, GUMBO_TAG_TABLE)) {
+            tables_.push_back(node);
+            continue;
+        }
+        const GumboVector* children = Children(node);
+        if (children == nullptr) continue;
+        for (unsigned i = children->length; i > 0; --i) {
+            stack.push_back(static_cast<const GumboNode*>(children->data[i - 1]));
+        }
+    }
+}
+
+HtmlDocument::~HtmlDocument() {
+    if (output_ != nullptr) gumbo_destroy_output(&kGumboDefaultOptions, output_);
+}
+
+bool HtmlDocument::HasDoctype() const {
+    return output_ != nullptr && output_->document->v.document.has_doctype;
+}
+
+const GumboVector* HtmlDocument::Children(const GumboNode* node) {
+    if (node->type == GUMBO_NODE_ELEMENT || node->type == GUMBO_NODE_TEMPLATE) {
+        return &node->v.element.children;
+    }
+    if (node->type == GUMBO_NODE_DOCUMENT) return &node->v.document.children;
+    return nullptr;
+}
+
+bool HtmlDocument::IsElement(const GumboNode* node, GumboTag tag) {
+    return node->type == GUMBO_NODE_ELEMENT && node->v.element.tag == tag;
+}
+
+const char* HtmlDocument::Attribute(const GumboNode* node, const char* name) {
+    if (node->type != GUMBO_NODE_ELEMENT) return nullptr;
+    const GumboAttribute* attr = gumbo_get_attribute(&node->v.element.attributes, name);
+    return attr != nullptr ? attr->value : nullptr;
+}
+
+std::string HtmlDocument::PlainText(const GumboNode* node, std::size_t limit) {
+    std::string out;
+    bool blank = false;
+    std::vector<const GumboNode*> stack{node};
+    while (!stack.empty() && out.size() < limit) {
+        const GumboNode* n = stack.back();
+        stack.pop_back();
+        if (n->type == GUMBO_NODE_TEXT || n->type == GUMBO_NODE_WHITESPACE ||
+            n->type == GUMBO_NODE_CDATA) {
+            for (const char* p = n->v.text.text; *p != '\0'; ++p) {
+                const auto ch = static_cast<unsigned char>(*p);
+                if (ch <= ' ') {
+                    blank = true;
+                } else {
+                    if (blank && !out.empty()) out.push_back(' ');
+                    blank = false;
+                    out.push_back(static_cast<char>(ch));
+                }
+            }
+            continue;
+        }
+        if (IsElement(n, GUMBO_TAG_BR) || IsElement(n, GUMBO_TAG_TD) ||
+            IsElement(n, GUMBO_TAG_TH)) {
+            blank = true;
+        }
+        const GumboVector* children = Children(n);
+        if (children == nullptr) continue;
+        for (unsigned i = children->length; i > 0; --i) {
+            stack.push_back(static_cast<const GumboNode*>(children->data[i - 1]));
+        }
+    }
+    return out;
+}
+
+}  // namespace tabloom

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <gumbo.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tabloom {
+
+// An HTML page parsed by libgumbo. The bytes are read as UTF-8 when they
+// are valid UTF-8 and as Windows-1252 (what Tabloom writes) otherwise.
+class HtmlDocument {
+  public:
+    // Pages above this size are not parsed.
+    static constexpr std::size_t kMaxBytes = 16u << 20;
+
+    explicit HtmlDocument(std::string_view bytes);
+    ~HtmlDocument();
+    HtmlDocument(const HtmlDocument&) = delete;
+    HtmlDocument& operator=(const HtmlDocument&) = delete;
+
+    bool Parsed() const { return output_ != nullptr; }
+    bool HasDoctype() const;
+    // The tables that do not lie inside another table, in document order.
+    const std::vector<const GumboNode*>& Tables() const { return tables_; }
+
+    // The children of an element or the document.
+    static const GumboVector* Children(const GumboNode* node);
+    static bool IsElement(const GumboNode* node, GumboTag tag);
+    // The attribute's value, or nullptr.
+    static const char* Attribute(const GumboNode* node, const char* name);
+    // The text of node and its descendants, white space runs as one blank,
+    // trimmed; stops after limit bytes.
+    static std::string PlainText(const GumboNode* node, std::size_t limit);
+
+  private:
+    std::string text_;
+    GumboOutput* output_ = nullptr;
+    std::vector<const GumboNode*> tables_;
+};
+
+}  // namespace tabloom
