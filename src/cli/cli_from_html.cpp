@@ -88,8 +88,8 @@ int FromHtmlCommand(const std::vector<std::string>& args, std::istream& in, std:
         return kExitFailed;
     }
     if (number == 0) {
-        if (const std::size_t count = ListHtmlTables(bytes).size(); count > 1) {
-            err << "note: " << name << " holds " << count
+        if (imported.tableCount > 1) {
+            err << "note: " << name << " holds " << imported.tableCount
                 << " tables; the first is taken (--table N for another)\n";
         }
     }

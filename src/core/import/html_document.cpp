@@ -1,5 +1,9 @@
 #include "core/import/html_document.h"
 
+#include <algorithm>
+#include <cctype>
+#include <initializer_list>
+
 #include "core/encoding/windows1252.h"
 
 namespace tabloom {
@@ -32,10 +36,78 @@ bool IsUtf8(std::string_view bytes) {
     return true;
 }
 
+bool InList(std::string_view name, std::initializer_list<std::string_view> names) {
+    for (std::string_view n : names) {
+        if (n == name) return true;
+    }
+    return false;
+}
+
+// Elements that never stay open: void ones, and those the next row, cell,
+// item or paragraph closes by itself.
+bool ClosesItself(std::string_view name) {
+    return InList(name, {"area",  "base",  "br",    "col",    "embed",    "hr",       "img",
+                         "input", "link",  "meta",  "param",  "source",   "track",    "wbr",
+                         "p",     "li",    "dt",    "dd",     "td",       "th",       "tr",
+                         "thead", "tbody", "tfoot", "option", "optgroup", "colgroup", "caption",
+                         "rb",    "rt",    "rp",    "html",   "head",     "body"});
+}
+
 }  // namespace
 
+int HtmlDocument::NestingEstimate(std::string_view text) {
+    int depth = 0;
+    int deepest = 0;
+    std::size_t at = 0;
+    // The next '>' at or after the current tag's name; found once for many
+    // tags, so that a page without any stays linear.
+    std::size_t nextGt = 0;
+    while ((at = text.find('<', at)) != std::string_view::npos) {
+        if (text.substr(at, 4) == "<!--") {
+            const std::size_t end = text.find("-->", at + 4);
+            if (end == std::string_view::npos) break;
+            at = end + 3;
+            continue;
+        }
+        const bool closing = at + 1 < text.size() && text[at + 1] == '/';
+        std::size_t p = at + (closing ? 2 : 1);
+        std::string name;
+        while (p < text.size() && std::isalnum(static_cast<unsigned char>(text[p])) &&
+               name.size() < 16) {
+            name.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(text[p]))));
+            ++p;
+        }
+        at = p;
+        if (name.empty()) continue;
+        if (nextGt != std::string_view::npos && nextGt < p) nextGt = text.find('>', p);
+        const bool selfClosing = nextGt != std::string_view::npos && text[nextGt - 1] == '/';
+        if (ClosesItself(name) || selfClosing) continue;
+        if (closing) {
+            depth = depth > 0 ? depth - 1 : 0;
+        } else {
+            deepest = std::max(deepest, ++depth);
+        }
+        if ((name == "script" || name == "style") && !closing) {
+            // Their text holds no elements.
+            const std::size_t close = text.find("</", p);
+            if (close == std::string_view::npos) break;
+            at = close;
+        }
+    }
+    return deepest;
+}
+
 HtmlDocument::HtmlDocument(std::string_view bytes) {
-    if (bytes.size() > kMaxBytes) return;
+    if (bytes.size() > kMaxBytes) {
+        refusal_ = "the page is larger than 16 MiB";
+        return;
+    }
+    // The parser's work per element grows with the depth; a page nested
+    // this deep is an attack, not a table.
+    if (NestingEstimate(bytes) > kMaxNesting) {
+        refusal_ = "the page nests elements more than " + std::to_string(kMaxNesting) + " deep";
+        return;
+    }
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
     text_ = IsUtf8(bytes) ? std::string(bytes) : DecodeWindows1252(bytes);
     GumboOptions options = kGumboDefaultOptions;

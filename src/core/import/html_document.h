@@ -14,6 +14,8 @@ class HtmlDocument {
   public:
     // Pages above this size are not parsed.
     static constexpr std::size_t kMaxBytes = 16u << 20;
+    // Nor pages whose elements nest deeper than this (NestingEstimate).
+    static constexpr int kMaxNesting = 2000;
 
     explicit HtmlDocument(std::string_view bytes);
     ~HtmlDocument();
@@ -21,6 +23,8 @@ class HtmlDocument {
     HtmlDocument& operator=(const HtmlDocument&) = delete;
 
     bool Parsed() const { return output_ != nullptr; }
+    // Why the page was not parsed.
+    const std::string& Refusal() const { return refusal_; }
     bool HasDoctype() const;
     // The tables that do not lie inside another table, in document order.
     const std::vector<const GumboNode*>& Tables() const { return tables_; }
@@ -34,7 +38,13 @@ class HtmlDocument {
     // trimmed; stops after limit bytes.
     static std::string PlainText(const GumboNode* node, std::size_t limit);
 
+    // How deep the page's elements nest at most, counted over the tags
+    // without building the tree; elements that close themselves (void
+    // ones, cells, rows, list items, paragraphs) do not count.
+    static int NestingEstimate(std::string_view text);
+
   private:
+    std::string refusal_;
     std::string text_;
     GumboOutput* output_ = nullptr;
     std::vector<const GumboNode*> tables_;

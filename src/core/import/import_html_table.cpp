@@ -417,12 +417,13 @@ std::vector<std::string> ListHtmlTables(std::string_view html) {
 
 HtmlTableImport ImportHtmlTable(std::string_view html, int index) {
     HtmlTableImport result;
-    if (html.size() > HtmlDocument::kMaxBytes) {
-        result.reason = "the page is larger than 16 MiB";
+    const HtmlDocument doc(html);
+    if (!doc.Parsed()) {
+        result.reason = doc.Refusal();
         return result;
     }
-    const HtmlDocument doc(html);
     const auto& tables = doc.Tables();
+    result.tableCount = static_cast<int>(tables.size());
     if (tables.empty()) {
         result.reason = "the page holds no table";
         return result;

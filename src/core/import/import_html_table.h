@@ -12,6 +12,7 @@ namespace tabloom {
 struct HtmlTableImport {
     bool ok = false;
     std::string reason;  // why nothing was read, when not ok
+    int tableCount = 0;  // tables the page holds
     TableSpec table;
     // What the table model could not hold, each a phrase such as
     // "2 rows beyond 20 are cut".
