@@ -225,8 +225,9 @@ ExportResult ExportLatex(const TableSpec& table) {
     }
     if (CellText::HasSizes(table)) losses.push_back("widths and heights are dropped");
     if (CellText::HasFonts(table)) losses.push_back("fonts are dropped");
-    if (table.intBorder > 1 || table.intBorderColorIndex != 6 || table.intCellPadding > 0 ||
-        table.intCellSpacing > 0) {
+    const bool plainRules =
+        table.intBorder <= 1 && table.intBorderColorIndex == 6 && table.intBorderStyleIndex == 2;
+    if ((ruled && !plainRules) || table.intCellPadding > 0 || table.intCellSpacing > 0) {
         losses.push_back("the border is drawn as thin black rules, without padding or spacing");
     }
     const int marked = CellText::CountAnchors(

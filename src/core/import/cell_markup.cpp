@@ -16,6 +16,18 @@ bool IsSpace(unsigned char ch) {
     return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r' || ch == '\f';
 }
 
+// The lower-case name of a tag as typed, from offset ("<b>" at 1, "</b>"
+// at 2); empty for a tag the parser made up.
+std::string TagName(const GumboStringPiece& piece, std::size_t offset) {
+    std::string name;
+    for (std::size_t i = offset; i < piece.length; ++i) {
+        const auto ch = static_cast<unsigned char>(piece.data[i]);
+        if (IsSpace(ch) || ch == '>' || ch == '/') break;
+        name.push_back(static_cast<char>(std::tolower(ch)));
+    }
+    return piece.length > offset ? name : std::string();
+}
+
 class Writer {
   public:
     explicit Writer(CellMarkup& result) : result_(result) {}
@@ -73,7 +85,12 @@ class Writer {
         }
         if (element.original_tag.length > 0) Raw(element.original_tag);
         Children(node, depth + 1);
-        if (element.original_end_tag.length > 0) Raw(element.original_end_tag);
+        // An element the page left open borrows the end tag that closed it
+        // (the cell's own, say); only its own end tag is written.
+        if (element.original_end_tag.length > 0 &&
+            TagName(element.original_end_tag, 2) == TagName(element.original_tag, 1)) {
+            Raw(element.original_end_tag);
+        }
     }
 
     // A tag as the page typed it, on one line.

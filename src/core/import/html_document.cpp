@@ -62,6 +62,7 @@ int HtmlDocument::NestingEstimate(std::string_view text) {
     // The next '>' at or after the current tag's name; found once for many
     // tags, so that a page without any stays linear.
     std::size_t nextGt = 0;
+    std::vector<int> tables;  // the depth of each open table
     while ((at = text.find('<', at)) != std::string_view::npos) {
         if (text.substr(at, 4) == "<!--") {
             const std::size_t end = text.find("-->", at + 4);
@@ -81,11 +82,21 @@ int HtmlDocument::NestingEstimate(std::string_view text) {
         if (name.empty()) continue;
         if (nextGt != std::string_view::npos && nextGt < p) nextGt = text.find('>', p);
         const bool selfClosing = nextGt != std::string_view::npos && text[nextGt - 1] == '/';
+        // A new cell or row closes whatever its table's last cell left open.
+        if (!tables.empty() && (name == "td" || name == "th" || name == "tr")) {
+            depth = tables.back();
+            continue;
+        }
         if (ClosesItself(name) || selfClosing) continue;
         if (closing) {
+            if (name == "table" && !tables.empty()) {
+                depth = tables.back();
+                tables.pop_back();
+            }
             depth = depth > 0 ? depth - 1 : 0;
         } else {
             deepest = std::max(deepest, ++depth);
+            if (name == "table") tables.push_back(depth);
         }
         if ((name == "script" || name == "style") && !closing) {
             // Their text holds no elements.
