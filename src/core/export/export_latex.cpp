@@ -8,7 +8,7 @@ namespace tabloom {
 namespace {
 
 // Every character TeX gives a meaning of its own is written as a command
-// that prints it.
+// that prints it; | and " print as themselves in the T1 font encoding.
 std::string Escaped(const std::string& text) {
     std::string out;
     char previous = '\0';
@@ -49,12 +49,6 @@ std::string Escaped(const std::string& text) {
                 break;
             case '>':
                 out += "\\textgreater{}";
-                break;
-            case '|':
-                out += "\\textbar{}";
-                break;
-            case '"':
-                out += "\\textquotedbl{}";
                 break;
             case '`':
                 out += "\\textasciigrave{}";

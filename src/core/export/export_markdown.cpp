@@ -23,6 +23,7 @@ std::string MarkdownCell(const std::string& content) {
             case '*':
             case '_':
             case '`':
+            case '~':
             case '[':
             case ']':
                 out.push_back('\\');

@@ -99,7 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "\\hline\n"
                    "\\textbf{Name} & \\textbf{Price} & \\textbf{Note} \\\\\n"
                    "\\hline\n"
-                   "a\\textbar{}b\\_* & \\multicolumn{1}{r|}{1 000 \\$} & "
+                   "a|b\\_* & \\multicolumn{1}{r|}{1 000 \\$} & "
                    "\\cellcolor[HTML]{FFFF00}\\multirow{2}{*}{\\begin{tabular}{@{}l@{}}x\\\\ "
                    "y\\end{tabular}} \\\\\n"
                    "\\cline{1-2}\n"
