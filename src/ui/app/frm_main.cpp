@@ -38,6 +38,7 @@
 #include "ui/app/copy_commands.h"
 #include "ui/app/data_folder.h"
 #include "ui/app/enter_presses_button.h"
+#include "ui/app/export_command.h"
 #include "ui/app/form_style.h"
 #include "ui/app/grid_commands.h"
 #include "ui/app/lifecycle_commands.h"
@@ -206,6 +207,9 @@ void frmMain::BuildControls() {
     cmdViewOutputFile_0_ = MakeButton(grpOutput, "cmdViewOutputFile_0", "Clear");
     cmdPreview_ = MakeButton(grpOutput, "cmdPreview", "Preview",
                              "Show the table as it will look, following every change (F5).");
+    auto* cmdExport = MakeButton(grpOutput, "cmdExport", "Export\u2026",
+                                 "Write the table as Markdown, LaTeX, MediaWiki or CSV.");
+    connect(cmdExport, &QPushButton::clicked, this, [this] { ExportCommand(*this).Run(); });
     lblResult_ = new QLabel("Result", grpOutput);
     lblResult_->setObjectName("lblResult");
     lblResult_->setTextFormat(Qt::PlainText);
@@ -219,6 +223,7 @@ void frmMain::BuildControls() {
     createRow->addWidget(cmdViewOutputFile_6_);
     createRow->addWidget(cmdViewOutputFile_0_);
     createRow->addWidget(cmdPreview_);
+    createRow->addWidget(cmdExport);
     createRow->addWidget(lblResult_, 1);
     auto* outputLayout = new QVBoxLayout(grpOutput);
     outputLayout->addLayout(pathRow);
