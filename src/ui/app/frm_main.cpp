@@ -201,15 +201,15 @@ void frmMain::BuildControls() {
     // Only the program sets the path; typing and pasting change nothing.
     txbOutputFile_6_->setReadOnly(true);
     txbOutputFile_6_->installEventFilter(this);
+    auto* cmdExport = MakeButton(grpOutput, "cmdExport", "Export\u2026",
+                                 "Write the table as Markdown, LaTeX, MediaWiki or CSV.");
+    connect(cmdExport, &QPushButton::clicked, this, [this] { ExportCommand(*this).Run(); });
     cmdPerformOperation_6_ = MakeButton(grpOutput, "cmdPerformOperation_6", "Create table",
                                         "Create the HTML code for this table.");
     cmdViewOutputFile_6_ = MakeButton(grpOutput, "cmdViewOutputFile_6", "View");
     cmdViewOutputFile_0_ = MakeButton(grpOutput, "cmdViewOutputFile_0", "Clear");
     cmdPreview_ = MakeButton(grpOutput, "cmdPreview", "Preview",
                              "Show the table as it will look, following every change (F5).");
-    auto* cmdExport = MakeButton(grpOutput, "cmdExport", "Export\u2026",
-                                 "Write the table as Markdown, LaTeX, MediaWiki or CSV.");
-    connect(cmdExport, &QPushButton::clicked, this, [this] { ExportCommand(*this).Run(); });
     lblResult_ = new QLabel("Result", grpOutput);
     lblResult_->setObjectName("lblResult");
     lblResult_->setTextFormat(Qt::PlainText);
@@ -218,12 +218,12 @@ void frmMain::BuildControls() {
     auto* pathRow = new QHBoxLayout;
     pathRow->addWidget(cmdSpecifyOutputFile_);
     pathRow->addWidget(txbOutputFile_6_, 1);
+    pathRow->addWidget(cmdExport);
     auto* createRow = new QHBoxLayout;
     createRow->addWidget(cmdPerformOperation_6_);
     createRow->addWidget(cmdViewOutputFile_6_);
     createRow->addWidget(cmdViewOutputFile_0_);
     createRow->addWidget(cmdPreview_);
-    createRow->addWidget(cmdExport);
     createRow->addWidget(lblResult_, 1);
     auto* outputLayout = new QVBoxLayout(grpOutput);
     outputLayout->addLayout(pathRow);
