@@ -9,8 +9,10 @@
 #include <system_error>
 
 #include "cli_audit.h"
+#include "cli_export.h"
 #include "cli_extension.h"
 #include "cli_from_csv.h"
+#include "cli_from_html.h"
 #include "core/html/write_table_html.h"
 #include "core/model/clock.h"
 #include "core/model/table_spec.h"
@@ -33,6 +35,10 @@ void PrintUsage(std::ostream& to) {
           "       tabloom-cli resave IN.tbl OUT.tbl     load a table file and save it again\n"
           "       tabloom-cli from-csv IN.csv|- OUT.tbl write a table file from CSV or TSV\n"
           "       tabloom-cli audit TABLE.tbl [--fix OUT.tbl] list the table checker's findings\n"
+          "       tabloom-cli from-html IN.html|- OUT.tbl [--table N]\n"
+          "                                             write a table file from a page's table\n"
+          "       tabloom-cli export --to markdown|latex|mediawiki|csv TABLE.tbl [OUTPUT]\n"
+          "                                             write the table in another format\n"
           "       tabloom-cli --help | --version\n"
           "\n"
           "Without OUTPUT, html writes to the output file named in TABLE.tbl, and only\n"
@@ -202,6 +208,13 @@ int RunCli(const std::vector<std::string>& args, const std::string& dataFolder, 
     if (command == "check" && args.size() == 2) return Check(args[1], out, err);
     if (command == "resave" && args.size() == 3) return Resave(args[1], args[2], err);
     if (command == "from-csv" && args.size() == 3) return FromCsv(args[1], args[2], std::cin, err);
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (command == "from-html") {
+        if (const int code = FromHtmlCommand(rest, std::cin, err); code >= 0) return code;
+    }
+    if (command == "export") {
+        if (const int code = ExportCommand(rest, out, err); code >= 0) return code;
+    }
     return Usage(err);
 }
 

@@ -37,6 +37,7 @@
 #include "ui/app/copy_commands.h"
 #include "ui/app/data_folder.h"
 #include "ui/app/enter_presses_button.h"
+#include "ui/app/export_command.h"
 #include "ui/app/form_style.h"
 #include "ui/app/grid_commands.h"
 #include "ui/app/lifecycle_commands.h"
@@ -202,6 +203,9 @@ void frmMain::BuildControls() {
     // Only the program sets the path; typing and pasting change nothing.
     txbOutputFile_6_->setReadOnly(true);
     txbOutputFile_6_->installEventFilter(this);
+    auto* cmdExport = MakeButton(grpOutput, "cmdExport", "Export\u2026",
+                                 "Write the table as Markdown, LaTeX, MediaWiki or CSV.");
+    connect(cmdExport, &QPushButton::clicked, this, [this] { ExportCommand(*this).Run(); });
     cmdPerformOperation_6_ = MakeButton(grpOutput, "cmdPerformOperation_6", "Create table",
                                         "Create the HTML code for this table.");
     cmdViewOutputFile_6_ = MakeButton(grpOutput, "cmdViewOutputFile_6", "View");
@@ -221,6 +225,7 @@ void frmMain::BuildControls() {
     auto* pathRow = new QHBoxLayout;
     pathRow->addWidget(cmdSpecifyOutputFile_);
     pathRow->addWidget(txbOutputFile_6_, 1);
+    pathRow->addWidget(cmdExport);
     auto* createRow = new QHBoxLayout;
     createRow->addWidget(cmdPerformOperation_6_);
     createRow->addWidget(extras_->StyleLabel());

@@ -6,6 +6,7 @@
 #include "core/storage/table_file.h"
 #include "ui/app/file_chooser.h"
 #include "ui/app/frm_main.h"
+#include "ui/app/html_load_command.h"
 #include "ui/app/path_helpers.h"
 #include "ui/app/prompter.h"
 
@@ -54,11 +55,15 @@ void TableFileCommands::SaveTable() {
 void TableFileCommands::LoadTable() {
     FileDialogRequest request;
     request.title = "Load table from";
-    request.filter = kTableFilter;
+    request.filter = QString(kTableFilter) + " | Web pages (*.htm, *.html) | *.htm *.html";
     request.hideReadOnly = true;
     const QString chosen = window_.Files().ChooseOpenFile(request);
     window_.SuppressGridClicks();
     if (chosen.isEmpty()) return;
+    if (HtmlLoadCommand::IsPageName(chosen)) {
+        HtmlLoadCommand(window_).Load(chosen);
+        return;
+    }
 
     // Nothing of a damaged file is applied, so the table the user has stays
     // exactly as it is.

@@ -1,0 +1,228 @@
+#include "core/import/import_html_table.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace tabloom {
+namespace {
+
+struct Cell {
+    int row, col;
+    std::string content;
+    int rowSpan = 1, colSpan = 1;
+};
+
+struct ImportCase {
+    const char* name;
+    std::string html;
+    int rows, cols;
+    std::vector<Cell> cells;
+    std::vector<std::string> losses;
+    int headerRows = 0, headerCols = 0;
+    std::string caption;
+};
+
+void PrintTo(const ImportCase& c, std::ostream* os) { *os << c.name; }
+
+class ImportHtmlTableTest : public ::testing::TestWithParam<ImportCase> {};
+
+TEST_P(ImportHtmlTableTest, BuildsTheTable) {
+    const ImportCase& c = GetParam();
+    const HtmlTableImport result = ImportHtmlTable(c.html, 0);
+    ASSERT_TRUE(result.ok) << result.reason;
+    const TableSpec& t = result.table;
+    EXPECT_EQ(t.intNumRows, c.rows);
+    EXPECT_EQ(t.intNumCols, c.cols);
+    EXPECT_EQ(t.intHeaderRows, c.headerRows);
+    EXPECT_EQ(t.intHeaderCols, c.headerCols);
+    EXPECT_EQ(t.strCaption, c.caption);
+    for (const Cell& cell : c.cells) {
+        const CellSpec& got = t.At(cell.row, cell.col);
+        EXPECT_EQ(got.strContent, cell.content) << cell.row << "," << cell.col;
+        EXPECT_EQ(got.intRowSpan, cell.rowSpan) << cell.row << "," << cell.col;
+        EXPECT_EQ(got.intColSpan, cell.colSpan) << cell.row << "," << cell.col;
+    }
+    EXPECT_EQ(result.losses, c.losses);
+}
+
+std::string Repeat(const std::string& s, int n) {
+    std::string out;
+    for (int i = 0; i < n; ++i) out += s;
+    return out;
+}
+
+const std::string kRow22 = "<tr>" + Repeat("<td>v</td>", 22) + "</tr>";
+
+INSTANTIATE_TEST_SUITE_P(
+    Pages, ImportHtmlTableTest,
+    ::testing::Values(
+        ImportCase{"TextEntitiesAndMarkup",
+                   "<table><tr><td> a &eacute;\n &lt;b&gt; 1 &lt; 2 <i>x</i><br>\n y "
+                   "&amp;amp;</td><td>&nbsp;</td><td>caf\xE9</td></tr></table>",
+                   1,
+                   3,
+                   {{1, 1, "a \xC3\xA9 &lt;b> 1 < 2 <i>x</i>\r\ny &amp;amp;"},
+                    {1, 2, ""},
+                    {1, 3, "caf\xC3\xA9"}},
+                   {},
+                   0,
+                   0,
+                   ""},
+        ImportCase{"SpansPlacedAsABrowserDoes",
+                   "<table><tr><td rowspan=2>a</td><td>b</td><td rowspan=0>c</td></tr>"
+                   "<tr><td>d</td></tr><tr><td colspan=2>e</td></tr></table>",
+                   3,
+                   3,
+                   {{1, 1, "a", 2, 1},
+                    {1, 2, "b"},
+                    {1, 3, "c", 3, 1},
+                    {2, 2, "d"},
+                    {3, 1, "e", 1, 2},
+                    {2, 1, "", 0, 0},
+                    {3, 3, "", 0, 0}},
+                   {},
+                   0,
+                   0,
+                   ""},
+        ImportCase{"HugeAndOverlappingSpansClamped",
+                   "<table><tr><td>a</td><td rowspan=99999 colspan=99999>b</td></tr>"
+                   "<tr><td colspan=5>c</td></tr></table>",
+                   2,
+                   20,
+                   {{1, 2, "b", 2, 19}, {2, 1, "c", 1, 1}},
+                   {"981 columns beyond 20 cut", "spans that overlap other cells shortened"},
+                   0,
+                   0,
+                   ""},
+        ImportCase{"HeadersAndCaption",
+                   "<table><caption> Sales\n 2026 </caption><thead><tr><th>Q</th><th>Sum</th>"
+                   "</tr></thead><tr><th>Q1</th><td>5</td></tr><tr><th>Q2</th><th>6</th></tr>"
+                   "</table>",
+                   3,
+                   2,
+                   {{1, 1, "Q"}, {3, 2, "6"}},
+                   {"header cells outside the leading rows and columns become ordinary cells"},
+                   1,
+                   1,
+                   "Sales 2026"},
+        ImportCase{"CutToTwentyByTwenty",
+                   "<table>" + Repeat(kRow22, 23) + "</table>",
+                   20,
+                   20,
+                   {{20, 20, "v"}},
+                   {"3 rows beyond 20 cut", "2 columns beyond 20 cut"},
+                   0,
+                   0,
+                   ""},
+        ImportCase{"NestedTableAndLostStyles",
+                   "<table><tr><td style='font-weight:bold; text-align:justify'>x"
+                   "<table><tr><td>in</td></tr></table></td></tr></table>",
+                   1,
+                   1,
+                   {{1, 1, "x"}},
+                   {"1 nested table left out", "styles not kept: font-weight, text-align justify"},
+                   0,
+                   0,
+                   ""},
+        ImportCase{"MarkupTooDeepInACell",
+                   "<table><tr><td>" + Repeat("<span>", 100) + "x</td></tr></table>",
+                   1,
+                   1,
+                   {{1, 1, Repeat("<span>", 64)}},
+                   {"markup nested too deep left out"},
+                   0,
+                   0,
+                   ""}));
+
+TEST(ImportHtmlTableProperties, KeepsColoursAlignmentSizesFontsAndTheFrame) {
+    const HtmlTableImport result = ImportHtmlTable(
+        "<!DOCTYPE html><center><table border=2 cellpadding=3 cellspacing=0 width='80%' "
+        "bgcolor=#102030 style='border: 2px dashed blue; color: rgb(1, 2, 3)'>"
+        "<tr align=right bgcolor=silver><td>a</td>"
+        "<td style='background: #abc url(x.png); color: red; vertical-align: bottom; width: 40px; "
+        "height: 20px; text-align: center'>b</td>"
+        "<td valign=middle width=25%><font color=navy face='Courier' size='+1'> c </font></td>"
+        "</tr></table></center>",
+        0);
+    ASSERT_TRUE(result.ok) << result.reason;
+    const TableSpec& t = result.table;
+    EXPECT_TRUE(t.blnAddHTMLWrapper);
+    EXPECT_TRUE(t.blnCenterTable);
+    EXPECT_EQ(t.intBorder, 2);
+    EXPECT_EQ(t.intBorderStyleIndex, 3);  // dashed
+    EXPECT_EQ(t.intBorderColorIndex, 2);  // blue
+    EXPECT_EQ(t.intCellPadding, 3);
+    EXPECT_EQ(t.intCellSpacing, 0);
+    EXPECT_EQ(t.intTableWidth, 80);
+    EXPECT_EQ(t.intTableWidthUnit, 0);
+    EXPECT_EQ(t.lngTableBgColor, 0x302010);
+    EXPECT_EQ(t.lngTableTextColor, 0x030201);
+    const CellSpec& a = t.At(1, 1);
+    EXPECT_EQ(a.intAlign, 3);
+    EXPECT_EQ(a.lngBgColor, 0xC0C0C0);
+    const CellSpec& b = t.At(1, 2);
+    EXPECT_EQ(b.lngBgColor, 0xCCBBAA);
+    EXPECT_EQ(b.lngTextColor, 0x0000FF);
+    EXPECT_EQ(b.intAlign, 2);
+    EXPECT_EQ(b.intVAlign, 3);
+    EXPECT_EQ(b.intWidth, 40);
+    EXPECT_EQ(b.intWidthUnit, 1);
+    EXPECT_EQ(b.intHeight, 20);
+    const CellSpec& c = t.At(1, 3);
+    EXPECT_EQ(c.strContent, "c");
+    EXPECT_EQ(c.lngTextColor, 0x800000);
+    EXPECT_EQ(c.strFontFace, "Courier");
+    EXPECT_EQ(c.strFontSize, "+1");
+    EXPECT_EQ(c.intVAlign, 2);
+    EXPECT_EQ(c.intWidth, 25);
+    EXPECT_EQ(c.intWidthUnit, 0);
+    EXPECT_EQ(result.losses, std::vector<std::string>{});
+}
+
+TEST(ImportHtmlTableChoice, ListsTablesAndTakesTheChosenOne) {
+    const std::string page =
+        "<p>x</p><table><caption>First</caption><tr><td>1</td></tr></table>"
+        "<table><tr><td>row <b>one</b></td><td>b</td></tr><tr><td>"
+        "<table><tr><td>nested</td></tr></table></td></tr></table>";
+    EXPECT_EQ(ListHtmlTables(page), (std::vector<std::string>{"First", "row one b"}));
+    const HtmlTableImport second = ImportHtmlTable(page, 1);
+    ASSERT_TRUE(second.ok);
+    EXPECT_EQ(second.tableCount, 2);
+    EXPECT_EQ(second.table.At(1, 1).strContent, "row <b>one</b>");
+}
+
+TEST(ImportHtmlTableRefusals, SaysWhyNothingIsRead) {
+    const struct {
+        std::string html;
+        int index;
+        const char* reason;
+    } cases[] = {
+        {"<p>no table</p>", 0, "the page holds no table"},
+        {"<table><tr><td>a</td></tr></table>", 1, "the page holds 1 table, not 2"},
+        {"<table></table>", 0, "the table has no rows"},
+        {Repeat("<div>", 2001) + "<table><tr><td>a</td></tr></table>", 0,
+         "the page nests elements more than 2000 deep"},
+        {std::string((16u << 20) + 1, ' '), 0, "the page is larger than 16 MiB"},
+    };
+    for (const auto& c : cases) {
+        const HtmlTableImport result = ImportHtmlTable(c.html, c.index);
+        EXPECT_FALSE(result.ok);
+        EXPECT_EQ(result.reason, c.reason);
+    }
+}
+
+TEST(ImportHtmlTableHostile, LargeAndBrokenPagesGiveATable) {
+    const std::string cells = Repeat("<tr>" + Repeat("<td>cell &amp; text<b>", 10) + "</tr>", 2000);
+    const std::string broken = "<table><tr><td rowspan=-3 colspan=x>a<td></tr></table><td>b</tr>";
+    for (const std::string& page :
+         {"<table>" + cells + "</table>", Repeat("<div>", 1999) + broken}) {
+        const HtmlTableImport result = ImportHtmlTable(page, 0);
+        ASSERT_TRUE(result.ok) << result.reason;
+        EXPECT_LE(result.table.intNumRows, intMaxRows);
+    }
+}
+
+}  // namespace
+}  // namespace tabloom
