@@ -61,8 +61,7 @@ int ExportCommand(const std::vector<std::string>& args, std::ostream& out, std::
         err << "error: the output file is the table file itself: " << operands[1] << "\n";
         return kExitFailed;
     }
-    if (!WriteFileAtomically(operands[1], result.text, std::numeric_limits<std::size_t>::max(),
-                             reason)) {
+    if (!WriteFileAtomically(operands[1], result.text, WriteFaults{}, reason)) {
         err << "error: cannot write " << operands[1] << ": " << reason << "\n";
         return kExitFailed;
     }
