@@ -1,7 +1,6 @@
 #include "cli_export.h"
 
 #include <filesystem>
-#include <limits>
 #include <optional>
 #include <system_error>
 
