@@ -4,7 +4,6 @@
 
 #include "core/audit/contrast.h"
 #include "core/grid/row_column_edit.h"
-#include "core/model/check_table.h"
 #include "core/model/text_helpers.h"
 
 namespace tabloom {
@@ -49,6 +48,15 @@ void FixContrast(TableSpec& table, const Finding& finding) {
     }
 }
 
+// True when checking table now finds this finding: a repair made for an
+// older state of the table could delete the wrong row.
+bool StillFound(const TableSpec& table, const Finding& finding) {
+    for (const Finding& f : AuditTable(table)) {
+        if (f.kind == finding.kind && f.cells == finding.cells && f.fixable) return true;
+    }
+    return false;
+}
+
 // The order Fix all mends in: a title row first, since it moves every row.
 int Priority(FindingKind kind) {
     switch (kind) {
@@ -69,7 +77,7 @@ int Priority(FindingKind kind) {
 
 TableSpec FixFinding(const TableSpec& table, const Finding& finding) {
     TableSpec fixed = table;
-    if (!finding.fixable || !CheckTable(table).empty()) return fixed;
+    if (!finding.fixable || !StillFound(table, finding)) return fixed;
     switch (finding.kind) {
         case FindingKind::NoHeaders:
             // The finding names the row after a title row: the title goes first.

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -73,6 +74,7 @@ frmTableCheck::frmTableCheck(QWidget* parent) : QWidget(parent, Qt::Window) {
     });
     connect(cmdFixAll_, &QPushButton::clicked, this, &frmTableCheck::fixAllChosen);
     connect(cmdCloseCheck_, &QPushButton::clicked, this, &QWidget::close);
+    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::close);
     resize(560, 360);
 }
 

@@ -206,6 +206,18 @@ INSTANTIATE_TEST_SUITE_P(
                       FixCase{"ClassicStyle", Titled, FindingKind::ClassicStyle}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A finding of an older state of the table repairs nothing.
+TEST(StaleFixTest, ChangesNothing) {
+    const TableSpec titled = Titled();
+    Finding title;
+    for (const Finding& f : AuditTable(titled)) {
+        if (f.kind == FindingKind::TitleRow) title = f;
+    }
+    const TableSpec once = FixFinding(titled, title);
+    ASSERT_EQ(once.intNumRows, 3);
+    EXPECT_TRUE(FixFinding(once, title).SameSpec(once));
+}
+
 TEST(FixAllTest, MendsEveryFixableFindingOfASampleLikeTable) {
     TableSpec table = Titled();
     table.At(3, 2).lngTextColor = 0x00A5FF;
