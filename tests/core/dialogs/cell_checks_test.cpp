@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/model/table_spec.h"
+#include "param_name.h"
 
 namespace tabloom {
 namespace {
@@ -36,7 +37,10 @@ INSTANTIATE_TEST_SUITE_P(
                       WidthCase{"9.99", false, false}, WidthCase{"12px", false, true},
                       WidthCase{"px", false, false},
                       // The same number switches with the unit.
-                      WidthCase{"500", true, false}, WidthCase{"500", false, true}));
+                      WidthCase{"500", true, false}, WidthCase{"500", false, true}),
+    [](const auto& info) {
+        return SpelledParamName(info.param.text) + (info.param.percent ? "_percent" : "_pixels");
+    });
 
 struct HeightCase {
     const char* text;
@@ -54,7 +58,8 @@ INSTANTIATE_TEST_SUITE_P(Boundaries, CellHeightTest,
                          ::testing::Values(HeightCase{"", true}, HeightCase{"10", true},
                                            HeightCase{"1000", true}, HeightCase{"9", false},
                                            HeightCase{"1001", false}, HeightCase{"9.5", false},
-                                           HeightCase{"1e3", true}, HeightCase{"x", false}));
+                                           HeightCase{"1e3", true}, HeightCase{"x", false}),
+                         [](const auto& info) { return SpelledParamName(info.param.text); });
 
 struct FontSizeCase {
     const char* text;
@@ -77,7 +82,8 @@ INSTANTIATE_TEST_SUITE_P(Sizes, FontSizeTest,
                                            FontSizeCase{"-7", false}, FontSizeCase{"07", false},
                                            FontSizeCase{"2.5", false}, FontSizeCase{"+ 3", false},
                                            FontSizeCase{"3+", false}, FontSizeCase{"++1", false},
-                                           FontSizeCase{"+-", false}, FontSizeCase{"x", false}));
+                                           FontSizeCase{"+-", false}, FontSizeCase{"x", false}),
+                         [](const auto& info) { return SpelledParamName(info.param.text); });
 
 struct KeepCase {
     const char* text;
@@ -101,7 +107,11 @@ INSTANTIATE_TEST_SUITE_P(Texts, KeepSignedDigitsTest,
                                            KeepCase{"3pt", true, "3"}, KeepCase{"+ 3", true, "+3"},
                                            KeepCase{"\xC3\xA9"
                                                     "1",
-                                                    true, "1"}));
+                                                    true, "1"}),
+                         [](const auto& info) {
+                             return SpelledParamName(info.param.text) +
+                                    (info.param.minusAllowed ? "" : "_no_minus");
+                         });
 
 struct FaceCase {
     const char* typed;
@@ -120,7 +130,8 @@ INSTANTIATE_TEST_SUITE_P(Faces, CleanFontFaceTest,
                                            FaceCase{" \"Courier\" New ", "Courier New"},
                                            FaceCase{"\" Verdana \"", "Verdana"},
                                            FaceCase{"\"\"\"", ""},
-                                           FaceCase{"Arial, \"Helvetica\"", "Arial, Helvetica"}));
+                                           FaceCase{"Arial, \"Helvetica\"", "Arial, Helvetica"}),
+                         [](const auto& info) { return SpelledParamName(info.param.typed); });
 
 struct ColourViewCase {
     const char* name;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "param_name.h"
+
 namespace tabloom {
 namespace {
 
@@ -27,7 +29,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ComponentTextCase{"+1", false}, ComponentTextCase{"1e2", false},
                       ComponentTextCase{"12.", false}, ComponentTextCase{" 12", false},
                       ComponentTextCase{"1 2", false}, ComponentTextCase{"x", false},
-                      ComponentTextCase{"\xD9\xA3", false}));
+                      ComponentTextCase{"\xD9\xA3", false}),
+    [](const auto& info) { return SpelledParamName(info.param.text); });
 
 struct OutcomeCase {
     const char* typed;
@@ -54,6 +57,13 @@ constexpr auto Red = ColourComponent::Red;
 constexpr auto Green = ColourComponent::Green;
 constexpr auto Blue = ColourComponent::Blue;
 
+std::string OutcomeName(const ::testing::TestParamInfo<OutcomeCase>& info) {
+    const char* const parts[] = {"red", "green", "blue"};
+    return SpelledParamName(info.param.typed) +
+           (info.param.element == Text ? "_text_" : "_background_") +
+           parts[static_cast<int>(info.param.component)];
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Edits, CheckComponentTextTest,
     ::testing::Values(OutcomeCase{"128", Text, Red, "128", "", 128},
@@ -66,7 +76,8 @@ INSTANTIATE_TEST_SUITE_P(
                       OutcomeCase{"-1", Text, Green, "0", "Invalid entry for green value.", 0},
                       OutcomeCase{"1e2", Back, Blue, "255", "Invalid entry for blue value.", 255},
                       OutcomeCase{"25 5", Back, Green, "255", "Invalid entry for green value.",
-                                  255}));
+                                  255}),
+    OutcomeName);
 
 }  // namespace
 }  // namespace tabloom

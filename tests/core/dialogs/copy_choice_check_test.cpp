@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "param_name.h"
+
 namespace tabloom {
 namespace {
 
@@ -70,7 +72,8 @@ INSTANTIATE_TEST_SUITE_P(
         // The source's own row, column and table include it and are allowed.
         CheckCase{"own row", Choice(kFont, CopyTarget::Row, 3, 4), ""},
         CheckCase{"own column", Choice(kFont, CopyTarget::Column, 3, 4), ""},
-        CheckCase{"whole table", Choice(kColors, CopyTarget::Table, 3, 4), ""}));
+        CheckCase{"whole table", Choice(kColors, CopyTarget::Table, 3, 4), ""}),
+    [](const auto& info) { return ParamName(info.param.what); });
 
 TEST(CopyTargetChosenTest, SingleTargetNeedsRowAndColumn) {
     struct Case {

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "param_name.h"
 #include "table_builders.h"
 
 namespace tabloom {
@@ -47,7 +48,8 @@ INSTANTIATE_TEST_SUITE_P(
                       // A spanning source beside the last column proposes the cell below it.
                       TargetCase{"last column of a wider table", 4, 20, 3, 20, nullptr, 4, 20},
                       // Positions past the current dimensions are never proposed.
-                      TargetCase{"beyond the last row", 3, 3, 3, 3, nullptr, 0, 0}));
+                      TargetCase{"beyond the last row", 3, 3, 3, 3, nullptr, 0, 0}),
+    [](const auto& info) { return ParamName(info.param.what); });
 
 TEST(CopySourceSummaryTest, DescribesTheSourceCell) {
     TableSpec table;

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+
+#include "param_name.h"
+
 namespace tabloom {
 namespace {
 
@@ -45,6 +50,18 @@ TableFrameEntry Entry(std::string width, bool percent, std::string border = "",
     return {std::move(width), std::move(border), std::move(padding), std::move(spacing), percent};
 }
 
+std::string FrameName(const ::testing::TestParamInfo<FrameCase>& info) {
+    const TableFrameEntry& e = info.param.entry;
+    std::string name = e.width.empty() ? "none" : SpelledParamName(e.width);
+    name += e.percent ? "_percent" : "_pixels";
+    const std::pair<const char*, const std::string*> boxes[] = {
+        {"_border_", &e.border}, {"_padding_", &e.padding}, {"_spacing_", &e.spacing}};
+    for (const auto& [label, text] : boxes) {
+        if (!text->empty()) name += label + SpelledParamName(*text);
+    }
+    return name;
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Boundaries, TableFrameCheckTest,
     ::testing::Values(
@@ -80,7 +97,8 @@ INSTANTIATE_TEST_SUITE_P(
         // The first failing box is reported.
         FrameCase{Entry("1", false, "500", "500", "500"), kPixels, {}},
         FrameCase{Entry("60", false, "500", "500", "500"), kBorder, {}},
-        FrameCase{Entry("60", false, "5", "500", "500"), kPadding, {}}));
+        FrameCase{Entry("60", false, "5", "500", "500"), kPadding, {}}),
+    FrameName);
 
 TEST(TableFrameCheckTest, RefusalLeavesTheTrimmedTexts) {
     TableFrameEntry entry = Entry(" 4 ", true, " 7 ", "", "  ");

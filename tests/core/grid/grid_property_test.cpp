@@ -141,7 +141,8 @@ TEST_P(GridPropertyTest, RandomEditsKeepTheTableSoundAndStorable) {
     EXPECT_EQ(RoundTrip(table, bytes), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Seeds, GridPropertyTest, ::testing::Range(1u, 41u));
+INSTANTIATE_TEST_SUITE_P(Seeds, GridPropertyTest, ::testing::Range(1u, 41u),
+                         [](const auto& info) { return "Seed" + std::to_string(info.param); });
 
 }  // namespace
 }  // namespace tabloom
