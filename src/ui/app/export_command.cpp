@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <limits>
 #include <optional>
 
 #include "core/export/export_table.h"
@@ -63,10 +62,10 @@ void ExportCommand::Run() {
         }
     }
     std::string reason;
-    if (!WriteFileAtomically(QFile::encodeName(chosen).toStdString(), result.text,
-                             std::numeric_limits<std::size_t>::max(), reason)) {
-        prompts.Show("Error when attempting to export table: " + QString::fromStdString(reason),
-                     "Error", PromptIcon::Critical, PromptButtons::Ok);
+    if (!WriteFileAtomically(QFile::encodeName(chosen).toStdString(), result.text, WriteFaults{},
+                             reason)) {
+        prompts.Show("Error when attempting to export table.", "Error", PromptIcon::Critical,
+                     PromptButtons::Ok, QString::fromStdString(reason));
     }
 }
 
