@@ -101,13 +101,13 @@ struct Layout {
                    ? table.lngTableTextColor
                    : NotSpecifiedColor;
     }
-    // The column specification of a \multicolumn starting at col.
-    std::string Spec(int col, char align) const {
-        std::string spec;
-        if (ruled && col == 1) spec += '|';
-        spec += align;
-        if (ruled) spec += '|';
-        return spec;
+    // The column format of a \multicolumn starting at col.
+    std::string ColumnFormat(int col, char align) const {
+        std::string format;
+        if (ruled && col == 1) format += '|';
+        format += align;
+        if (ruled) format += '|';
+        return format;
     }
     // The text of the anchor's cell, or of a position its rows cover below.
     std::string Cell(int r, int c, const CellSpec& anchor, bool first) const {
@@ -128,8 +128,8 @@ struct Layout {
         }
         const char align = anchor.intAlign == 2 ? 'c' : anchor.intAlign == 3 ? 'r' : 'l';
         if (anchor.intColSpan > 1 || align != 'l') {
-            return "\\multicolumn{" + std::to_string(anchor.intColSpan) + "}{" + Spec(c, align) +
-                   "}{" + body + "}";
+            return "\\multicolumn{" + std::to_string(anchor.intColSpan) + "}{" +
+                   ColumnFormat(c, align) + "}{" + body + "}";
         }
         return body;
     }
