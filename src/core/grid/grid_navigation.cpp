@@ -56,4 +56,21 @@ void MoveCurrentCell(const TableSpec& table, GridMove move, std::int16_t& row, s
     NormaliseCurrentCell(table, row, col);
 }
 
+void MoveByTab(const TableSpec& table, bool forward, std::int16_t& row, std::int16_t& col) {
+    NormaliseCurrentCell(table, row, col);
+    const int rows = table.intNumRows;
+    const int cols = table.intNumCols;
+    const int step = forward ? 1 : -1;
+    // Walk the positions in reading order to the next anchor.
+    for (int i = (row - 1) * cols + (col - 1) + step; i >= 0 && i < rows * cols; i += step) {
+        const int r = i / cols + 1;
+        const int c = i % cols + 1;
+        if (table.At(r, c).intRowSpan > 0) {
+            row = static_cast<std::int16_t>(r);
+            col = static_cast<std::int16_t>(c);
+            return;
+        }
+    }
+}
+
 }  // namespace tabloom

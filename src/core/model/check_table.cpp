@@ -106,6 +106,22 @@ std::optional<TableOffence> FindTableOffence(const TableSpec& t) {
     if (t.intBorderStyleIndex < 0 || t.intBorderStyleIndex > intMaxBorderStyleIndex) {
         return Offence(0, 0, "number out of range", "intBorderStyleIndex");
     }
+    if (t.outputStyle != OutputStyle::Classic && t.outputStyle != OutputStyle::Standard) {
+        return Offence(0, 0, "number out of range", "outputStyle");
+    }
+    if (!IsLanguageTag(t.strLang)) return Offence(0, 0, "not a language tag", "strLang");
+    if (t.intHeaderRows < 0 || t.intHeaderRows > t.intNumRows) {
+        return Offence(0, 0, "number out of range", "intHeaderRows");
+    }
+    if (t.intHeaderCols < 0 || t.intHeaderCols > t.intNumCols) {
+        return Offence(0, 0, "number out of range", "intHeaderCols");
+    }
+    if (HoldsControlCharacter(t.strCaption)) {
+        return Offence(0, 0, "control character", "strCaption");
+    }
+    if (CountCodePoints(t.strCaption) > intMaxCaptionLength) {
+        return Offence(0, 0, "text too long", "strCaption");
+    }
     for (int r = 1; r <= t.intNumRows; ++r) {
         for (int c = 1; c <= t.intNumCols; ++c) {
             auto offence = CheckOneCell(t.At(r, c), r, c, t.intNumRows, t.intNumCols);
@@ -129,6 +145,32 @@ std::string DescribeOffence(const TableOffence& offence) {
 std::string CheckTable(const TableSpec& table) {
     const auto offence = FindTableOffence(table);
     return offence ? DescribeOffence(*offence) : std::string();
+}
+
+bool IsLanguageTag(std::string_view tag) {
+    if (tag.size() > static_cast<std::size_t>(intMaxLangLength)) return false;
+    std::size_t part = 0;  // length of the current subtag
+    bool primary = true;   // the first subtag takes letters only
+    for (const char ch : tag) {
+        const bool letter = (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z');
+        const bool digit = ch >= '0' && ch <= '9';
+        if (ch == '-') {
+            if (part == 0) return false;
+            part = 0;
+            primary = false;
+        } else if (!(letter || (digit && !primary)) || ++part > 8) {
+            return false;
+        }
+    }
+    return tag.empty() || part > 0;
+}
+
+std::size_t CountCodePoints(std::string_view utf8) {
+    std::size_t count = 0;
+    for (const char ch : utf8) {
+        if ((static_cast<unsigned char>(ch) & 0xC0) != 0x80) ++count;
+    }
+    return count;
 }
 
 bool HoldsControlCharacter(std::string_view text) {

@@ -28,6 +28,14 @@ std::string DescribeOffence(const TableOffence& offence);
 // Empty when the table is sound, otherwise the first offence described.
 std::string CheckTable(const TableSpec& table);
 
+// True for "" (the user's locale decides) and for a tag of letters and
+// digits in subtags of 1 to 8 separated by '-', starting with a letter,
+// at most intMaxLangLength long ("en", "de-CH", "zh-Hant-TW").
+bool IsLanguageTag(std::string_view tag);
+
+// The number of characters in UTF-8 text (continuation bytes not counted).
+std::size_t CountCodePoints(std::string_view utf8);
+
 // True when text holds a C0 control character (bytes 0..31), NUL included.
 bool HoldsControlCharacter(std::string_view text);
 

@@ -40,6 +40,9 @@ void NewTable(TableSpec& table) {
     table.lngTableBgColor = 0xFFFFFF;
     table.intNumRows = 6;
     table.intNumCols = 6;
+    table.intHeaderRows = 0;
+    table.intHeaderCols = 0;
+    table.strCaption.clear();
     for (std::int16_t r = 1; r <= intMaxRows; ++r) {
         for (std::int16_t c = 1; c <= intMaxCols; ++c) ResetCell(table, r, c);
     }
@@ -48,6 +51,8 @@ void NewTable(TableSpec& table) {
 void AdjustCellsToDimensions(TableSpec& table) {
     const std::int16_t rows = table.intNumRows;
     const std::int16_t cols = table.intNumCols;
+    if (table.intHeaderRows > rows) table.intHeaderRows = rows;
+    if (table.intHeaderCols > cols) table.intHeaderCols = cols;
     for (std::int16_t r = 1; r <= intMaxRows; ++r) {
         for (std::int16_t c = 1; c <= intMaxCols; ++c) {
             if (r > rows || c > cols) {

@@ -10,6 +10,16 @@ namespace tabloom {
 inline constexpr std::int32_t NotSpecifiedColor = 0x7FFFFFFF;
 inline constexpr std::int16_t intMaxRows = 20;
 inline constexpr std::int16_t intMaxCols = 20;
+// The longest cell content, in characters (code points).
+inline constexpr int intMaxContentLength = 2048;
+// The longest caption, in characters (code points).
+inline constexpr int intMaxCaptionLength = 1024;
+// The longest language tag, as BCP 47 allows.
+inline constexpr int intMaxLangLength = 35;
+
+// How the HTML code is written: Classic is the markup Tabloom always wrote,
+// kept byte for byte; Standard follows the HTML Living Standard with CSS.
+enum class OutputStyle : std::int16_t { Classic = 0, Standard = 1 };
 
 // The HTML words written for the alignment and border indexes.
 inline constexpr std::array<const char*, 4> strAlignName = {" ", "left", "center", "right"};
@@ -60,9 +70,8 @@ struct CellSpec {
     bool SameSpec(const CellSpec& other) const { return StoredFields() == other.StoredFields(); }
 };
 
-// The whole table: table-level options and the full 21 x 21 grid, of which
-// rows and columns 1..20 are used.
-struct TableSpec {
+// The table-level options: everything of a table but its cells.
+struct TableOptions {
     std::int16_t intNumRows = 6;
     std::int16_t intNumCols = 6;
     std::int16_t intTableWidth = -1;
@@ -78,20 +87,31 @@ struct TableSpec {
     bool blnCenterTable = false;
     bool blnAddPlaceMarkers = false;
     bool blnUseSpecifiedColors = true;
+    // Settings of the table file's extension block; their defaults write no block.
+    OutputStyle outputStyle = OutputStyle::Classic;
+    std::string strLang;  // empty: the primary language of the user's locale
+    std::int16_t intHeaderRows = 0;
+    std::int16_t intHeaderCols = 0;
+    std::string strCaption;  // UTF-8, one line, at most intMaxCaptionLength characters
 
+    auto TableFields() const {
+        return std::tie(intNumRows, intNumCols, intTableWidth, intTableWidthUnit, intBorder,
+                        intCellPadding, intCellSpacing, intBorderColorIndex, intBorderStyleIndex,
+                        lngTableTextColor, lngTableBgColor, blnAddHTMLWrapper, blnCenterTable,
+                        blnAddPlaceMarkers, blnUseSpecifiedColors, outputStyle, strLang,
+                        intHeaderRows, intHeaderCols, strCaption);
+    }
+};
+
+// The whole table: the table-level options and the full 21 x 21 grid, of
+// which rows and columns 1..20 are used.
+struct TableSpec : TableOptions {
     std::array<std::array<CellSpec, intMaxCols + 1>, intMaxRows + 1> Cell;
 
     TableSpec();
 
     CellSpec& At(int row, int col) { return Cell[row][col]; }
     const CellSpec& At(int row, int col) const { return Cell[row][col]; }
-
-    auto TableFields() const {
-        return std::tie(intNumRows, intNumCols, intTableWidth, intTableWidthUnit, intBorder,
-                        intCellPadding, intCellSpacing, intBorderColorIndex, intBorderStyleIndex,
-                        lngTableTextColor, lngTableBgColor, blnAddHTMLWrapper, blnCenterTable,
-                        blnAddPlaceMarkers, blnUseSpecifiedColors);
-    }
 
     // Table-level fields and the cells inside the current dimensions equal.
     bool SameSpec(const TableSpec& other) const;
@@ -100,11 +120,13 @@ struct TableSpec {
 // Gives the cell at (row, col) its reset values; the drawn rectangle stays.
 void ResetCell(TableSpec& table, std::int16_t row, std::int16_t col);
 
-// Empties the table: black on white, 6 x 6, every cell of 1..20 reset.
-// Frame settings, border indexes and the on/off options stay.
+// Empties the table: black on white, 6 x 6, every cell of 1..20 reset, no
+// header rows or columns and no caption. Frame settings, border indexes, the
+// on/off options, the output style and the language stay.
 void NewTable(TableSpec& table);
 
-// Resets positions outside the current dimensions and cuts spans back to fit.
+// Resets positions outside the current dimensions and cuts spans and the
+// header rows and columns back to fit.
 void AdjustCellsToDimensions(TableSpec& table);
 
 // The program-start values of the table: frame values, colours, border

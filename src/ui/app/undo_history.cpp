@@ -4,8 +4,6 @@
 #include <QKeySequence>
 #include <QPushButton>
 #include <QShortcut>
-#include <QUndoCommand>
-#include <QUndoStack>
 #include <utility>
 
 #include "ui/app/frm_main.h"
@@ -14,43 +12,17 @@ namespace tabloom {
 
 namespace {
 
-class TableChange : public QUndoCommand {
-  public:
-    TableChange(frmMain& window, const QString& what, TableSnapshot before, TableSnapshot after)
-        : QUndoCommand(what),
-          window_(window),
-          before_(std::move(before)),
-          after_(std::move(after)) {}
+HistoryState ToState(const TableSnapshot& snapshot) {
+    return {snapshot.table, snapshot.outputPath.toStdString()};
+}
 
-    void undo() override { window_.ApplySnapshot(before_); }
-    void redo() override {
-        // The change itself has been made already when it is recorded.
-        if (recorded_) {
-            recorded_ = false;
-            return;
-        }
-        window_.ApplySnapshot(after_);
-    }
-
-  private:
-    frmMain& window_;
-    TableSnapshot before_;
-    TableSnapshot after_;
-    bool recorded_ = true;
-};
-
-QString Caption(const char* verb, bool can, const QString& text) {
-    return can ? QString("%1: %2").arg(verb, text) : QString(verb);
+QString Caption(const char* verb, bool can, const std::string& text) {
+    return can ? QString("%1: %2").arg(verb, QString::fromStdString(text)) : QString(verb);
 }
 
 }  // namespace
 
-UndoHistory::UndoHistory(frmMain& window) : QObject(&window), window_(window) {
-    stack_ = new QUndoStack(this);
-    stack_->setUndoLimit(kStepsKept);
-    connect(stack_, &QUndoStack::indexChanged, this, &UndoHistory::changed);
-    connect(stack_, &QUndoStack::cleanChanged, this, &UndoHistory::changed);
-}
+UndoHistory::UndoHistory(frmMain& window) : QObject(&window), window_(window) {}
 
 void UndoHistory::AddControls(QBoxLayout* row, QWidget* window) {
     const auto button = [row, window](const char* name, const char* caption) {
@@ -85,27 +57,37 @@ void UndoHistory::ShowState() {
 }
 
 void UndoHistory::Record(const QString& what, TableSnapshot before, TableSnapshot after) {
-    stack_->push(new TableChange(window_, what, std::move(before), std::move(after)));
+    history_.Record(what.toStdString(), ToState(before), ToState(after));
     emit changed();
 }
 
-void UndoHistory::Undo() { stack_->undo(); }
+void UndoHistory::Undo() {
+    if (!history_.CanUndo()) return;
+    HistoryState state = history_.Undo();
+    window_.ApplySnapshot({std::move(state.table), QString::fromStdString(state.outputPath)});
+    emit changed();
+}
 
-void UndoHistory::Redo() { stack_->redo(); }
+void UndoHistory::Redo() {
+    if (!history_.CanRedo()) return;
+    HistoryState state = history_.Redo();
+    window_.ApplySnapshot({std::move(state.table), QString::fromStdString(state.outputPath)});
+    emit changed();
+}
 
 void UndoHistory::Clear() {
-    stack_->clear();
+    history_.Clear();
     emit changed();
 }
 
-bool UndoHistory::CanUndo() const { return stack_->canUndo(); }
+bool UndoHistory::CanUndo() const { return history_.CanUndo(); }
 
-bool UndoHistory::CanRedo() const { return stack_->canRedo(); }
+bool UndoHistory::CanRedo() const { return history_.CanRedo(); }
 
-QString UndoHistory::UndoCaption() const { return Caption("Undo", CanUndo(), stack_->undoText()); }
+QString UndoHistory::UndoCaption() const { return Caption("Undo", CanUndo(), history_.UndoText()); }
 
-QString UndoHistory::RedoCaption() const { return Caption("Redo", CanRedo(), stack_->redoText()); }
+QString UndoHistory::RedoCaption() const { return Caption("Redo", CanRedo(), history_.RedoText()); }
 
-int UndoHistory::Count() const { return stack_->count(); }
+int UndoHistory::Count() const { return static_cast<int>(history_.Count()); }
 
 }  // namespace tabloom

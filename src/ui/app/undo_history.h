@@ -3,25 +3,26 @@
 #include <QObject>
 #include <QString>
 
+#include "core/model/table_history.h"
 #include "ui/app/table_snapshot.h"
 
 class QBoxLayout;
 class QPushButton;
-class QUndoStack;
 class QWidget;
 
 namespace tabloom {
 
 class frmMain;
 
-// The undo and redo steps of the table: each holds the whole table before
-// and after one change, and is put back the way a loaded table file is.
+// The undo and redo steps of the table: each holds the table before and
+// after one change (cells shared between steps), and is put back the way a
+// loaded table file is.
 class UndoHistory : public QObject {
     Q_OBJECT
 
   public:
     // At least this many steps are kept.
-    static constexpr int kStepsKept = 250;
+    static constexpr int kStepsKept = static_cast<int>(TableHistory::kStepsKept);
 
     explicit UndoHistory(frmMain& window);
 
@@ -48,7 +49,7 @@ class UndoHistory : public QObject {
     void ShowState();
 
     frmMain& window_;
-    QUndoStack* stack_ = nullptr;
+    TableHistory history_;
     QPushButton* undoButton_ = nullptr;
     QPushButton* redoButton_ = nullptr;
 };

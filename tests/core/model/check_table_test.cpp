@@ -43,6 +43,39 @@ INSTANTIATE_TEST_SUITE_P(
                  t.At(4, 4).intAlign = t.At(4, 4).intVAlign = 3;
              },
              ""},
+        Case{"HeadersAndCaption",
+             [](TableSpec& t) {
+                 t.intHeaderRows = t.intHeaderCols = 4;
+                 t.strLang = "zh-Hant-TW";
+                 t.strCaption = std::string(1024, 'a');
+             },
+             ""},
+        Case{"HeaderRowsPastTable", [](TableSpec& t) { t.intHeaderRows = 5; },
+             "table: number out of range for intHeaderRows"},
+        Case{"NegativeHeaderColumns", [](TableSpec& t) { t.intHeaderCols = -1; },
+             "table: number out of range for intHeaderCols"},
+        Case{"StyleUnknown", [](TableSpec& t) { t.outputStyle = static_cast<OutputStyle>(2); },
+             "table: number out of range for outputStyle"},
+        Case{"CaptionTooLong", [](TableSpec& t) { t.strCaption = std::string(1025, 'a'); },
+             "table: text too long for strCaption"},
+        // 1024 two-byte characters are 2048 bytes but still 1024 characters.
+        Case{"CaptionOfWideCharacters",
+             [](TableSpec& t) {
+                 for (int i = 0; i < 1024; ++i) t.strCaption += "\xCE\xB1";
+             },
+             ""},
+        Case{"LineEndInCaption", [](TableSpec& t) { t.strCaption = "a\r\nb"; },
+             "table: control character for strCaption"},
+        Case{"DigitStartsLanguage", [](TableSpec& t) { t.strLang = "1de"; },
+             "table: not a language tag for strLang"},
+        Case{"EmptySubtag", [](TableSpec& t) { t.strLang = "de--CH"; },
+             "table: not a language tag for strLang"},
+        Case{"QuoteInLanguage", [](TableSpec& t) { t.strLang = "en\""; },
+             "table: not a language tag for strLang"},
+        Case{"TrailingHyphen", [](TableSpec& t) { t.strLang = "en-"; },
+             "table: not a language tag for strLang"},
+        Case{"SubtagTooLong", [](TableSpec& t) { t.strLang = "en-abcdefghi"; },
+             "table: not a language tag for strLang"},
         Case{"RowsTooMany", [](TableSpec& t) { t.intNumRows = 21; },
              "table: number out of range for intNumRows"},
         Case{"NoColumns", [](TableSpec& t) { t.intNumCols = 0; },

@@ -50,7 +50,15 @@ TEST(TableSpecTest, NewTableResetsCellsAndColoursButKeepsFrameAndOptions) {
     t.intNumRows = 20;
     Span(t, 19, 19, 2, 2);
     t.At(20, 20).strContent = "hidden";
+    t.outputStyle = OutputStyle::Standard;
+    t.strLang = "de";
+    t.intHeaderRows = t.intHeaderCols = 2;
+    t.strCaption = "Prices";
     NewTable(t);
+    EXPECT_EQ(t.outputStyle, OutputStyle::Standard);
+    EXPECT_EQ(t.strLang, "de");
+    EXPECT_EQ(t.intHeaderRows + t.intHeaderCols, 0);
+    EXPECT_EQ(t.strCaption, "");
     EXPECT_EQ(t.intNumRows, 6);
     EXPECT_EQ(t.intTableWidth, 80);
     EXPECT_EQ(t.intBorder, 0);
@@ -68,8 +76,12 @@ TEST(TableSpecTest, ShrinkingCutsSpansAndResetsOutside) {
     Span(t, 3, 2, 3, 2);  // rows 3..5, columns 2..3
     t.At(4, 2).strContent = "under the span";
     t.At(6, 6).strContent = "lost";
+    t.intHeaderRows = 5;
+    t.intHeaderCols = 3;
     t.intNumRows = 4;
     AdjustCellsToDimensions(t);
+    EXPECT_EQ(t.intHeaderRows, 4);
+    EXPECT_EQ(t.intHeaderCols, 3);
     EXPECT_EQ(t.At(3, 2).intRowSpan, 2);
     EXPECT_EQ(t.At(3, 2).intColSpan, 2);
     EXPECT_EQ(t.At(4, 3).intOwnerRow, 3);

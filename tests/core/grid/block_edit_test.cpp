@@ -1,0 +1,156 @@
+#include "core/grid/block_edit.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/csv/delimited_text.h"
+#include "core/grid/block_clipboard.h"
+#include "core/grid/grid_navigation.h"
+#include "core/model/check_table.h"
+#include "table_builders.h"
+
+namespace tabloom {
+namespace {
+
+// 5 x 5 with A, a 2 x 2 block at (2, 2), and B, a 1 x 3 block at (4, 3).
+TableSpec TwoSpans() {
+    TableSpec t = testing::StartTable(5, 5);
+    testing::Span(t, 2, 2, 2, 2);
+    testing::Span(t, 4, 3, 1, 3);
+    return t;
+}
+
+struct BlockCase {
+    const char* name;
+    int r1, c1, r2, c2;
+    CellBlock expected;
+    const char* said;
+};
+
+class BlockBetweenTest : public ::testing::TestWithParam<BlockCase> {};
+
+TEST_P(BlockBetweenTest, HoldsEverySpanItTouches) {
+    const BlockCase& c = GetParam();
+    const CellBlock block = BlockBetween(TwoSpans(), c.r1, c.c1, c.r2, c.c2);
+    EXPECT_EQ(block, c.expected);
+    EXPECT_EQ(DescribeBlock(block), c.said);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Blocks, BlockBetweenTest,
+    ::testing::Values(
+        BlockCase{"PlainCell", 1, 1, 1, 1, {1, 1, 1, 1}, "row 1, column 1 selected"},
+        BlockCase{
+            "CoveredPosition", 3, 3, 3, 3, {2, 2, 3, 3}, "rows 2 to 3, columns 2 to 3 selected"},
+        BlockCase{"Reversed", 3, 1, 1, 2, {1, 1, 3, 3}, "rows 1 to 3, columns 1 to 3 selected"},
+        // A reaches down into B, which widens the block to column 5.
+        BlockCase{"Chain", 3, 3, 4, 3, {2, 2, 4, 5}, "rows 2 to 4, columns 2 to 5 selected"},
+        // Column 5 reaches B, and B's column 3 reaches A.
+        BlockCase{"Clamped", 0, 9, 5, 5, {1, 2, 5, 5}, "rows 1 to 5, columns 2 to 5 selected"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(BlockEditTest, MergeJoinsContentsAndSplitGivesEmptyCellsBack) {
+    TableSpec t = TwoSpans();
+    t.blnAddPlaceMarkers = true;
+    t.At(1, 1).strContent = "R1C1";  // a marker: left out
+    t.At(1, 2).strContent = "north";
+    t.At(2, 2).strContent = "centre";
+    t.At(3, 1).strContent = "west\r\nside";
+    const CellBlock block{1, 1, 3, 3};
+    const MergeOutcome merged = MergeBlock(t, block);
+    ASSERT_TRUE(merged.merged) << merged.message;
+    EXPECT_EQ(CheckTable(t), "");
+    EXPECT_EQ(t.At(1, 1).intRowSpan, 3);
+    EXPECT_EQ(t.At(1, 1).intColSpan, 3);
+    EXPECT_EQ(t.At(1, 1).strContent, "north\r\ncentre\r\nwest\r\nside");
+
+    EXPECT_EQ(SplitBlock(t, block), 1);
+    EXPECT_EQ(CheckTable(t), "");
+    EXPECT_EQ(t.At(2, 2).intRowSpan, 1);
+    EXPECT_EQ(t.At(3, 1).strContent, "R3C1");
+    EXPECT_EQ(SplitBlock(t, block), 0);
+}
+
+TEST(BlockEditTest, MergeIsRefusedAcrossASpanAndWhenTooLong) {
+    TableSpec t = TwoSpans();
+    const TableSpec before = t;
+    // Rows 3 to 4 of column 2 cut A in half.
+    MergeOutcome outcome = MergeBlock(t, CellBlock{3, 1, 4, 2});
+    EXPECT_FALSE(outcome.merged);
+    EXPECT_NE(outcome.message.find("row 2"), std::string::npos) << outcome.message;
+    EXPECT_TRUE(t.SameSpec(before));
+
+    t.At(1, 1).strContent = std::string(1500, 'a');
+    t.At(1, 2).strContent = std::string(1500, 'b');
+    outcome = MergeBlock(t, CellBlock{1, 1, 1, 2});
+    EXPECT_FALSE(outcome.merged);
+    EXPECT_EQ(t.At(1, 2).strContent.size(), 1500u);
+}
+
+TEST(BlockEditTest, TypedContentFollowsTheCellDialogsRules) {
+    TableSpec t = testing::StartTable(3, 3);
+    EXPECT_TRUE(StoreTypedContent(t, 1, 1, "  two\r\nlines  "));
+    EXPECT_EQ(t.At(1, 1).strContent, "two\r\nlines");
+    EXPECT_FALSE(StoreTypedContent(t, 1, 1, "two\r\nlines"));
+
+    std::string greek;
+    for (int i = 0; i < 2100; ++i) greek += "\xCE\xB1";  // alpha
+    StoreTypedContent(t, 1, 2, greek);
+    EXPECT_EQ(CountCodePoints(t.At(1, 2).strContent), 2048u);
+
+    t.blnAddPlaceMarkers = true;
+    EXPECT_TRUE(StoreTypedContent(t, 2, 3, "   "));
+    EXPECT_EQ(t.At(2, 3).strContent, "R2C3");
+    // Every cell but (2, 3) changes: the untouched ones had no marker yet.
+    EXPECT_EQ(EmptyBlock(t, CellBlock{1, 1, 3, 3}), 8);
+    EXPECT_EQ(t.At(1, 1).strContent, "R1C1");
+}
+
+TEST(BlockEditTest, TabWalksTheCellsInReadingOrder) {
+    const TableSpec t = TwoSpans();
+    std::int16_t row = 1, col = 5;
+    std::string path;
+    for (int i = 0; i < 4; ++i) {
+        MoveByTab(t, true, row, col);
+        path += std::to_string(row) + "," + std::to_string(col) + " ";
+    }
+    EXPECT_EQ(path, "2,1 2,2 2,4 2,5 ");
+    row = 5, col = 5;
+    MoveByTab(t, true, row, col);
+    EXPECT_EQ(row * 10 + col, 55);  // the last cell stays
+    row = 4, col = 3;
+    MoveByTab(t, false, row, col);
+    EXPECT_EQ(row * 10 + col, 42);
+    row = 1, col = 1;
+    MoveByTab(t, false, row, col);
+    EXPECT_EQ(row * 10 + col, 11);
+}
+
+TEST(BlockClipboardTest, TabTextReadsBackAndHtmlKeepsSpansAndColours) {
+    TableSpec t = TwoSpans();
+    t.intHeaderRows = 1;
+    t.At(1, 2).strContent = "say \"hi\"";
+    t.At(2, 2).strContent = "two\r\nlines";
+    t.At(2, 2).lngBgColor = 0x0000FF;  // red
+    t.At(2, 2).intAlign = 2;
+    const CellBlock block{1, 2, 3, 3};
+
+    const DelimitedResult read = ReadDelimited(BlockAsTabText(t, block));
+    ASSERT_TRUE(read.ok) << read.reason;
+    const std::vector<std::vector<std::string>> expected = {
+        {"say \"hi\"", ""}, {"two\r\nlines", ""}, {"", ""}};
+    EXPECT_EQ(read.data.rows, expected);
+
+    EXPECT_EQ(BlockAsHtml(t, block),
+              "<table>\n"
+              "<tr><th style=\"background-color:#FFFFFF;color:#000000;\">say \"hi\"</th>"
+              "<th style=\"background-color:#FFFFFF;color:#000000;\"></th></tr>\n"
+              "<tr><td rowspan=\"2\" colspan=\"2\" style=\"background-color:#FF0000;"
+              "color:#000000;text-align:center;\">two<br>lines</td></tr>\n"
+              "<tr></tr>\n"
+              "</table>\n");
+}
+
+}  // namespace
+}  // namespace tabloom
