@@ -15,7 +15,9 @@ class QToolButton;
 
 namespace tabloom {
 
+class BlockCommands;
 class PicTable;
+class TypingCommands;
 class frmMain;
 
 // The controls of the main window the grid commands work with.
@@ -47,8 +49,20 @@ class GridCommands : public QObject {
     // it, and every command on a cell acts on it.
     std::int16_t CurrentRow() const;
     std::int16_t CurrentCol() const;
+    void MakeCurrent(int row, int col);
+    // Moves the current cell and redraws; the block selection ends.
+    void MoveCurrent(GridMove move);
+    void MoveByTab(bool forward);
+    void AnnounceCurrent();
+
+    // The selected block and the commands on it; typing into cells.
+    BlockCommands& Blocks() const { return *blocks_; }
+    TypingCommands& Typing() const { return *typing_; }
 
     // Handlers.
+    void picTable_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double x,
+                            double y);
+    void picTable_MouseMove(double x, double y);
     void picTable_MouseUp(Qt::MouseButton button, double x, double y);
     void NumberOfRowsOrColumns_Click();
     void chkAddPlaceMarkers_Click();
@@ -65,9 +79,7 @@ class GridCommands : public QObject {
     void Connect();
     void RefreshCounts();
     void ShowCountsInLists();
-    void Move(GridMove move);
-    void MakeCurrent(int row, int col);
-    void AnnounceCurrent();
+    bool BlockKey(int key, Qt::KeyboardModifiers modifiers);
     void OutlineCurrent();
     void UpdateMenu();
     void ClearCurrentCell();
@@ -79,6 +91,13 @@ class GridCommands : public QObject {
     GridControls c_;
     GridGeometry geometry_;
     QMenu* menu_ = nullptr;
+    BlockCommands* blocks_ = nullptr;
+    TypingCommands* typing_ = nullptr;
+    // The cell a left press landed on (0 when none) and whether the pointer
+    // has since dragged a block out of it or extended one with Shift.
+    int pressRow_ = 0;
+    int pressCol_ = 0;
+    bool selecting_ = false;
     QAction* insertRowAbove_ = nullptr;
     QAction* insertRowBelow_ = nullptr;
     QAction* deleteRow_ = nullptr;
