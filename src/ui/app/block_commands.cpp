@@ -1,6 +1,7 @@
 #include "ui/app/block_commands.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenu>
 
@@ -141,6 +142,44 @@ void BlockCommands::UpdateActions() {
     }
     merge_->setEnabled(block_.has_value());
     split_->setEnabled(spans);
+}
+
+bool BlockCommands::KeyPressed(int key, Qt::KeyboardModifiers modifiers) {
+    const bool ctrl = modifiers.testFlag(Qt::ControlModifier);
+    const bool shift = modifiers.testFlag(Qt::ShiftModifier);
+    const bool alt = modifiers.testFlag(Qt::AltModifier);
+    if (shift && !ctrl && !alt) {
+        switch (key) {
+            case Qt::Key_Left:
+                Extend(GridMove::Left);
+                return true;
+            case Qt::Key_Right:
+                Extend(GridMove::Right);
+                return true;
+            case Qt::Key_Up:
+                Extend(GridMove::Up);
+                return true;
+            case Qt::Key_Down:
+                Extend(GridMove::Down);
+                return true;
+            default:
+                return false;
+        }
+    }
+    if (ctrl && !shift && !alt && key == Qt::Key_A) {
+        SelectAll();
+        return true;
+    }
+    if (!block_ || ctrl || shift || alt) return false;
+    if (key == Qt::Key_Delete) {
+        Empty();
+        return true;
+    }
+    if (key == Qt::Key_Escape) {
+        Clear();
+        return true;
+    }
+    return false;
 }
 
 void BlockCommands::Merge() {

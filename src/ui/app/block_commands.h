@@ -42,6 +42,9 @@ class BlockCommands : public QObject {
     // Follows a change of the table: the block is grown or clamped again,
     // drawn and announced.
     void Refresh();
+    // Shift+arrows and Ctrl+A select; with a block, Delete empties it and
+    // Escape ends it. False for keys it leaves to the grid.
+    bool KeyPressed(int key, Qt::KeyboardModifiers modifiers);
     // Tells assistive technology about the block; false without one.
     bool Announce();
 

@@ -288,50 +288,12 @@ void GridCommands::MoveByTab(bool forward) {
     DrawTable();
 }
 
-bool GridCommands::BlockKey(int key, Qt::KeyboardModifiers modifiers) {
-    const bool ctrl = modifiers.testFlag(Qt::ControlModifier);
-    const bool shift = modifiers.testFlag(Qt::ShiftModifier);
-    const bool alt = modifiers.testFlag(Qt::AltModifier);
-    if (shift && !ctrl && !alt) {
-        switch (key) {
-            case Qt::Key_Left:
-                blocks_->Extend(GridMove::Left);
-                return true;
-            case Qt::Key_Right:
-                blocks_->Extend(GridMove::Right);
-                return true;
-            case Qt::Key_Up:
-                blocks_->Extend(GridMove::Up);
-                return true;
-            case Qt::Key_Down:
-                blocks_->Extend(GridMove::Down);
-                return true;
-            default:
-                return false;
-        }
-    }
-    if (ctrl && !shift && !alt && key == Qt::Key_A) {
-        blocks_->SelectAll();
-        return true;
-    }
-    if (!blocks_->Block() || ctrl || shift || alt) return false;
-    if (key == Qt::Key_Delete) {
-        blocks_->Empty();
-        return true;
-    }
-    if (key == Qt::Key_Escape) {
-        blocks_->Clear();
-        return true;
-    }
-    return false;
-}
-
 bool GridCommands::KeyPressed(int key, Qt::KeyboardModifiers modifiers) {
     if (!window_.State().blnFormInitialized) return false;
     const bool ctrl = modifiers.testFlag(Qt::ControlModifier);
     const bool shift = modifiers.testFlag(Qt::ShiftModifier);
     const bool plain = !ctrl && !shift && !modifiers.testFlag(Qt::AltModifier);
-    if (BlockKey(key, modifiers)) return true;
+    if (blocks_->KeyPressed(key, modifiers)) return true;
     switch (key) {
         case Qt::Key_Left:
         case Qt::Key_Right:

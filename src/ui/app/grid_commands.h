@@ -79,7 +79,6 @@ class GridCommands : public QObject {
     void Connect();
     void RefreshCounts();
     void ShowCountsInLists();
-    bool BlockKey(int key, Qt::KeyboardModifiers modifiers);
     void OutlineCurrent();
     void UpdateMenu();
     void ClearCurrentCell();
