@@ -585,7 +585,7 @@ void frmMain::ShowHelp() {
             HelpPlacementFor(frameGeometry(), viewer.frameGeometry(), screen->availableGeometry(),
                              TwipsPerPixel(this));
         move(placement.mainTopLeft);
-        viewer.ApplyFrameRect(placement.viewer);
+        viewer.ApplyFrameRect(placement.viewer, screen->availableGeometry());
     }
     viewer.strFileToView = dataFolder_ + '/' + kHelpFile;
     viewer.setWindowTitle("Help for Tabloom");

@@ -171,7 +171,8 @@ void OutputCommands::View(int index) {
     viewer.SetFileEncoding(FileEncoding::Windows1252);
     if (viewer.isMinimized()) viewer.setWindowState(viewer.windowState() & ~Qt::WindowMinimized);
     if (const QScreen* screen = window_.screen()) {
-        viewer.ApplyFrameRect(ViewPlacement(window_.frameGeometry(), screen->availableGeometry()));
+        const QRect area = screen->availableGeometry();
+        viewer.ApplyFrameRect(ViewPlacement(window_.frameGeometry(), area), area);
     }
     viewer.setWindowIcon(window_.windowIcon());
     viewer.SetTextFont("Courier New");

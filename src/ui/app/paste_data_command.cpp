@@ -1,6 +1,8 @@
 #include "ui/app/paste_data_command.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QPointer>
 #include <algorithm>
 
 #include "core/csv/delimited_text.h"
@@ -63,11 +65,14 @@ void PasteDataCommand::Run() {
     const PasteDimensions size = GrownDimensions(table, row, col, rows);
     PasteOutcome outcome;
     {
-        // The lists' handlers would record steps of their own; the paste is one.
+        // The lists' handlers would record steps of their own, the paste is
+        // one; and they would move the keyboard to Help, the paste leaves it.
         const frmMain::RecordingPause pause(window_);
+        const QPointer<QWidget> focus = QApplication::focusWidget();
         SelectCount(window_, "cboNumberOfRows", size.rows);
         SelectCount(window_, "cboNumberOfColumns", size.cols);
         outcome = PasteValues(table, row, col, rows);
+        if (focus != nullptr) focus->setFocus();
     }
     window_.DrawTable();
     window_.ClearResult();

@@ -12,7 +12,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QResizeEvent>
-#include <QScreen>
 #include <QTextCursor>
 #include <cerrno>
 #include <cstring>
@@ -171,7 +170,7 @@ void frmView::ReportFailure(const QString& text, const QString& title) {
     loading_ = false;
 }
 
-void frmView::ApplyFrameRect(const QRect& frame) {
+void frmView::ApplyFrameRect(const QRect& frame, const QRect& screen) {
     QSize decoration = frameGeometry().size() - geometry().size();
     // Before its first showing the window has no frame yet; the desktop
     // will give it one like the main window's, so keep room for that.
@@ -182,14 +181,13 @@ void frmView::ApplyFrameRect(const QRect& frame) {
     // The window is never smaller than its minimum: a frame that grows by it
     // moves back onto the screen, over the main window if need be.
     const QSize inner = (frame.size() - decoration).expandedTo(minimumSize());
-    QRect outer(frame.topLeft(), inner + decoration);
-    if (const QScreen* shown = screen()) outer = KeptOnScreen(outer, shown->availableGeometry());
+    const QRect outer = KeptOnScreen(QRect(frame.topLeft(), inner + decoration), screen);
     move(outer.topLeft());
     resize(inner);
 }
 
 void frmView::PlaceViewer(const QRect& mainFrame, const QRect& screen) {
-    ApplyFrameRect(ViewPlacement(mainFrame, screen));
+    ApplyFrameRect(ViewPlacement(mainFrame, screen), screen);
 }
 
 void frmView::ShowRestored() {

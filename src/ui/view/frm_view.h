@@ -47,8 +47,8 @@ class frmView : public QWidget {
     bool LoadFile();
 
     // Moves and sizes the outer frame to the given rectangle, at least the
-    // window's minimum size and wholly on its screen.
-    void ApplyFrameRect(const QRect& frame);
+    // window's minimum size and, when a screen is given, wholly on it.
+    void ApplyFrameRect(const QRect& frame, const QRect& screen = {});
 
     // Places the window for viewing the output file (ViewPlacement).
     void PlaceViewer(const QRect& mainFrame, const QRect& screen);

@@ -1,4 +1,5 @@
 #include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
@@ -199,7 +200,8 @@ class TestGridCommands : public QObject {
     }
 
     // A click makes (1, 1) current, the arrow keys then move to (3, 2): every
-    // command on a cell acts there. Cell (r, c) holds "r,c" at first.
+    // command on a cell acts there and leaves the keyboard on the grid. Cell
+    // (r, c) holds "r,c" at first.
     void commandsActOnTheCurrentCell_data() {
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("modifiers");
@@ -224,7 +226,7 @@ class TestGridCommands : public QObject {
                 f.Table().At(r, c).strContent = QString("%1,%2").arg(r).arg(c).toStdString();
         }
         f.window->DrawTable();
-        f.clipboard.text = "P";
+        f.clipboard.text = "P\n1\n2\n3\n4";  // five rows: the table grows by one
         QTest::mouseClick(f.grid, Qt::LeftButton, {}, Widget(30, 30));
         f.window->findChild<QDialog*>("frmCellInfo")->reject();
         // Shortcuts reach the grid only while its window is active.
@@ -236,6 +238,7 @@ class TestGridCommands : public QObject {
         QTest::keyClick(f.grid, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QCOMPARE(QString::fromStdString(f.Table().At(row, col).strContent), content);
         QCOMPARE(QString::fromStdString(f.Table().At(1, 1).strContent), QString("1,1"));
+        QCOMPARE(QApplication::focusWidget(), f.grid);
     }
 
     void rowAndColumnEdits_data() {
@@ -297,7 +300,6 @@ class TestGridCommands : public QObject {
 
         // The entries that cannot act are disabled and say why.
         f.Find<QComboBox>("cboNumberOfRows")->setCurrentIndex(19);
-        f.Find<QComboBox>("cboNumberOfColumns")->setCurrentIndex(19);
         f.Find<QComboBox>("cboNumberOfColumns")->setCurrentIndex(18);
         for (QAction* entry : f.window->GridMenu()->actions()) {
             if (!entry->text().startsWith("Insert")) continue;
@@ -305,6 +307,7 @@ class TestGridCommands : public QObject {
             QCOMPARE(entry->isEnabled(), !row);
             QCOMPARE(entry->toolTip().contains("at most 20 rows"), row);
         }
+        f.grid->setFocus();
         QTest::keyClick(f.grid, Qt::Key_Up, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(int(f.Table().intNumRows), 20);
     }
