@@ -96,8 +96,13 @@ class ScriptedClipboard : public Clipboard {
         ++reads;
         return text;
     }
+    void SetContent(const QString& plain, const QString& asHtml) override {
+        text = plain;
+        html = asHtml;
+    }
 
     QString text;
+    QString html;
     int reads = 0;
 };
 

@@ -1,5 +1,7 @@
 #include "core/grid/copy_cell_properties.h"
 
+#include <algorithm>
+
 #include "core/model/place_markers.h"
 
 namespace tabloom {
@@ -32,6 +34,12 @@ void CopyCellProperties(TableSpec& table, int srcRow, int srcCol, const CopyChoi
             firstCol = lastCol = srcCol;
             break;
         case CopyTarget::Table:
+            break;
+        case CopyTarget::Block:
+            firstRow = std::max(choice.block.top, 1);
+            lastRow = std::min<int>(choice.block.bottom, table.intNumRows);
+            firstCol = std::max(choice.block.left, 1);
+            lastCol = std::min<int>(choice.block.right, table.intNumCols);
             break;
     }
 

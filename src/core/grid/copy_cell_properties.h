@@ -1,15 +1,17 @@
 #pragma once
 
+#include "core/grid/cell_block.h"
 #include "core/model/table_spec.h"
 
 namespace tabloom {
 
-enum class CopyTarget { OneCell, Row, Column, Table };
+enum class CopyTarget { OneCell, Row, Column, Table, Block };
 
 struct CopyChoice {
     CopyTarget target = CopyTarget::OneCell;
     int toRow = 0;  // 0 = no selection
     int toCol = 0;
+    CellBlock block;  // the selected cells, for CopyTarget::Block
     bool font = false, content = false, alignment = false, width = false, height = false,
          colors = false;
 };

@@ -12,7 +12,6 @@ namespace tabloom {
 namespace {
 
 constexpr int kNumberPoints = 10;
-constexpr int kContentPoints = 8;
 constexpr int kLineSpacing = 12;
 
 bool HasOwnColours(const CellSpec& cell) { return cell.lngTextColor != NotSpecifiedColor; }
@@ -69,11 +68,26 @@ CellRect CellRectangle(const TableSpec& table, const GridGeometry& g, int row, i
     return r;
 }
 
+CellRect BlockRectangle(const GridGeometry& g, const CellBlock& block) {
+    CellRect r;
+    r.y1 = (block.top - 1) * g.intCellHeight + g.intTopMargin;
+    r.x1 = (block.left - 1) * g.intCellWidth + 2 * g.intLeftMargin + 2;
+    r.y2 = std::min(block.bottom * g.intCellHeight + g.intTopMargin - 2, int{g.intGridBottom});
+    r.x2 = std::min(block.right * g.intCellWidth + 2 * g.intLeftMargin, int{g.intGridRight});
+    return r;
+}
+
+DrawnColours CellColours(const TableSpec& table, int row, int col) {
+    const CellSpec& cell = table.At(row, col);
+    if (HasOwnColours(cell)) return {cell.lngTextColor, cell.lngBgColor};
+    return {table.lngTableTextColor, table.lngTableBgColor};
+}
+
 void DrawCell(TableSpec& table, const GridGeometry& g, Canvas& canvas, int row, int col) {
     CellSpec& cell = table.At(row, col);
     const CellRect r = CellRectangle(table, g, row, col);
-    const bool own = HasOwnColours(cell);
-    canvas.FillRect(r.x1, r.y1, r.x2, r.y2, own ? cell.lngBgColor : table.lngTableBgColor);
+    const DrawnColours colours = CellColours(table, row, col);
+    canvas.FillRect(r.x1, r.y1, r.x2, r.y2, colours.background);
     cell.intTop = static_cast<std::int16_t>(r.y1);
     cell.intLeft = static_cast<std::int16_t>(r.x1);
     cell.intBottom = static_cast<std::int16_t>(r.y2);
@@ -88,7 +102,7 @@ void DrawCell(TableSpec& table, const GridGeometry& g, Canvas& canvas, int row, 
     if (rest.size() >= kBreak.size() && rest.substr(rest.size() - kBreak.size()) == kBreak) {
         rest.remove_suffix(kBreak.size());
     }
-    const std::int32_t colour = own ? cell.lngTextColor : table.lngTableTextColor;
+    const std::int32_t colour = colours.text;
     // Header cells show in bold, as browsers show them.
     const bool header = row <= table.intHeaderRows || col <= table.intHeaderCols;
     double y = r.y1;

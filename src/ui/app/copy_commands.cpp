@@ -2,8 +2,10 @@
 
 #include "core/dialogs/copy_source_summary.h"
 #include "core/grid/copy_cell_properties.h"
+#include "ui/app/block_commands.h"
 #include "ui/app/dialog_placement.h"
 #include "ui/app/frm_main.h"
+#include "ui/app/grid_commands.h"
 #include "ui/dialogs/frm_copy_cell.h"
 
 namespace tabloom {
@@ -39,6 +41,7 @@ void CopyCommands::CopyCommand() {
     srcRow_ = window_.State().intRow;
     srcCol_ = window_.State().intCol;
     dialog.Fill(SummarizeCopySource(window_.Table(), srcRow_, srcCol_), srcRow_, srcCol_);
+    dialog.OfferBlock(window_.Grid().Blocks().Block());
     dialog.blnAccepted = false;
     dialog.adjustSize();
     dialog.move(PlaceDialogBelowRow(window_, srcRow_, dialog.frameGeometry().size()));

@@ -33,6 +33,7 @@
 #include "core/model/clock.h"
 #include "core/model/version.h"
 #include "core/storage/settings_file.h"
+#include "ui/app/block_commands.h"
 #include "ui/app/cell_commands.h"
 #include "ui/app/copy_commands.h"
 #include "ui/app/data_folder.h"
@@ -150,7 +151,9 @@ void frmMain::BuildControls() {
     cmdGridMenu_->setObjectName("cmdGridMenu");
     cmdGridMenu_->setText("Grid");
     cmdGridMenu_->setMinimumWidth(64);
-    cmdGridMenu_->setToolTip("Insert or delete rows and columns at the current cell.");
+    cmdGridMenu_->setToolTip(
+        "Insert or delete rows and columns at the current cell; merge, split, copy or cut the "
+        "selected cells.");
 
     // Table options.
     auto* grpTable = new QGroupBox("Table", this);
@@ -567,7 +570,11 @@ void frmMain::ClosePreview() {
     if (preview_ != nullptr) preview_->close();
 }
 
-void frmMain::PasteData() { pasteData_->Run(); }
+void frmMain::PasteData() {
+    // Values land from the selected block's top-left cell.
+    if (const auto& block = grid_->Blocks().Block()) grid_->MakeCurrent(block->top, block->left);
+    pasteData_->Run();
+}
 
 frmOtherProducts& frmMain::OtherProductsWindow() {
     if (otherProducts_ == nullptr) {

@@ -168,6 +168,7 @@ class frmMain : public QWidget {
     QString Text(int n) const;
     frmView& ViewerWindow();
     FileChooser& Files() const { return *fileChooser_; }
+    Clipboard& ClipboardSeam() const { return *clipboard_; }
 
     // Command handlers.
     void cmdSpecifyOutputFile_Click();

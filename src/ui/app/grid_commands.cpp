@@ -13,7 +13,9 @@
 #include "core/grid/place_marker_fill.h"
 #include "core/grid/row_column_edit.h"
 #include "core/model/place_markers.h"
+#include "ui/app/block_commands.h"
 #include "ui/app/frm_main.h"
+#include "ui/app/typing_commands.h"
 #include "ui/grid/pic_table.h"
 
 namespace tabloom {
@@ -40,6 +42,8 @@ QAction* AddAction(QMenu* menu, QWidget* grid, const QString& text, const QKeySe
 
 GridCommands::GridCommands(frmMain& window, const GridControls& controls)
     : QObject(&window), window_(window), c_(controls) {
+    blocks_ = new BlockCommands(window, *this, *c_.picTable, window.ClipboardSeam());
+    typing_ = new TypingCommands(window, *this, *c_.picTable);
     BuildMenu();
     Connect();
 }
@@ -57,6 +61,7 @@ void GridCommands::BuildMenu() {
     insertColumnRight_ =
         AddAction(menu_, grid, "Insert column right", QKeySequence("Ctrl+Shift+Right"));
     deleteColumn_ = AddAction(menu_, grid, "Delete column", QKeySequence("Ctrl+Shift+Del"));
+    blocks_->AddToMenu(menu_);
     menu_->setToolTipsVisible(true);
     c_.cmdGridMenu->setMenu(menu_);
     // A split button lists its menu among its accessible children, so a
@@ -71,7 +76,12 @@ std::int16_t GridCommands::CurrentRow() const { return window_.State().intRow; }
 std::int16_t GridCommands::CurrentCol() const { return window_.State().intCol; }
 
 void GridCommands::Connect() {
+    connect(c_.picTable, &PicTable::pressed, this, &GridCommands::picTable_MouseDown);
+    connect(c_.picTable, &PicTable::dragged, this, &GridCommands::picTable_MouseMove);
     connect(c_.picTable, &PicTable::released, this, &GridCommands::picTable_MouseUp);
+    connect(c_.picTable, &PicTable::typed, this, [this](const QString& text) {
+        if (window_.State().blnFormInitialized) typing_->Start(text, false);
+    });
     connect(c_.picTable, &PicTable::keyPressed, this,
             [this](int key, Qt::KeyboardModifiers modifiers, bool& handled) {
                 handled = KeyPressed(key, modifiers);
@@ -130,7 +140,8 @@ void GridCommands::DrawTable() {
     geometry_ = tabloom::DrawTable(table, c_.picTable->Surface());
     if (c_.picTable->hasFocus()) OutlineCurrent();
     UpdateMenu();
-    AnnounceCurrent();
+    blocks_->Refresh();
+    if (!blocks_->Announce()) AnnounceCurrent();
     c_.picTable->Present();
 }
 
@@ -142,12 +153,52 @@ bool GridCommands::HighlightCell(std::int16_t& row, std::int16_t& col) {
     return anchor;
 }
 
+void GridCommands::picTable_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
+                                      double x, double y) {
+    ProgramState& state = window_.State();
+    pressRow_ = pressCol_ = 0;
+    selecting_ = false;
+    if (button != Qt::LeftButton || state.blnIgnoreGridClick || !state.blnFormInitialized) return;
+    std::int16_t row = 0, col = 0;
+    if (!GridHitTest(state.table, x, y, row, col)) return;
+    pressRow_ = row;
+    pressCol_ = col;
+    if (modifiers.testFlag(Qt::ShiftModifier)) {
+        // Shift+click reaches from the current cell (or the block's anchor).
+        selecting_ = true;
+        blocks_->ExtendTo(row, col);
+    }
+}
+
+void GridCommands::picTable_MouseMove(double x, double y) {
+    if (pressRow_ == 0) return;
+    std::int16_t row = 0, col = 0;
+    if (!GridHitTest(window_.State().table, x, y, row, col)) return;
+    if (!selecting_ && row == pressRow_ && col == pressCol_) return;
+    if (!selecting_) {
+        selecting_ = true;
+        MakeCurrent(pressRow_, pressCol_);
+        blocks_->Clear();
+    }
+    blocks_->ExtendTo(row, col);
+}
+
 void GridCommands::picTable_MouseUp(Qt::MouseButton button, double x, double y) {
     ProgramState& state = window_.State();
     if (state.blnIgnoreGridClick || !state.blnFormInitialized) return;
     RefreshCounts();
     std::int16_t row = 0, col = 0;
+    if (button == Qt::LeftButton && selecting_) {
+        // A drag or a Shift+click selected a block: no dialog.
+        selecting_ = false;
+        pressRow_ = 0;
+        DrawTable();
+        return;
+    }
     if (!GridHitTest(state.table, x, y, row, col)) return;
+    // A right click inside the block keeps it for the copy window.
+    const auto& block = blocks_->Block();
+    if (button == Qt::LeftButton || !block || !block->Contains(row, col)) blocks_->Clear();
     MakeCurrent(row, col);
     // The press gave the grid focus and outlined the old current cell; only
     // the clicked one keeps an outline.
@@ -232,9 +283,17 @@ void GridCommands::AnnounceCurrent() {
     c_.picTable->AnnounceCell(state.intRow, state.intCol, content);
 }
 
-void GridCommands::Move(GridMove move) {
+void GridCommands::MoveCurrent(GridMove move) {
     ProgramState& state = window_.State();
+    blocks_->Clear();
     MoveCurrentCell(state.table, move, state.intRow, state.intCol);
+    DrawTable();
+}
+
+void GridCommands::MoveByTab(bool forward) {
+    ProgramState& state = window_.State();
+    blocks_->Clear();
+    tabloom::MoveByTab(state.table, forward, state.intRow, state.intCol);
     DrawTable();
 }
 
@@ -243,28 +302,32 @@ bool GridCommands::KeyPressed(int key, Qt::KeyboardModifiers modifiers) {
     const bool ctrl = modifiers.testFlag(Qt::ControlModifier);
     const bool shift = modifiers.testFlag(Qt::ShiftModifier);
     const bool plain = !ctrl && !shift && !modifiers.testFlag(Qt::AltModifier);
+    if (blocks_->KeyPressed(key, modifiers)) return true;
     switch (key) {
         case Qt::Key_Left:
         case Qt::Key_Right:
         case Qt::Key_Up:
         case Qt::Key_Down:
             if (!plain) return false;
-            Move(key == Qt::Key_Left    ? GridMove::Left
-                 : key == Qt::Key_Right ? GridMove::Right
-                 : key == Qt::Key_Up    ? GridMove::Up
-                                        : GridMove::Down);
+            MoveCurrent(key == Qt::Key_Left    ? GridMove::Left
+                        : key == Qt::Key_Right ? GridMove::Right
+                        : key == Qt::Key_Up    ? GridMove::Up
+                                               : GridMove::Down);
             return true;
         case Qt::Key_Home:
-            Move(ctrl ? GridMove::TableStart : GridMove::RowStart);
+            MoveCurrent(ctrl ? GridMove::TableStart : GridMove::RowStart);
             return true;
         case Qt::Key_End:
-            Move(ctrl ? GridMove::TableEnd : GridMove::RowEnd);
+            MoveCurrent(ctrl ? GridMove::TableEnd : GridMove::RowEnd);
             return true;
         case Qt::Key_Return:
         case Qt::Key_Enter:
-        case Qt::Key_F2:
             if (!plain) return false;
             CommandOnCurrent(true);
+            return true;
+        case Qt::Key_F2:
+            if (!plain) return false;
+            typing_->Start(QString(), true);
             return true;
         case Qt::Key_F10:
             if (!shift || ctrl) return false;

@@ -15,7 +15,9 @@ class QToolButton;
 
 namespace tabloom {
 
+class BlockCommands;
 class PicTable;
+class TypingCommands;
 class frmMain;
 
 // The controls of the main window the grid commands work with.
@@ -50,8 +52,20 @@ class GridCommands : public QObject {
     // Makes the cell at (row, col), or the cell covering it, the current
     // cell and outlines it, as a click would.
     void GoToCell(int row, int col);
+    void MakeCurrent(int row, int col);
+    // Moves the current cell and redraws; the block selection ends.
+    void MoveCurrent(GridMove move);
+    void MoveByTab(bool forward);
+    void AnnounceCurrent();
+
+    // The selected block and the commands on it; typing into cells.
+    BlockCommands& Blocks() const { return *blocks_; }
+    TypingCommands& Typing() const { return *typing_; }
 
     // Handlers.
+    void picTable_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double x,
+                            double y);
+    void picTable_MouseMove(double x, double y);
     void picTable_MouseUp(Qt::MouseButton button, double x, double y);
     void NumberOfRowsOrColumns_Click();
     void chkAddPlaceMarkers_Click();
@@ -68,9 +82,6 @@ class GridCommands : public QObject {
     void Connect();
     void RefreshCounts();
     void ShowCountsInLists();
-    void Move(GridMove move);
-    void MakeCurrent(int row, int col);
-    void AnnounceCurrent();
     void OutlineCurrent();
     void UpdateMenu();
     void ClearCurrentCell();
@@ -82,6 +93,13 @@ class GridCommands : public QObject {
     GridControls c_;
     GridGeometry geometry_;
     QMenu* menu_ = nullptr;
+    BlockCommands* blocks_ = nullptr;
+    TypingCommands* typing_ = nullptr;
+    // The cell a left press landed on (0 when none) and whether the pointer
+    // has since dragged a block out of it or extended one with Shift.
+    int pressRow_ = 0;
+    int pressCol_ = 0;
+    bool selecting_ = false;
     QAction* insertRowAbove_ = nullptr;
     QAction* insertRowBelow_ = nullptr;
     QAction* deleteRow_ = nullptr;

@@ -12,4 +12,11 @@ QString QtClipboard::Text() {
     return data->text();
 }
 
+void QtClipboard::SetContent(const QString& text, const QString& html) {
+    auto* data = new QMimeData;
+    data->setText(text);
+    data->setHtml(html);
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
 }  // namespace tabloom

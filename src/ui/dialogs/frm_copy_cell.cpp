@@ -23,8 +23,10 @@ frmCopyCell::frmCopyCell(Prompter& prompter, QWidget* parent)
     ui_->setupUi(this);
     SetFormFont(this, "Arial", true, true);
 
-    for (QRadioButton* option : {ui_->optToOneCell, ui_->optToAllCellsInRow,
-                                 ui_->optToAllCellsInColumn, ui_->optToAllCellsInTable}) {
+    ui_->optToSelectedCells->hide();
+    for (QRadioButton* option :
+         {ui_->optToOneCell, ui_->optToAllCellsInRow, ui_->optToAllCellsInColumn,
+          ui_->optToAllCellsInTable, ui_->optToSelectedCells}) {
         connect(option, &QRadioButton::toggled, this, [this](bool on) {
             if (on) UpdateTargetControls();
         });
@@ -95,6 +97,16 @@ void frmCopyCell::Fill(const CopySourceSummary& summary, int row, int col) {
     ui_->optToOneCell->setChecked(true);
 }
 
+void frmCopyCell::OfferBlock(const std::optional<CellBlock>& block) {
+    block_ = block;
+    ui_->optToSelectedCells->setVisible(block.has_value());
+    if (!block) return;
+    QString where = QString::fromStdString(DescribeBlock(*block));
+    where.chop(QString(" selected").size());
+    ui_->optToSelectedCells->setText("to the selected cells (" + where + ")");
+    ui_->optToSelectedCells->setChecked(true);
+}
+
 CopyChoice frmCopyCell::Choice() const {
     CopyChoice choice;
     if (ui_->optToOneCell->isChecked()) {
@@ -103,6 +115,9 @@ CopyChoice frmCopyCell::Choice() const {
         choice.target = CopyTarget::Row;
     } else if (ui_->optToAllCellsInColumn->isChecked()) {
         choice.target = CopyTarget::Column;
+    } else if (ui_->optToSelectedCells->isChecked() && block_) {
+        choice.target = CopyTarget::Block;
+        choice.block = *block_;
     } else {
         choice.target = CopyTarget::Table;
     }

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "core/dialogs/copy_source_summary.h"
 #include "core/grid/copy_cell_properties.h"
@@ -42,6 +43,10 @@ class frmCopyCell : public QDialog {
     // left them.
     void Fill(const CopySourceSummary& summary, int row, int col);
 
+    // Offers the selected block as a target (and chooses it), or hides the
+    // option when there is none.
+    void OfferBlock(const std::optional<CellBlock>& block);
+
     // The ticked groups and the target; toRow/toCol 0 without selection.
     CopyChoice Choice() const;
 
@@ -67,6 +72,7 @@ class frmCopyCell : public QDialog {
     int numCols_ = 0;
     QString rowOption_;
     QString columnOption_;
+    std::optional<CellBlock> block_;
 };
 
 }  // namespace tabloom

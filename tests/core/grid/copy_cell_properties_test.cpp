@@ -71,8 +71,9 @@ TEST_P(CopyRangeTest, CopiesToTheAnchorsOfTheRangeOnly) {
     EXPECT_EQ(table.At(3, 3).intColSpan, 2);
 }
 
-CopyChoice Font(CopyTarget target, int toRow = 0, int toCol = 0) {
+CopyChoice Font(CopyTarget target, int toRow = 0, int toCol = 0, CellBlock block = {}) {
     CopyChoice choice;
+    choice.block = block;
     choice.target = target;
     choice.toRow = toRow;
     choice.toCol = toCol;
@@ -88,6 +89,8 @@ const CopyCase kRanges[] = {
     {"OutsideTable", Font(CopyTarget::OneCell, 5, 1), "x", false, ""},
     {"Row", Font(CopyTarget::Row), "x", false, "2,1 2,3 2,4"},
     {"Column", Font(CopyTarget::Column), "x", false, "1,2 3,2 4,2"},
+    {"Block", Font(CopyTarget::Block, 0, 0, {3, 1, 4, 3}), "x", false, "3,1 3,2 3,3 4,1 4,2 4,3"},
+    {"BlockPastTheEdge", Font(CopyTarget::Block, 0, 0, {4, 3, 9, 9}), "x", false, "4,3 4,4"},
     {"Table", Font(CopyTarget::Table), "x", false,
      "1,1 1,2 1,3 1,4 2,1 2,3 2,4 3,1 3,2 3,3 4,1 4,2 4,3 4,4"},
 };

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 
 #include "grid_layout.h"
 #include "recording_canvas.h"
@@ -172,6 +173,13 @@ TEST(DrawTableTest, SpanIsOneRectangleDrawnOncePerLowerPosition) {
     const CellSpec& anchor = table.At(1, 1);
     EXPECT_EQ(anchor.intRight, 178);
     EXPECT_EQ(anchor.intBottom, 120);
+    // A selected block over the span covers the same pixels; the editor
+    // over a cell takes the colours it is drawn in.
+    const CellRect block = BlockRectangle(ComputeGeometry(table, 512, 230), {1, 1, 3, 2});
+    EXPECT_EQ(std::tie(block.x1, block.y1, block.x2, block.y2), std::make_tuple(14, 14, 178, 120));
+    EXPECT_EQ(CellColours(table, 1, 1).background, 0x00FF00);
+    EXPECT_EQ(CellColours(table, 1, 1).text, 0x0000FF);
+    EXPECT_EQ(CellColours(table, 4, 4).background, table.lngTableBgColor);
     for (const auto& call : canvas.Of(Kind::Text)) EXPECT_NE(call.text, "hidden");
     // The span is drawn last when the scan reaches its bottom-right position:
     // after all of row 2, before the rest of row 3.
@@ -216,6 +224,9 @@ TEST(DrawTableTest, SpanPastTheEdgeIsClipped) {
     const GridGeometry g = DrawTable(table, canvas);
     EXPECT_EQ(table.At(3, 3).intRight, g.intGridRight);
     EXPECT_EQ(table.At(3, 3).intBottom, g.intGridBottom);
+    const CellRect block = BlockRectangle(g, {3, 3, 7, 7});
+    EXPECT_EQ(block.x2, g.intGridRight);
+    EXPECT_EQ(block.y2, g.intGridBottom);
 }
 
 struct ContentCase {
