@@ -1,4 +1,4 @@
-# Runs axe on PAGE, or first makes the page: TABLE through tabloom-cli audit
+# Runs axe (and, with VNU, the Nu Html Checker) on PAGE, or first makes the page: TABLE through tabloom-cli audit
 # --fix and html (with HTML_ARGS) into WORK. Fails loudly on anything missing.
 foreach(tool NODE CHROMIUM)
     if(NOT ${tool} OR NOT EXISTS "${${tool}}")
@@ -23,6 +23,19 @@ if(NOT PAGE)
         message(FATAL_ERROR "tabloom-cli html failed (exit ${code})")
     endif()
     set(PAGE "${WORK}/page.html")
+endif()
+
+# The same page through the W3C Nu Html Checker: no error and no warning.
+if(VNU)
+    find_program(JAVA NAMES java)
+    if(NOT JAVA OR NOT EXISTS "${VNU}")
+        message(FATAL_ERROR "java or ${VNU} not found; run scripts/install-deps")
+    endif()
+    execute_process(COMMAND "${JAVA}" -jar "${VNU}" --Werror --format gnu "${PAGE}"
+        RESULT_VARIABLE code)
+    if(NOT code EQUAL 0)
+        message(FATAL_ERROR "the Nu Html Checker reported errors or warnings (exit ${code})")
+    endif()
 endif()
 
 execute_process(COMMAND "${NODE}" "${RUNNER}" --chromium "${CHROMIUM}" --axe "${AXE}"
