@@ -5,6 +5,7 @@
 
 #include "cli_run.h"
 #include "core/storage/table_file.h"
+#include "param_name.h"
 #include "temp_folder.h"
 
 namespace tabloom {
@@ -75,7 +76,8 @@ INSTANTIATE_TEST_SUITE_P(
                      20,
                      1,
                      "second",
-                     {"The table does not fit entirely: 2 rows beyond 20 cut."}}));
+                     {"The table does not fit entirely: 2 rows beyond 20 cut."}}),
+    ByCaseName());
 
 TEST(FromHtmlCliErrors, RefuseWithAReason) {
     TempFolder folder;

@@ -228,8 +228,12 @@ void frmMain::BuildControls() {
     auto* pathRow = new QHBoxLayout;
     pathRow->addWidget(cmdSpecifyOutputFile_);
     pathRow->addWidget(txbOutputFile_6_, 1);
+    // Check and Export sit by the path, where the box gives way to them, so
+    // that the window keeps to an 800 pixel wide screen.
     pathRow->addWidget(cmdExport);
+    pathRow->addWidget(cmdCheck);
     auto* createRow = new QHBoxLayout;
+    createRow->setSpacing(4);
     createRow->addWidget(cmdPerformOperation_6_);
     createRow->addWidget(extras_->StyleLabel());
     createRow->addWidget(extras_->StyleList());
@@ -237,7 +241,6 @@ void frmMain::BuildControls() {
     createRow->addWidget(cmdViewOutputFile_6_);
     createRow->addWidget(cmdViewOutputFile_0_);
     createRow->addWidget(cmdPreview_);
-    createRow->addWidget(cmdCheck);
     createRow->addWidget(lblResult_, 1);
     auto* outputLayout = new QVBoxLayout(grpOutput);
     outputLayout->addLayout(pathRow);

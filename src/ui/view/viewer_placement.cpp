@@ -43,7 +43,8 @@ HelpPlacement HelpPlacementFor(QRect mainFrame, QRect viewerFrame, QRect screen,
     // Horizontal arithmetic relative to the screen's left edge.
     const int screenWidth = screen.width();
     const int mainWidth = mainFrame.width();
-    const int mainLeft = px(kHelpMainLeftTwips);
+    // 300 twips from the left, unless that would push the window off the right edge.
+    const int mainLeft = std::max(0, std::min(px(kHelpMainLeftTwips), screenWidth - mainWidth));
 
     HelpPlacement result;
     result.mainTopLeft = QPoint(screen.x() + mainLeft, mainFrame.y());

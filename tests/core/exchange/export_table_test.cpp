@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "param_name.h"
 #include "table_builders.h"
 
 namespace tabloom {
@@ -112,7 +113,8 @@ INSTANTIATE_TEST_SUITE_P(
                    "% Needs \\usepackage[T1]{fontenc}, \\usepackage[table]{xcolor} and "
                    "\\usepackage{multirow}.\n"
                    "\\begin{tabular}{ll}\n1 & 2 \\\\\n3 & 4 \\\\\n\\end{tabular}\n",
-                   ""}));
+                   ""}),
+    ByCaseName());
 
 TEST(ExportFormatNames, ReadTheCommandLineWords) {
     EXPECT_EQ(ExportFormatNamed("markdown"), ExportFormat::Markdown);

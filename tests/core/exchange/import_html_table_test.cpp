@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "param_name.h"
+
 namespace tabloom {
 namespace {
 
@@ -134,7 +136,8 @@ INSTANTIATE_TEST_SUITE_P(
                    {"markup nested too deep left out"},
                    0,
                    0,
-                   ""}));
+                   ""}),
+    ByCaseName());
 
 TEST(ImportHtmlTableProperties, KeepsColoursAlignmentSizesFontsAndTheFrame) {
     const HtmlTableImport result = ImportHtmlTable(
