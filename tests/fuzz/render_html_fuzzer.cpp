@@ -1,6 +1,7 @@
 // libFuzzer target: any bytes as a table file. Every table that loads must
-// render: never a crash, and the page is valid Windows-1252 (none of the five
-// undefined bytes) with CR LF as its only line end.
+// render: never a crash, CR LF as the only line end, and the page valid in its
+// encoding: Windows-1252 (none of the five undefined bytes) in the classic
+// style, UTF-8 in the standard style.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -23,6 +24,32 @@ bool Undefined(unsigned char b) {
     return b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D;
 }
 
+// Well-formed UTF-8: no stray continuation byte, no truncated or overlong
+// sequence, no surrogate, nothing past U+10FFFF.
+bool ValidUtf8(const std::string& text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const auto b = static_cast<unsigned char>(text[i]);
+        const int more = b < 0x80                ? 0
+                         : b >= 0xC2 && b < 0xE0 ? 1
+                         : b >= 0xE0 && b < 0xF0 ? 2
+                         : b >= 0xF0 && b < 0xF5 ? 3
+                                                 : -1;
+        if (more < 0 || i + more >= text.size()) return false;
+        std::uint32_t cp = more == 0 ? b : b & (0x3F >> more);
+        for (int k = 1; k <= more; ++k) {
+            const auto c = static_cast<unsigned char>(text[i + k]);
+            if ((c & 0xC0) != 0x80) return false;
+            cp = (cp << 6) | (c & 0x3F);
+        }
+        if ((more == 2 && cp < 0x800) || (more == 3 && (cp < 0x10000 || cp > 0x10FFFF)) ||
+            (cp >= 0xD800 && cp <= 0xDFFF)) {
+            return false;
+        }
+        i += more + 1;
+    }
+    return true;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -40,9 +67,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         table.blnAddHTMLWrapper = table.blnCenterTable = table.blnUseSpecifiedColors = options;
         const std::string page = RenderTableHtml(table, clock);
         if (page.empty()) Broken("nothing rendered");
+        const bool standard = table.outputStyle == OutputStyle::Standard;
+        if (standard && !ValidUtf8(page)) Broken("not UTF-8");
         for (std::size_t i = 0; i < page.size(); ++i) {
             const auto b = static_cast<unsigned char>(page[i]);
-            if (Undefined(b)) Broken("byte outside the code page");
+            if (!standard && Undefined(b)) Broken("byte outside the code page");
             if (b == '\r' && (i + 1 == page.size() || page[i + 1] != '\n')) Broken("lone CR");
             if (b == '\n' && (i == 0 || page[i - 1] != '\r')) Broken("lone LF");
         }

@@ -134,6 +134,14 @@ std::string EscapedText(std::string_view utf8) {
     return out;
 }
 
+std::string Utf8AttributeText(std::string_view utf8) {
+    std::string out = EscapedText(utf8);
+    for (std::size_t at = out.find('"'); at != std::string::npos; at = out.find('"', at)) {
+        out.replace(at, 1, "&quot;");
+    }
+    return out;
+}
+
 void AppendNumber(std::string& out, int n) {
     char digits[12];
     const auto end = std::to_chars(digits, digits + sizeof digits, n).ptr;

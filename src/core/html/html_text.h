@@ -22,6 +22,9 @@ void AppendUtf8PageText(std::string& out, std::string_view utf8);
 // becomes &quot;.
 std::string AttributeText(std::string_view utf8);
 
+// An attribute value of a UTF-8 page: &, <, > and the quote as references.
+std::string Utf8AttributeText(std::string_view utf8);
+
 // Plain text with &, < and > as references, so that no markup comes of it.
 std::string EscapedText(std::string_view utf8);
 

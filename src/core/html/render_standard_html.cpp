@@ -161,7 +161,7 @@ void AppendCell(std::string& out, const TableSpec& table, const EmptyRows& empty
         Style style(out);
         if (font.colour) style.AddColour("color", font.colourValue);
         const std::string family = FontFamilyList(cell.strFontFace);
-        if (!family.empty()) style.Add("font-family", AttributeText(family));
+        if (!family.empty()) style.Add("font-family", Utf8AttributeText(family));
         if (const char* size = FontSizeKeyword(cell.strFontSize)) style.Add("font-size", size);
     }
     if (font.open) out += '>';

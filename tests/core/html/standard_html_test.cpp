@@ -168,6 +168,13 @@ TEST(StandardHtmlTest, FontSizesAndFacesAsCss) {
                  {"3D Font", ""},
                  {"Arial,", ""}};
     for (const auto& c : faces) EXPECT_EQ(FontFamilyList(c.face), c.family) << c.face;
+
+    // A face outside ASCII stays UTF-8 in the page, quotes as references.
+    TableSpec t = PriceTable();
+    t.outputStyle = OutputStyle::Standard;
+    t.At(2, 2).strFontFace = "\xC3\xB6ko, \"Noto Sans\"";
+    EXPECT_NE(RenderTableHtml(t, kClock).find("font-family:\xC3\xB6ko,&quot;Noto Sans&quot;"),
+              std::string::npos);
 }
 
 TEST(StandardHtmlTest, LanguageOfTheUsersLocale) {
