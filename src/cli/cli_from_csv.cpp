@@ -1,14 +1,10 @@
 #include "cli_from_csv.h"
 
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <iterator>
-#include <system_error>
 #include <vector>
 
 #include "cli_commands.h"
+#include "cli_input.h"
 #include "core/csv/delimited_text.h"
 #include "core/grid/paste_values.h"
 #include "core/model/table_spec.h"
@@ -17,44 +13,6 @@
 namespace tabloom {
 
 namespace {
-
-// Far more than 400 cells of any sensible content; stops a runaway pipe.
-constexpr std::size_t kMaxInput = 16u << 20;
-
-// Reads all of stream into bytes; false, with reason, past kMaxInput or on a
-// read error.
-bool ReadAll(std::istream& stream, std::string& bytes, std::string& reason) {
-    char buffer[65536];
-    while (stream) {
-        stream.read(buffer, sizeof buffer);
-        bytes.append(buffer, static_cast<std::size_t>(stream.gcount()));
-        if (bytes.size() > kMaxInput) {
-            reason = "larger than 16 MiB";
-            return false;
-        }
-    }
-    if (stream.bad()) {
-        reason = "read error";
-        return false;
-    }
-    return true;
-}
-
-bool ReadInput(const std::string& inFile, std::istream& in, std::string& bytes,
-               std::string& reason) {
-    if (inFile == "-") return ReadAll(in, bytes, reason);
-    std::error_code ec;
-    if (std::filesystem::is_directory(inFile, ec)) {
-        reason = "is a folder";
-        return false;
-    }
-    std::ifstream file(inFile, std::ios::binary);
-    if (!file) {
-        reason = std::strerror(errno);
-        return false;
-    }
-    return ReadAll(file, bytes, reason);
-}
 
 // The table file stands byte 253 (y acute) in for a double quote, so a real
 // one would come back as a quote; its character reference survives and
@@ -78,7 +36,7 @@ int FromCsv(const std::string& inFile, const std::string& outFile, std::istream&
     const std::string name = inFile == "-" ? "standard input" : inFile;
     std::string bytes;
     std::string reason;
-    if (!ReadInput(inFile, in, bytes, reason)) {
+    if (!ReadCliInput(inFile, in, bytes, reason)) {
         err << "error: cannot read " << name << ": " << reason << "\n";
         return kExitFailed;
     }

@@ -1,53 +1,13 @@
 #include "cli_from_html.h"
 
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <system_error>
-
 #include "cli_commands.h"
-#include "core/import/html_document.h"
+#include "cli_input.h"
 #include "core/import/import_html_table.h"
 #include "core/storage/table_file.h"
 
 namespace tabloom {
 
 namespace {
-
-// Reads at most one byte past the limit, so that a runaway pipe stops.
-bool ReadLimited(std::istream& stream, std::string& bytes, std::string& reason) {
-    char buffer[65536];
-    while (stream) {
-        stream.read(buffer, sizeof buffer);
-        bytes.append(buffer, static_cast<std::size_t>(stream.gcount()));
-        if (bytes.size() > HtmlDocument::kMaxBytes) {
-            reason = "larger than 16 MiB";
-            return false;
-        }
-    }
-    if (stream.bad()) {
-        reason = "read error";
-        return false;
-    }
-    return true;
-}
-
-bool ReadPage(const std::string& inFile, std::istream& in, std::string& bytes,
-              std::string& reason) {
-    if (inFile == "-") return ReadLimited(in, bytes, reason);
-    std::error_code ec;
-    if (std::filesystem::is_directory(inFile, ec)) {
-        reason = "is a folder";
-        return false;
-    }
-    std::ifstream file(inFile, std::ios::binary);
-    if (!file) {
-        reason = std::strerror(errno);
-        return false;
-    }
-    return ReadLimited(file, bytes, reason);
-}
 
 // "3" for --table; 0 when it is no whole number from 1 on.
 int TableNumber(const std::string& text) {
@@ -78,7 +38,7 @@ int FromHtmlCommand(const std::vector<std::string>& args, std::istream& in, std:
     const std::string name = operands[0] == "-" ? "standard input" : operands[0];
     std::string bytes;
     std::string reason;
-    if (!ReadPage(operands[0], in, bytes, reason)) {
+    if (!ReadCliInput(operands[0], in, bytes, reason)) {
         err << "error: cannot read " << name << ": " << reason << "\n";
         return kExitFailed;
     }
