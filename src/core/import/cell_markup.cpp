@@ -119,13 +119,18 @@ class Writer {
             }
             if (ch < 0x20 || ch == 0x7F) continue;
             Visible();
+            // What was left out before this text (a nested table) may join
+            // a < or & that ended the text before to what follows here.
+            if (!out.empty() && StartsMarkup(out.back(), static_cast<char>(ch))) {
+                const char lead = out.back();
+                out.pop_back();
+                out += lead == '<' ? "&lt;" : "&amp;";
+            }
             // The content is markup: a decoded < or & that would start a
             // tag or a reference goes back to its reference.
-            if (ch == '<' && (std::isalpha(static_cast<unsigned char>(next)) || next == '/' ||
-                              next == '!' || next == '?')) {
+            if (ch == '<' && StartsMarkup('<', next)) {
                 out += "&lt;";
-            } else if (ch == '&' &&
-                       (std::isalnum(static_cast<unsigned char>(next)) || next == '#')) {
+            } else if (ch == '&' && StartsMarkup('&', next)) {
                 out += "&amp;";
             } else if (ch == 0xC3 && static_cast<unsigned char>(next) == 0xBD) {
                 // y acute stands in for a quote in table files; its reference survives.
@@ -135,6 +140,14 @@ class Writer {
                 out.push_back(static_cast<char>(ch));
             }
         }
+    }
+
+    // True when lead ('<' or '&') followed by next starts a tag or a reference.
+    static bool StartsMarkup(char lead, char next) {
+        const auto n = static_cast<unsigned char>(next);
+        if (lead == '<') return std::isalpha(n) || next == '/' || next == '!' || next == '?';
+        if (lead == '&') return std::isalnum(n) || next == '#';
+        return false;
     }
 
     CellMarkup& result_;

@@ -49,6 +49,14 @@ TEST_P(ImportHtmlTableTest, BuildsTheTable) {
     EXPECT_EQ(result.losses, c.losses);
 }
 
+// A nested table left out between "R<" and "b" must not join them into a tag.
+TEST(ImportHtmlTextTest, TextJoinedAroundALeftOutTableMakesNoTag) {
+    const HtmlTableImport result =
+        ImportHtmlTable("<table><tr><td>R<<table><tr><td>x</table>b c</td></tr></table>", 0);
+    ASSERT_TRUE(result.ok) << result.reason;
+    EXPECT_EQ(result.table.At(1, 1).strContent, "R&lt;b c");
+}
+
 std::string Repeat(const std::string& s, int n) {
     std::string out;
     for (int i = 0; i < n; ++i) out += s;
