@@ -23,14 +23,6 @@ QString Described(const CellBlock& block) {
     return QString::fromStdString(DescribeBlock(block)).replace(" selected", "");
 }
 
-QAction* AddEntry(QMenu* menu, QWidget* grid, const QString& text, const QKeySequence& keys) {
-    auto* action = menu->addAction(text);
-    action->setShortcut(keys);
-    action->setShortcutContext(Qt::WidgetShortcut);
-    grid->addAction(action);
-    return action;
-}
-
 }  // namespace
 
 BlockCommands::BlockCommands(frmMain& window, GridCommands& grid, PicTable& picTable,
@@ -39,13 +31,13 @@ BlockCommands::BlockCommands(frmMain& window, GridCommands& grid, PicTable& picT
 
 void BlockCommands::AddToMenu(QMenu* menu) {
     menu->addSeparator();
-    merge_ = AddEntry(menu, &picTable_, "Merge cells", QKeySequence("Ctrl+M"));
+    merge_ = AddGridAction(menu, &picTable_, "Merge cells", QKeySequence("Ctrl+M"));
     merge_->setObjectName("mnuMergeCells");
-    split_ = AddEntry(menu, &picTable_, "Split cell", QKeySequence("Ctrl+Shift+M"));
+    split_ = AddGridAction(menu, &picTable_, "Split cell", QKeySequence("Ctrl+Shift+M"));
     split_->setObjectName("mnuSplitCell");
-    copy_ = AddEntry(menu, &picTable_, "Copy cells", QKeySequence::Copy);
+    copy_ = AddGridAction(menu, &picTable_, "Copy cells", QKeySequence::Copy);
     copy_->setObjectName("mnuCopyCells");
-    cut_ = AddEntry(menu, &picTable_, "Cut cells", QKeySequence::Cut);
+    cut_ = AddGridAction(menu, &picTable_, "Cut cells", QKeySequence::Cut);
     cut_->setObjectName("mnuCutCells");
     connect(merge_, &QAction::triggered, this, &BlockCommands::Merge);
     connect(split_, &QAction::triggered, this, &BlockCommands::Split);

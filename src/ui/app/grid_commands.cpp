@@ -29,7 +29,9 @@ QString FullTableTip(const char* what, int most) {
     return QString("A table has at most %1 %2: delete one to insert another.").arg(most).arg(what);
 }
 
-QAction* AddAction(QMenu* menu, QWidget* grid, const QString& text, const QKeySequence& keys) {
+}  // namespace
+
+QAction* AddGridAction(QMenu* menu, QWidget* grid, const QString& text, const QKeySequence& keys) {
     auto* action = menu->addAction(text);
     action->setShortcut(keys);
     // The keys act while the grid has the keyboard; the menu shows them.
@@ -37,8 +39,6 @@ QAction* AddAction(QMenu* menu, QWidget* grid, const QString& text, const QKeySe
     grid->addAction(action);
     return action;
 }
-
-}  // namespace
 
 GridCommands::GridCommands(frmMain& window, const GridControls& controls)
     : QObject(&window), window_(window), c_(controls) {
@@ -52,15 +52,16 @@ void GridCommands::BuildMenu() {
     menu_ = new QMenu(c_.cmdGridMenu);
     menu_->setObjectName("mnuGrid");
     QWidget* grid = c_.picTable;
-    insertRowAbove_ = AddAction(menu_, grid, "Insert row above", QKeySequence("Ctrl+Shift+Up"));
-    insertRowBelow_ = AddAction(menu_, grid, "Insert row below", QKeySequence("Ctrl+Shift+Down"));
-    deleteRow_ = AddAction(menu_, grid, "Delete row", QKeySequence("Ctrl+Del"));
+    insertRowAbove_ = AddGridAction(menu_, grid, "Insert row above", QKeySequence("Ctrl+Shift+Up"));
+    insertRowBelow_ =
+        AddGridAction(menu_, grid, "Insert row below", QKeySequence("Ctrl+Shift+Down"));
+    deleteRow_ = AddGridAction(menu_, grid, "Delete row", QKeySequence("Ctrl+Del"));
     menu_->addSeparator();
     insertColumnLeft_ =
-        AddAction(menu_, grid, "Insert column left", QKeySequence("Ctrl+Shift+Left"));
+        AddGridAction(menu_, grid, "Insert column left", QKeySequence("Ctrl+Shift+Left"));
     insertColumnRight_ =
-        AddAction(menu_, grid, "Insert column right", QKeySequence("Ctrl+Shift+Right"));
-    deleteColumn_ = AddAction(menu_, grid, "Delete column", QKeySequence("Ctrl+Shift+Del"));
+        AddGridAction(menu_, grid, "Insert column right", QKeySequence("Ctrl+Shift+Right"));
+    deleteColumn_ = AddGridAction(menu_, grid, "Delete column", QKeySequence("Ctrl+Shift+Del"));
     blocks_->AddToMenu(menu_);
     menu_->setToolTipsVisible(true);
     c_.cmdGridMenu->setMenu(menu_);

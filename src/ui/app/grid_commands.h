@@ -10,6 +10,7 @@
 class QAction;
 class QCheckBox;
 class QComboBox;
+class QKeySequence;
 class QMenu;
 class QToolButton;
 
@@ -30,6 +31,10 @@ struct GridControls {
     QCheckBox* chkCenterTable4 = nullptr;
     QToolButton* cmdGridMenu = nullptr;
 };
+
+// Adds an entry to the grid's menu whose keys act while the grid has the
+// keyboard.
+QAction* AddGridAction(QMenu* menu, QWidget* grid, const QString& text, const QKeySequence& keys);
 
 // The grid's commands: drawing, clicks and keys on the grid, the table's
 // dimensions and options, and inserting and deleting rows and columns.
