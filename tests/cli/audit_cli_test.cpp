@@ -17,18 +17,7 @@ using testing::RunResult;
 using testing::TempFolder;
 using testing::WriteBytes;
 
-// A titled 3 x 3 table of light grey text: contrast, headers, caption and
-// title row to find, all of them with a repair.
-TableSpec GreyTitled() {
-    TableSpec t = testing::StartTable(4, 3);
-    for (int r = 2; r <= 4; ++r) {
-        for (int c = 1; c <= 3; ++c) t.At(r, c).strContent = "v" + std::to_string(r * 10 + c);
-    }
-    testing::Span(t, 1, 1, 1, 3);
-    t.At(1, 1).strContent = "Title";
-    t.lngTableTextColor = 0xAAAAAA;
-    return t;
-}
+TableSpec GreyTitled() { return testing::GreyTitledTable(); }
 
 TEST(AuditCliTest, PrintsOneFindingALineAndExitsOneWithSome) {
     TempFolder folder;

@@ -1,5 +1,7 @@
 #include "table_builders.h"
 
+#include <string>
+
 namespace tabloom::testing {
 
 TableSpec StartTable(int rows, int cols) {
@@ -77,6 +79,17 @@ bool SameWholeGrid(const TableSpec& a, const TableSpec& b) {
         }
     }
     return true;
+}
+
+TableSpec GreyTitledTable() {
+    TableSpec t = StartTable(4, 3);
+    for (int r = 2; r <= 4; ++r) {
+        for (int c = 1; c <= 3; ++c) t.At(r, c).strContent = "v" + std::to_string(r * 10 + c);
+    }
+    Span(t, 1, 1, 1, 3);
+    t.At(1, 1).strContent = "Title";
+    t.lngTableTextColor = 0xAAAAAA;
+    return t;
 }
 
 }  // namespace tabloom::testing

@@ -15,6 +15,11 @@ void Span(TableSpec& t, int r, int c, int rows, int cols);
 // sizes, multi-line content with quotes and leading blanks, fonts, options.
 TableSpec RichTable();
 
+// A 4 x 3 table whose first row is one titled cell over three columns, with
+// light grey text (#AAAAAA) on white below: contrast, headers, caption and
+// title row for the table checker to find.
+TableSpec GreyTitledTable();
+
 // True when every stored field of every grid position 1..20 is equal.
 bool SameWholeGrid(const TableSpec& a, const TableSpec& b);
 

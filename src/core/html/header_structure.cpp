@@ -117,4 +117,14 @@ HeaderStructure FindHeaderStructure(const TableSpec& t) {
     return s;
 }
 
+void AppendCellTagStart(std::string& out, HeaderScope scope) {
+    if (scope == HeaderScope::None) {
+        out += "<td";
+    } else {
+        out += "<th scope=\"";
+        out += ScopeName(scope);
+        out += '"';
+    }
+}
+
 }  // namespace tabloom

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "core/model/table_spec.h"
@@ -39,5 +40,8 @@ HeaderStructure FindHeaderStructure(const TableSpec& table);
 
 // "col", "row", "colgroup", "rowgroup"; nullptr for a data cell.
 const char* ScopeName(HeaderScope scope);
+
+// Appends "<td" or "<th scope=\"...\"", the tag left open for its attributes.
+void AppendCellTagStart(std::string& out, HeaderScope scope);
 
 }  // namespace tabloom

@@ -125,13 +125,7 @@ EmptyRows FindEmptyRows(const TableSpec& table) {
 
 void AppendCell(std::string& out, const TableSpec& table, const EmptyRows& empty, int r,
                 const CellSpec& cell, const RowHoist& hoist, HeaderScope scope) {
-    if (scope == HeaderScope::None) {
-        out += "<td";
-    } else {
-        out += "<th scope=\"";
-        out += ScopeName(scope);
-        out += '"';
-    }
+    AppendCellTagStart(out, scope);
     int rowSpan = cell.intRowSpan;
     for (int k = r + 1; k < r + cell.intRowSpan; ++k) rowSpan -= empty[k] ? 1 : 0;
     if (rowSpan > 1) AppendAttribute(out, "rowspan", NumOf(rowSpan));

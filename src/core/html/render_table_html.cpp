@@ -59,13 +59,7 @@ void AppendHead(std::string& out, const TableSpec& table, const Clock& clock) {
 
 void AppendCell(std::string& out, const TableSpec& table, const CellSpec& cell,
                 const RowHoist& hoist, HeaderScope scope) {
-    if (scope == HeaderScope::None) {
-        out += "<td";
-    } else {
-        out += "<th scope=\"";
-        out += ScopeName(scope);
-        out += '"';
-    }
+    AppendCellTagStart(out, scope);
     if (cell.intRowSpan > 1) AppendAttribute(out, "rowspan", NumOf(cell.intRowSpan));
     if (cell.intColSpan > 1) AppendAttribute(out, "colspan", NumOf(cell.intColSpan));
     if (cell.intWidth > 0) AppendSizeAttribute(out, "width", cell.intWidth, cell.intWidthUnit);

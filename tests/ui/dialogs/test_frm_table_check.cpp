@@ -15,15 +15,9 @@ namespace {
 
 // A title row over a 3 x 3 block of light grey text, one cell orange.
 TableSpec GreyTitled() {
-    TableSpec t = testing::StartTable(4, 3);
-    for (int r = 2; r <= 4; ++r) {
-        for (int c = 1; c <= 3; ++c) t.At(r, c).strContent = "v" + std::to_string(r * 10 + c);
-    }
-    testing::Span(t, 1, 1, 1, 3);
-    t.At(1, 1).strContent = "Title";
+    TableSpec t = testing::GreyTitledTable();
     t.At(3, 2).lngTextColor = 0x00A5FF;
     t.At(3, 2).lngBgColor = 0xFFFFFF;
-    t.lngTableTextColor = 0xAAAAAA;
     return t;
 }
 
