@@ -83,13 +83,51 @@ class Writer {
             result_.tooDeep = true;
             return;
         }
-        if (element.original_tag.length > 0) Raw(element.original_tag);
+        // Everything after a plaintext tag is text; as a tag in a cell it
+        // would swallow the rest of the page.
+        if (element.tag == GUMBO_TAG_PLAINTEXT || element.original_tag.length == 0) {
+            Children(node, depth + 1);
+            return;
+        }
+        Raw(element.original_tag);
         Children(node, depth + 1);
-        // An element the page left open borrows the end tag that closed it
-        // (the cell's own, say); only its own end tag is written.
-        if (element.original_end_tag.length > 0 &&
-            TagName(element.original_end_tag, 2) == TagName(element.original_tag, 1)) {
+        const std::string name = TagName(element.original_tag, 1);
+        if (element.original_end_tag.length > 0 && TagName(element.original_end_tag, 2) == name) {
             Raw(element.original_end_tag);
+        } else if (!IsVoid(element.tag) && !name.empty()) {
+            // An element the page left open borrowed the end tag that closed
+            // it (the cell's own, say, or the end of the page). The content
+            // closes it itself, so that a title or textarea left open cannot
+            // take the rest of the page once written back.
+            Visible();
+            result_.content += "</" + name + ">";
+        }
+    }
+
+    static bool IsVoid(GumboTag tag) {
+        switch (tag) {
+            case GUMBO_TAG_AREA:
+            case GUMBO_TAG_BASE:
+            case GUMBO_TAG_BASEFONT:
+            case GUMBO_TAG_BGSOUND:
+            case GUMBO_TAG_BR:
+            case GUMBO_TAG_COL:
+            case GUMBO_TAG_EMBED:
+            case GUMBO_TAG_FRAME:
+            case GUMBO_TAG_HR:
+            case GUMBO_TAG_IMAGE:
+            case GUMBO_TAG_IMG:
+            case GUMBO_TAG_INPUT:
+            case GUMBO_TAG_KEYGEN:
+            case GUMBO_TAG_LINK:
+            case GUMBO_TAG_META:
+            case GUMBO_TAG_PARAM:
+            case GUMBO_TAG_SOURCE:
+            case GUMBO_TAG_TRACK:
+            case GUMBO_TAG_WBR:
+                return true;
+            default:
+                return false;
         }
     }
 

@@ -49,12 +49,24 @@ TEST_P(ImportHtmlTableTest, BuildsTheTable) {
     EXPECT_EQ(result.losses, c.losses);
 }
 
-// A nested table left out between "R<" and "b" must not join them into a tag.
-TEST(ImportHtmlTextTest, TextJoinedAroundALeftOutTableMakesNoTag) {
-    const HtmlTableImport result =
-        ImportHtmlTable("<table><tr><td>R<<table><tr><td>x</table>b c</td></tr></table>", 0);
-    ASSERT_TRUE(result.ok) << result.reason;
-    EXPECT_EQ(result.table.At(1, 1).strContent, "R&lt;b c");
+// A cell's content is written back into pages as markup: what the import
+// keeps must not join into a tag or leave an element open to take the rest
+// of the page.
+TEST(ImportHtmlTextTest, KeptMarkupStaysSelfContained) {
+    const struct {
+        std::string cell, content;
+    } cases[] = {
+        {"R<<table><tr><td>x</table>b c", "R&lt;b c"},
+        {"<title>x", "<title>x&lt;/table></title>"},
+        {"<p>one<p>two", "<p>one</p><p>two</p>"},
+        {"a<br>b<img src=x>", "a\r\nb<img src=x>"},
+        {"<plaintext>x</td>", "x&lt;/td>&lt;/table>"},
+    };
+    for (const auto& c : cases) {
+        const HtmlTableImport result = ImportHtmlTable("<table><tr><td>" + c.cell + "</table>", 0);
+        ASSERT_TRUE(result.ok) << result.reason;
+        EXPECT_EQ(result.table.At(1, 1).strContent, c.content) << c.cell;
+    }
 }
 
 std::string Repeat(const std::string& s, int n) {
@@ -140,7 +152,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "<table><tr><td>" + Repeat("<span>", 100) + "x</td></tr></table>",
                    1,
                    1,
-                   {{1, 1, Repeat("<span>", 64)}},
+                   {{1, 1, Repeat("<span>", 64) + Repeat("</span>", 64)}},
                    {"markup nested too deep left out"},
                    0,
                    0,
