@@ -35,8 +35,15 @@ class RecordingPrompter : public Prompter {
         return buttons == PromptButtons::Ok ? PromptAnswer::Ok : PromptAnswer::No;
     }
 
+    // Records the items offered and picks chosen (-1: cancel).
+    int Choose(const QString& text, const QString& title, const QStringList& items) override {
+        calls.push_back({text, title, PromptIcon::Question, PromptButtons::Ok, items.join('\n')});
+        return chosen;
+    }
+
     std::vector<Call> calls;
     std::deque<PromptAnswer> answers;
+    int chosen = 0;
 };
 
 // Returns scripted file names (empty, as a cancelled dialog, once they run
@@ -96,6 +103,7 @@ class ScriptedClipboard : public Clipboard {
         ++reads;
         return text;
     }
+    QString Html() override { return html; }
     void SetContent(const QString& plain, const QString& asHtml) override {
         text = plain;
         html = asHtml;

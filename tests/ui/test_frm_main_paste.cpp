@@ -145,6 +145,27 @@ class TestFrmMainPaste : public QObject {
         QCOMPARE(Content(*f.window, 1, 1), QString("from the keyboard"));
     }
 
+    // A spreadsheet's copy holds text and HTML: the HTML brings the merge and
+    // the colours; HTML without a table leaves the text to paste.
+    void htmlOnTheClipboardBringsMergesAndColours() {
+        const QString merged =
+            "<meta charset='utf-8'><table><tr><td colspan=2 style='background:#ff0'>a</td></tr>"
+            "<tr><td>b</td><td>c</td></tr></table>";
+        for (const QString& html : {merged, QString("<p>just words</p>")}) {
+            MainFixture f;
+            Start(f, 2, 2);
+            f.clipboard.text = "a\t\nb\tc\n";
+            f.clipboard.html = html;
+            f.window->PasteData();
+            const CellSpec& anchor = f.window->Table().At(2, 2);
+            QCOMPARE(Content(*f.window, 2, 2), QString("a"));
+            QCOMPARE(Content(*f.window, 3, 3), QString("c"));
+            QCOMPARE(int(anchor.intColSpan), html == merged ? 2 : 1);
+            QCOMPARE(anchor.lngBgColor, html == merged ? 0x00FFFF : NotSpecifiedColor);
+            QCOMPARE(QString::fromStdString(CheckTable(f.window->Table())), QString());
+        }
+    }
+
     void placeMarkersStayConsistent() {
         MainFixture f;
         Start(f, 6, 6);

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cstddef>
 
-#include "core/model/place_markers.h"
-#include "core/model/text_helpers.h"
+#include "core/grid/block_edit.h"
+#include "core/grid/cell_block.h"
+#include "core/grid/place_marker_fill.h"
+#include "core/grid/span_rules.h"
 
 namespace tabloom {
 
@@ -19,18 +21,35 @@ std::size_t Width(const std::vector<std::vector<std::string>>& rows) {
 int ClampRow(int row) { return std::clamp(row, 1, static_cast<int>(intMaxRows)); }
 int ClampCol(int col) { return std::clamp(col, 1, static_cast<int>(intMaxCols)); }
 
+// Grows the table for a block of height x width at (row, col) and counts
+// what lies beyond the last possible row and column.
+void Grow(TableSpec& table, int row, int col, int height, int width, PasteOutcome& outcome) {
+    outcome.rowsCut = std::max(0, row + height - 1 - intMaxRows);
+    outcome.colsCut = std::max(0, col + width - 1 - intMaxCols);
+    const PasteDimensions size = GrownDimensions(table, row, col, height, width);
+    if (size.rows != table.intNumRows || size.cols != table.intNumCols) {
+        table.intNumRows = static_cast<std::int16_t>(size.rows);
+        table.intNumCols = static_cast<std::int16_t>(size.cols);
+        AdjustCellsToDimensions(table);
+    }
+}
+
 }  // namespace
 
-PasteDimensions GrownDimensions(const TableSpec& table, int row, int col,
-                                const std::vector<std::vector<std::string>>& rows) {
+PasteDimensions GrownDimensions(const TableSpec& table, int row, int col, int height, int width) {
     PasteDimensions size{table.intNumRows, table.intNumCols};
-    const std::size_t width = Width(rows);
-    if (rows.empty() || width == 0) return size;
-    const int lastRow = ClampRow(row) + static_cast<int>(rows.size()) - 1;
-    const int lastCol = ClampCol(col) + static_cast<int>(width) - 1;
+    if (height <= 0 || width <= 0) return size;
+    const int lastRow = ClampRow(row) + height - 1;
+    const int lastCol = ClampCol(col) + width - 1;
     size.rows = std::max<int>(size.rows, std::min<int>(lastRow, intMaxRows));
     size.cols = std::max<int>(size.cols, std::min<int>(lastCol, intMaxCols));
     return size;
+}
+
+PasteDimensions GrownDimensions(const TableSpec& table, int row, int col,
+                                const std::vector<std::vector<std::string>>& rows) {
+    return GrownDimensions(table, row, col, static_cast<int>(rows.size()),
+                           static_cast<int>(Width(rows)));
 }
 
 PasteOutcome PasteValues(TableSpec& table, int row, int col,
@@ -41,14 +60,7 @@ PasteOutcome PasteValues(TableSpec& table, int row, int col,
     const std::size_t width = Width(rows);
     if (rows.empty() || width == 0) return outcome;
 
-    outcome.rowsCut = std::max(0, row + static_cast<int>(rows.size()) - 1 - intMaxRows);
-    outcome.colsCut = std::max(0, col + static_cast<int>(width) - 1 - intMaxCols);
-    const PasteDimensions size = GrownDimensions(table, row, col, rows);
-    if (size.rows != table.intNumRows || size.cols != table.intNumCols) {
-        table.intNumRows = static_cast<std::int16_t>(size.rows);
-        table.intNumCols = static_cast<std::int16_t>(size.cols);
-        AdjustCellsToDimensions(table);
-    }
+    Grow(table, row, col, static_cast<int>(rows.size()), static_cast<int>(width), outcome);
 
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const int r = row + static_cast<int>(i);
@@ -66,16 +78,36 @@ PasteOutcome PasteValues(TableSpec& table, int row, int col,
         }
     }
 
-    if (table.blnAddPlaceMarkers) {
-        for (int r = 1; r <= table.intNumRows; ++r) {
-            for (int c = 1; c <= table.intNumCols; ++c) {
-                CellSpec& cell = table.Cell[r][c];
-                if (cell.intRowSpan > 0 && TrimBlanks(cell.strContent).empty()) {
-                    cell.strContent = MakePlaceMarker(r, c);
-                }
-            }
+    if (table.blnAddPlaceMarkers) FillPlaceMarkers(table, true);
+    return outcome;
+}
+
+PasteOutcome PasteCells(TableSpec& table, int row, int col, const TableSpec& source) {
+    PasteOutcome outcome;
+    row = ClampRow(row);
+    col = ClampCol(col);
+    if (source.intNumRows <= 0 || source.intNumCols <= 0) return outcome;
+    Grow(table, row, col, source.intNumRows, source.intNumCols, outcome);
+    const int lastRow = std::min<int>(row + source.intNumRows - 1, table.intNumRows);
+    const int lastCol = std::min<int>(col + source.intNumCols - 1, table.intNumCols);
+    outcome.split = SplitBlock(table, GrowToSpans(table, CellBlock{row, col, lastRow, lastCol}));
+
+    for (int r = row; r <= lastRow; ++r) {
+        for (int c = col; c <= lastCol; ++c) {
+            const CellSpec& from = source.Cell[r - row + 1][c - col + 1];
+            if (from.intRowSpan == 0) continue;  // its anchor's spans cover it
+            CellSpec& to = table.Cell[r][c];
+            const std::int16_t rowSpan = from.intRowSpan, colSpan = from.intColSpan;
+            to = from;
+            to.intRowSpan = to.intColSpan = 1;
+            to.intOwnerRow = static_cast<std::int16_t>(r);
+            to.intOwnerCol = static_cast<std::int16_t>(c);
+            ApplySpans(table, r, c, std::min(rowSpan, static_cast<std::int16_t>(lastRow - r + 1)),
+                       std::min(colSpan, static_cast<std::int16_t>(lastCol - c + 1)));
+            ++outcome.placed;
         }
     }
+    if (table.blnAddPlaceMarkers) FillPlaceMarkers(table, true);
     return outcome;
 }
 

@@ -29,9 +29,22 @@ void HtmlLoadCommand::Load(const QString& path) {
         file.size() <= static_cast<qint64>(HtmlDocument::kMaxBytes)) {
         bytes = file.readAll();
     }
+    const std::string_view page(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    int index = 0;
+    if (const std::vector<std::string> tables = ListHtmlTables(page); tables.size() > 1) {
+        QStringList items;
+        for (std::size_t i = 0; i < tables.size(); ++i) {
+            const QString label = QString::fromStdString(tables[i]);
+            items << QString("%1. %2").arg(i + 1).arg(label.isEmpty() ? "(empty)" : label);
+        }
+        index =
+            prompts.Choose(QString("The page holds %1 tables. Which one becomes the current table?")
+                               .arg(tables.size()),
+                           kTitle, items);
+        if (index < 0) return;
+    }
     const HtmlTableImport imported =
-        bytes.isEmpty() ? HtmlTableImport{}
-                        : ImportHtmlTable(std::string_view(bytes.constData(), bytes.size()), 0);
+        bytes.isEmpty() ? HtmlTableImport{} : ImportHtmlTable(page, index);
     if (!imported.ok) {
         const QString why = imported.reason.empty()
                                 ? QString("the file cannot be read, or is larger than 16 MiB")
@@ -41,11 +54,7 @@ void HtmlLoadCommand::Load(const QString& path) {
         window_.DrawTable();
         return;
     }
-    QString note;
-    if (imported.tableCount > 1) {
-        note = QString("The page holds %1 tables; the first is taken.\n").arg(imported.tableCount);
-    }
-    note += QString::fromStdString(ImportLossReport(imported.losses));
+    const QString note = QString::fromStdString(ImportLossReport(imported.losses));
     if (!note.isEmpty() &&
         prompts.Show(note.trimmed() + "\n\nReplace the current table?", kTitle,
                      PromptIcon::Question, PromptButtons::YesNo) != PromptAnswer::Yes) {

@@ -7,6 +7,7 @@
 
 #include "core/csv/delimited_text.h"
 #include "core/grid/paste_values.h"
+#include "core/import/import_html_table.h"
 #include "ui/app/clipboard.h"
 #include "ui/app/frm_main.h"
 #include "ui/app/prompter.h"
@@ -37,32 +38,43 @@ void PasteDataCommand::Tell(const QString& text) {
 }
 
 void PasteDataCommand::Run() {
-    const QString text = clipboard_.Text();
-    const DelimitedResult read = ReadDelimited(text.toStdString());
-    if (!read.ok) {
-        Tell(QString("The clipboard text cannot be pasted as rows of values (line %1: %2).")
-                 .arg(read.line)
-                 .arg(QString::fromStdString(read.reason)));
-        return;
+    // Spreadsheets and browsers put the copied cells on the clipboard as an
+    // HTML table too: it brings the merges and colours the text lacks.
+    const QString html = clipboard_.Html();
+    const HtmlTableImport cells =
+        html.isEmpty() ? HtmlTableImport{} : ImportHtmlTable(html.toStdString(), 0);
+    DelimitedResult read;
+    if (!cells.ok) {
+        const QString text = clipboard_.Text();
+        read = ReadDelimited(text.toStdString());
+        if (!read.ok) {
+            Tell(QString("The clipboard text cannot be pasted as rows of values (line %1: %2).")
+                     .arg(read.line)
+                     .arg(QString::fromStdString(read.reason)));
+            return;
+        }
+        const auto& values = read.data.rows;
+        const bool blank = std::all_of(values.begin(), values.end(), [](const auto& row) {
+            return std::all_of(row.begin(), row.end(), [](const std::string& v) {
+                return v.find_first_not_of(" \t\r\n") == std::string::npos;
+            });
+        });
+        if (text.trimmed().isEmpty() || blank) {
+            Tell(
+                "The clipboard holds no text to paste. Copy cells in a spreadsheet (or rows of "
+                "values separated by tabs or commas) and paste again.");
+            return;
+        }
     }
     const auto& rows = read.data.rows;
-    const bool blank = std::all_of(rows.begin(), rows.end(), [](const auto& row) {
-        return std::all_of(row.begin(), row.end(), [](const std::string& v) {
-            return v.find_first_not_of(" \t\r\n") == std::string::npos;
-        });
-    });
-    if (text.trimmed().isEmpty() || blank) {
-        Tell(
-            "The clipboard holds no text to paste. Copy cells in a spreadsheet (or rows of "
-            "values separated by tabs or commas) and paste again.");
-        return;
-    }
 
     const auto before = window_.Snapshot();
     TableSpec& table = window_.Table();
     const int row = std::clamp<int>(window_.State().intRow, 1, table.intNumRows);
     const int col = std::clamp<int>(window_.State().intCol, 1, table.intNumCols);
-    const PasteDimensions size = GrownDimensions(table, row, col, rows);
+    const PasteDimensions size =
+        cells.ok ? GrownDimensions(table, row, col, cells.table.intNumRows, cells.table.intNumCols)
+                 : GrownDimensions(table, row, col, rows);
     PasteOutcome outcome;
     {
         // The lists' handlers would record steps of their own, the paste is
@@ -71,7 +83,8 @@ void PasteDataCommand::Run() {
         const QPointer<QWidget> focus = QApplication::focusWidget();
         SelectCount(window_, "cboNumberOfRows", size.rows);
         SelectCount(window_, "cboNumberOfColumns", size.cols);
-        outcome = PasteValues(table, row, col, rows);
+        outcome = cells.ok ? PasteCells(table, row, col, cells.table)
+                           : PasteValues(table, row, col, rows);
         if (focus != nullptr) focus->setFocus();
     }
     window_.DrawTable();
@@ -79,6 +92,13 @@ void PasteDataCommand::Run() {
     if (!table.SameSpec(before.table)) window_.RecordChange("paste data", before);
 
     QStringList lost;
+    if (cells.ok && !cells.losses.empty()) {
+        lost << QString::fromStdString(ImportLossReport(cells.losses));
+    }
+    if (outcome.split > 0) {
+        lost << Count(outcome.split, "merged cell was", "merged cells were") +
+                    " split to make room for the pasted cells.";
+    }
     if (outcome.skipped > 0) {
         lost << Count(outcome.skipped, "value was", "values were") +
                     " skipped: they fell on cells covered by another cell's span.";

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace tabloom {
 
@@ -18,6 +19,9 @@ class Prompter {
     virtual ~Prompter() = default;
     virtual PromptAnswer Show(const QString& text, const QString& title, PromptIcon icon,
                               PromptButtons buttons, const QString& details = QString()) = 0;
+    // Asks the user to pick one of items (text says what for); the index
+    // picked, or -1 when the user cancels.
+    virtual int Choose(const QString& text, const QString& title, const QStringList& items) = 0;
 };
 
 }  // namespace tabloom

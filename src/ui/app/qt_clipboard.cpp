@@ -12,6 +12,12 @@ QString QtClipboard::Text() {
     return data->text();
 }
 
+QString QtClipboard::Html() {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (data == nullptr || !data->hasHtml()) return {};
+    return data->html();
+}
+
 void QtClipboard::SetContent(const QString& text, const QString& html) {
     auto* data = new QMimeData;
     data->setText(text);

@@ -8,6 +8,7 @@ namespace tabloom {
 class QtClipboard : public Clipboard {
   public:
     QString Text() override;
+    QString Html() override;
     void SetContent(const QString& text, const QString& html) override;
 };
 

@@ -1,6 +1,8 @@
 #include "ui/app/qt_prompter.h"
 
 #include <QApplication>
+#include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 
 namespace tabloom {
@@ -54,6 +56,21 @@ PromptAnswer QtPrompter::Show(const QString& text, const QString& title, PromptI
     const int answer = box->exec();
     if (buttons == PromptButtons::Ok) return PromptAnswer::Ok;
     return answer == QMessageBox::Yes ? PromptAnswer::Yes : PromptAnswer::No;
+}
+
+int QtPrompter::Choose(const QString& text, const QString& title, const QStringList& items) {
+    QWidget* owner = QApplication::activeModalWidget();
+    QInputDialog dialog(owner ? owner : parent_);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(text);
+    // Captions and cell texts from a page may hold "<".
+    if (auto* label = dialog.findChild<QLabel*>()) label->setTextFormat(Qt::PlainText);
+    dialog.setComboBoxItems(items);
+    dialog.setComboBoxEditable(false);
+    if (dialog.exec() != QDialog::Accepted) return -1;
+    // Items may repeat; the dialog only reports the text, so the first
+    // equal one is the choice (callers number their items).
+    return static_cast<int>(items.indexOf(dialog.textValue()));
 }
 
 }  // namespace tabloom

@@ -15,6 +15,7 @@ class QtPrompter : public Prompter {
     explicit QtPrompter(QWidget* parent = nullptr) : parent_(parent) {}
     PromptAnswer Show(const QString& text, const QString& title, PromptIcon icon,
                       PromptButtons buttons, const QString& details = QString()) override;
+    int Choose(const QString& text, const QString& title, const QStringList& items) override;
 
     // The box Show runs, before it is shown.
     static std::unique_ptr<QMessageBox> MakeBox(const QString& text, const QString& title,
