@@ -1,6 +1,7 @@
 #include "ui/app/qt_prompter.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
@@ -64,9 +65,12 @@ int QtPrompter::Choose(const QString& text, const QString& title, const QStringL
     dialog.setWindowTitle(title);
     dialog.setLabelText(text);
     // Captions and cell texts from a page may hold "<".
-    if (auto* label = dialog.findChild<QLabel*>()) label->setTextFormat(Qt::PlainText);
     dialog.setComboBoxItems(items);
     dialog.setComboBoxEditable(false);
+    if (auto* label = dialog.findChild<QLabel*>()) {
+        label->setTextFormat(Qt::PlainText);
+        label->setBuddy(dialog.findChild<QComboBox*>());
+    }
     if (dialog.exec() != QDialog::Accepted) return -1;
     // Items may repeat; the dialog only reports the text, so the first
     // equal one is the choice (callers number their items).
