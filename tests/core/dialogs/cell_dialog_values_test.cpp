@@ -107,7 +107,9 @@ TEST(CellAcceptTest, StopsAtTheFirstRefusal) {
         EXPECT_EQ(v.content, "hello");  // trimmed by every press
         EXPECT_EQ(v.fontSize, c.sizeAfter);
         EXPECT_EQ(v.fontFace, c.faceAfter);
-        if (c.spansSet) EXPECT_EQ(r.newColSpan, c.colSpanIndex + 1);
+        if (c.spansSet) {
+            EXPECT_EQ(r.newColSpan, c.colSpanIndex + 1);
+        }
     }
 }
 
