@@ -1,5 +1,5 @@
 # The two everyday commands: `make run` and `make test`.
-.PHONY: run test deps build asan clean
+.PHONY: run test deps build asan coverage clean
 
 BUILD_DIR := build/default
 
@@ -20,6 +20,9 @@ asan: deps
 	cmake --preset asan
 	cmake --build --preset asan
 	ctest --preset asan
+
+coverage: deps
+	./scripts/coverage
 
 clean:
 	rm -rf build

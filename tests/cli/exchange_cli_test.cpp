@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "cli_run.h"
 #include "core/storage/table_file.h"
-#include "param_name.h"
 #include "temp_folder.h"
 
 namespace tabloom {
@@ -26,60 +26,9 @@ const std::string kPage =
     }() +
     "</table></body></html>";
 
-struct FromHtmlCase {
-    const char* name;
-    std::vector<std::string> extra;  // after IN OUT
-    bool viaStdin;
-    int rows, cols;
-    std::string firstCell;
-    std::vector<std::string> notes;  // each on a line of its own on standard error
-};
-
-void PrintTo(const FromHtmlCase& c, std::ostream* os) { *os << c.name; }
-
-class FromHtmlCliTest : public ::testing::TestWithParam<FromHtmlCase> {};
-
-TEST_P(FromHtmlCliTest, WritesATableFileAndReportsWhatDidNotFit) {
-    const FromHtmlCase& c = GetParam();
-    TempFolder folder;
-    const std::string in = folder.File("page.html");
-    const std::string out = folder.File("out.tbl");
-    WriteBytes(in, kPage);
-    std::vector<std::string> args = {"from-html", c.viaStdin ? "-" : in, out};
-    args.insert(args.end(), c.extra.begin(), c.extra.end());
-    const RunResult run = testing::Cli(args, folder, c.viaStdin ? in : "/dev/null");
-    ASSERT_EQ(run.code, 0) << run.err;
-    std::string expected;
-    for (const std::string& note : c.notes) expected += "note: " + note + "\n";
-    EXPECT_EQ(run.err, expected);
-    const TableLoadResult loaded = LoadTable(out);
-    ASSERT_TRUE(loaded.ok) << loaded.reason;
-    EXPECT_EQ(loaded.data.table.intNumRows, c.rows);
-    EXPECT_EQ(loaded.data.table.intNumCols, c.cols);
-    EXPECT_EQ(loaded.data.table.At(1, 1).strContent, c.firstCell);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Pages, FromHtmlCliTest,
-    ::testing::Values(
-        FromHtmlCase{"FirstTableFromStdin",
-                     {},
-                     true,
-                     2,
-                     2,
-                     "Fruit",
-                     {"standard input holds 2 tables; the first is taken (--table N for another)",
-                      "The table does not fit entirely: styles not kept: font-weight."}},
-        FromHtmlCase{"ChosenTable",
-                     {"--table", "2"},
-                     false,
-                     20,
-                     1,
-                     "second",
-                     {"The table does not fit entirely: 2 rows beyond 20 cut."}}),
-    ByCaseName());
-
-TEST(FromHtmlCliErrors, RefuseWithAReason) {
+// A written table reports on standard error what did not fit; a refusal
+// ends standard error with its reason.
+TEST(FromHtmlCliTest, WritesATableFileOrRefusesWithAReason) {
     TempFolder folder;
     const std::string page = folder.File("page.html");
     WriteBytes(page, kPage);
@@ -87,28 +36,60 @@ TEST(FromHtmlCliErrors, RefuseWithAReason) {
     WriteBytes(empty, "<p>none</p>");
     const std::string out = folder.File("out.tbl");
     const struct {
-        std::vector<std::string> args;
+        std::vector<std::string> args;  // after "from-html"
+        bool viaStdin;
         int code;
         std::string err;
+        int rows = 0, cols = 0;
+        const char* firstCell = "";
     } cases[] = {
-        {{"from-html", empty, out}, 1, "error: " + empty + ": the page holds no table\n"},
-        {{"from-html", page, out, "--table", "3"},
+        {{"-", out},
+         true,
+         0,
+         "note: standard input holds 2 tables; the first is taken (--table N for another)\n"
+         "note: The table does not fit entirely: styles not kept: font-weight.\n",
+         2,
+         2,
+         "Fruit"},
+        {{page, out, "--table", "2"},
+         false,
+         0,
+         "note: The table does not fit entirely: 2 rows beyond 20 cut.\n",
+         20,
+         1,
+         "second"},
+        {{empty, out}, false, 1, "error: " + empty + ": the page holds no table\n"},
+        {{page, out, "--table", "3"},
+         false,
          1,
          "error: " + page + ": the page holds 2 tables, not 3\n"},
-        {{"from-html", page, out, "--table", "0"},
+        {{page, out, "--table", "0"},
+         false,
          2,
          "error: --table takes a table number from 1 on, not 0\n"},
-        {{"from-html", folder.File(""), out},
+        {{folder.File(""), out},
+         false,
          1,
          "error: cannot read " + folder.File("") + ": is a folder\n"},
-        {{"from-html", page, page + "/x.tbl"}, 1, ""},
+        {{page, page + "/x.tbl"}, false, 1, ""},
     };
     for (const auto& c : cases) {
-        const RunResult run = testing::Cli(c.args, folder);
-        EXPECT_EQ(run.code, c.code) << c.args[1];
-        if (!c.err.empty()) {
-            EXPECT_EQ(run.err.substr(run.err.size() - c.err.size()), c.err);
-        }
+        SCOPED_TRACE(c.args[0] + " " + c.args[1]);
+        std::filesystem::remove(out);
+        std::vector<std::string> args = {"from-html"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const RunResult run = testing::Cli(args, folder, c.viaStdin ? page : "/dev/null");
+        EXPECT_EQ(run.code, c.code) << run.err;
+        EXPECT_TRUE(run.err.size() >= c.err.size() &&
+                    run.err.compare(run.err.size() - c.err.size(), c.err.size(), c.err) == 0)
+            << run.err;
+        if (c.code != 0) continue;
+        EXPECT_EQ(run.err, c.err);
+        const TableLoadResult loaded = LoadTable(out);
+        ASSERT_TRUE(loaded.ok) << loaded.reason;
+        EXPECT_EQ(loaded.data.table.intNumRows, c.rows);
+        EXPECT_EQ(loaded.data.table.intNumCols, c.cols);
+        EXPECT_EQ(loaded.data.table.At(1, 1).strContent, c.firstCell);
     }
 }
 

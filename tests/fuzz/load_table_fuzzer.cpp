@@ -1,6 +1,7 @@
 // libFuzzer target: any bytes as a table file on disk. LoadTable on the file
-// must agree with ParseTable on the bytes, and LoadTableInto must change the
-// table only when the file loads.
+// must agree with ParseTable on the bytes; a file that loads must save and
+// load again to the same table, and saving that gives the same bytes;
+// LoadTableInto must change the table only when the file loads.
 #include <unistd.h>
 
 #include <cstdint>
@@ -52,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Broken("different tables");
     }
     // What loads saves again, extension block and decoded references
-    // included, and loads to the same table.
+    // included, loads to the same table and saves to the same bytes.
     if (fromBytes.ok) {
         std::string again;
         std::string why;
@@ -63,6 +64,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!reloaded.ok || !reloaded.data.table.SameSpec(fromBytes.data.table) ||
             reloaded.data.strOutputFile != fromBytes.data.strOutputFile) {
             Broken("save and load again differ");
+        }
+        TableSpec applied;
+        InitTableState(applied);
+        std::string bytesAgain;
+        const std::string path = ApplyLoadedTable(reloaded.data, applied);
+        if (!applied.SameSpec(fromBytes.data.table) || path != fromBytes.data.strOutputFile) {
+            Broken("applying the table changed it");
+        }
+        if (!FormatTable(applied, path, bytesAgain, why) || bytesAgain != again) {
+            Broken("different bytes");
         }
     }
 

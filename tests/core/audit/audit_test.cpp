@@ -55,103 +55,99 @@ struct AuditCase {
     std::vector<Expected> findings;
 };
 
-void PrintTo(const AuditCase& c, std::ostream* os) { *os << c.name; }
-
-class AuditTest : public ::testing::TestWithParam<AuditCase> {};
-
 // Each kind on a table made for it, naming its cells and what was measured.
-TEST_P(AuditTest, FindsWhatTheTableBreaks) {
-    const AuditCase& c = GetParam();
-    const std::vector<Finding> findings = AuditTable(c.make());
-    ASSERT_EQ(findings.size(), c.findings.size());
-    for (std::size_t i = 0; i < findings.size(); ++i) {
-        EXPECT_EQ(KindName(findings[i].kind), KindName(c.findings[i].kind)) << i;
-        EXPECT_EQ(CellList(findings[i]), c.findings[i].cells) << i;
-        EXPECT_EQ(findings[i].figure, c.findings[i].figure) << i;
+TEST(AuditTest, FindsWhatTheTableBreaks) {
+    const AuditCase cases[] = {
+        {"Clean", Clean, {}},
+        {"EmptyTableIsNoDataTable", [] { return StartTable(3, 3); }, {}},
+        {"GreyOnWhiteGroupsTheCells",
+         [] {
+             TableSpec t = Clean();
+             t.lngTableTextColor = 0x777777;
+             t.At(2, 2).lngTextColor = 0x000000;
+             t.At(2, 2).lngBgColor = 0x777777;  // black on #777: 4.69
+             return t;
+         },
+         {{FindingKind::Contrast, "R1C1 R1C2 R2C1", "4.47:1, needs 4.5:1"}}},
+        {"LargeTextNeedsLess",
+         [] {
+             TableSpec t = Clean();
+             t.lngTableTextColor = 0x949494;  // 3.03 on white
+             t.At(1, 1).strFontSize = "4";    // header cell of size 4
+             t.At(1, 2).strFontSize = "2";
+             t.At(2, 1).strFontSize = "+2";
+             t.At(2, 2).strFontSize = "4";  // size 4 in a data cell is not large
+             return t;
+         },
+         {{FindingKind::Contrast, "R1C2 R2C2", "3.03:1, needs 4.5:1"}}},
+        {"CellOnTableColoursInheritsThem",
+         [] {
+             TableSpec t = Clean();
+             t.At(1, 2).lngBgColor = 0x000000;  // text stays the table's black
+             return t;
+         },
+         {{FindingKind::Contrast, "R1C2", "1.00:1, needs 4.5:1"}}},
+        {"NoHeadersNoCaptionClassicData",
+         [] { return Filled(2, 3); },
+         {{FindingKind::NoHeaders, "R1C1 R1C2 R1C3",
+           "2 rows and 3 columns with text, no header cells"},
+          {FindingKind::NoCaption, "table", "no caption"},
+          {FindingKind::ClassicStyle, "table",
+           "Classic style on a data table: it writes font, center and bgcolor, "
+           "which "
+           "HTML no longer has, and no header cells or caption"}}},
+        {"OneColumnOfTextIsNoDataTable",
+         [] {
+             TableSpec t = Filled(3, 1);
+             t.blnAddHTMLWrapper = true;
+             return t;
+         },
+         {{FindingKind::ClassicStyle, "table",
+           "Classic style on a whole web page: it writes font, center and "
+           "bgcolor, "
+           "which HTML no longer has, and no header cells or caption"}}},
+        {"TitleRow",
+         [] {
+             TableSpec t = Titled();
+             t.lngTableTextColor = 0;
+             t.outputStyle = OutputStyle::Standard;
+             t.intHeaderRows = 2;
+             return t;
+         },
+         {{FindingKind::NoCaption, "R1C1", "no caption; row 1 is the title"},
+          {FindingKind::TitleRow, "R1C1", "one cell over all 3 columns"}}},
+        {"EmptyHeaderCellsPlaceMarkersCountAsEmpty",
+         [] {
+             TableSpec t = Clean();
+             t.intNumCols = 3;
+             t.intHeaderCols = 1;
+             t.blnAddPlaceMarkers = true;
+             t.At(1, 1).strContent = " &nbsp;<br>";
+             t.At(1, 3).strContent = "R1C3";
+             t.At(2, 3).strContent = "x";
+             return t;
+         },
+         {{FindingKind::EmptyHeader, "R1C1 R1C3", "2 of 4 header cells without text"}}},
+        {"ObsoleteMarkupOnlyInStandard",
+         [] {
+             TableSpec t = Clean();
+             t.At(1, 1).strContent = "<FONT Color=red>a</font> <center>b</center>";
+             t.At(2, 2).strContent = "<p ALIGN =right data-bgcolor=x>c</p>";
+             t.At(2, 1).strContent = "<fontx>align=</fontx>";  // neither
+             return t;
+         },
+         {{FindingKind::ObsoleteMarkup, "R1C1 R2C2", "<font>, <center>, align="}}}};
+    for (const AuditCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::vector<Finding> findings = AuditTable(c.make());
+        ASSERT_EQ(findings.size(), c.findings.size());
+        for (std::size_t i = 0; i < findings.size(); ++i) {
+            EXPECT_EQ(KindName(findings[i].kind), KindName(c.findings[i].kind)) << i;
+            EXPECT_EQ(CellList(findings[i]), c.findings[i].cells) << i;
+            EXPECT_EQ(findings[i].figure, c.findings[i].figure) << i;
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Tables, AuditTest,
-    ::testing::Values(
-        AuditCase{"Clean", Clean, {}},
-        AuditCase{"EmptyTableIsNoDataTable", [] { return StartTable(3, 3); }, {}},
-        AuditCase{"GreyOnWhiteGroupsTheCells",
-                  [] {
-                      TableSpec t = Clean();
-                      t.lngTableTextColor = 0x777777;
-                      t.At(2, 2).lngTextColor = 0x000000;
-                      t.At(2, 2).lngBgColor = 0x777777;  // black on #777: 4.69
-                      return t;
-                  },
-                  {{FindingKind::Contrast, "R1C1 R1C2 R2C1", "4.47:1, needs 4.5:1"}}},
-        AuditCase{"LargeTextNeedsLess",
-                  [] {
-                      TableSpec t = Clean();
-                      t.lngTableTextColor = 0x949494;  // 3.03 on white
-                      t.At(1, 1).strFontSize = "4";    // header cell of size 4
-                      t.At(1, 2).strFontSize = "2";
-                      t.At(2, 1).strFontSize = "+2";
-                      t.At(2, 2).strFontSize = "4";  // size 4 in a data cell is not large
-                      return t;
-                  },
-                  {{FindingKind::Contrast, "R1C2 R2C2", "3.03:1, needs 4.5:1"}}},
-        AuditCase{"CellOnTableColoursInheritsThem",
-                  [] {
-                      TableSpec t = Clean();
-                      t.At(1, 2).lngBgColor = 0x000000;  // text stays the table's black
-                      return t;
-                  },
-                  {{FindingKind::Contrast, "R1C2", "1.00:1, needs 4.5:1"}}},
-        AuditCase{"NoHeadersNoCaptionClassicData",
-                  [] { return Filled(2, 3); },
-                  {{FindingKind::NoHeaders, "R1C1 R1C2 R1C3",
-                    "2 rows and 3 columns with text, no header cells"},
-                   {FindingKind::NoCaption, "table", "no caption"},
-                   {FindingKind::ClassicStyle, "table",
-                    "Classic style on a data table: it writes font, center and bgcolor, which "
-                    "HTML no longer has, and no header cells or caption"}}},
-        AuditCase{"OneColumnOfTextIsNoDataTable",
-                  [] {
-                      TableSpec t = Filled(3, 1);
-                      t.blnAddHTMLWrapper = true;
-                      return t;
-                  },
-                  {{FindingKind::ClassicStyle, "table",
-                    "Classic style on a whole web page: it writes font, center and bgcolor, "
-                    "which HTML no longer has, and no header cells or caption"}}},
-        AuditCase{"TitleRow",
-                  [] {
-                      TableSpec t = Titled();
-                      t.lngTableTextColor = 0;
-                      t.outputStyle = OutputStyle::Standard;
-                      t.intHeaderRows = 2;
-                      return t;
-                  },
-                  {{FindingKind::NoCaption, "R1C1", "no caption; row 1 is the title"},
-                   {FindingKind::TitleRow, "R1C1", "one cell over all 3 columns"}}},
-        AuditCase{"EmptyHeaderCellsPlaceMarkersCountAsEmpty",
-                  [] {
-                      TableSpec t = Clean();
-                      t.intNumCols = 3;
-                      t.intHeaderCols = 1;
-                      t.blnAddPlaceMarkers = true;
-                      t.At(1, 1).strContent = " &nbsp;<br>";
-                      t.At(1, 3).strContent = "R1C3";
-                      t.At(2, 3).strContent = "x";
-                      return t;
-                  },
-                  {{FindingKind::EmptyHeader, "R1C1 R1C3", "2 of 4 header cells without text"}}},
-        AuditCase{"ObsoleteMarkupOnlyInStandard",
-                  [] {
-                      TableSpec t = Clean();
-                      t.At(1, 1).strContent = "<FONT Color=red>a</font> <center>b</center>";
-                      t.At(2, 2).strContent = "<p ALIGN =right data-bgcolor=x>c</p>";
-                      t.At(2, 1).strContent = "<fontx>align=</fontx>";  // neither
-                      return t;
-                  },
-                  {{FindingKind::ObsoleteMarkup, "R1C1 R2C2", "<font>, <center>, align="}}}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 bool HasKind(const std::vector<Finding>& findings, FindingKind kind) {
     for (const Finding& f : findings) {
@@ -160,51 +156,41 @@ bool HasKind(const std::vector<Finding>& findings, FindingKind kind) {
     return false;
 }
 
-struct FixCase {
-    const char* name;
-    std::function<TableSpec()> make;
-    FindingKind kind;
-};
-
-void PrintTo(const FixCase& c, std::ostream* os) { *os << c.name; }
-
-class FixTest : public ::testing::TestWithParam<FixCase> {};
-
 // The fix of a finding leaves nothing of its kind, whichever cells it named.
-TEST_P(FixTest, CheckingAgainFindsNothingOfThatKind) {
-    const FixCase& c = GetParam();
-    const TableSpec table = c.make();
-    const std::vector<Finding> before = AuditTable(table);
-    ASSERT_TRUE(HasKind(before, c.kind));
-    TableSpec fixed = table;
-    for (const Finding& f : before) {
-        if (f.kind != c.kind) continue;
-        ASSERT_TRUE(f.fixable);
-        fixed = FixFinding(fixed, f);
+TEST(FixTest, CheckingAgainFindsNothingOfThatKind) {
+    const struct {
+        const char* name;
+        std::function<TableSpec()> make;
+        FindingKind kind;
+    } cases[] = {{"ContrastOnTableColours", Titled, FindingKind::Contrast},
+                 {"ContrastOfOwnColours",
+                  [] {
+                      TableSpec t = Clean();
+                      t.At(1, 1).lngTextColor = 0x00A5FF;  // orange on the table's white
+                      t.At(2, 1).lngBgColor = 0x333333;    // table black on dark grey
+                      t.At(2, 2).lngTextColor = 0xEEEEEE;
+                      t.At(2, 2).lngBgColor = 0xFFFFFF;
+                      return t;
+                  },
+                  FindingKind::Contrast},
+                 {"NoHeaders", [] { return Filled(3, 3); }, FindingKind::NoHeaders},
+                 {"NoHeadersUnderATitle", Titled, FindingKind::NoHeaders},
+                 {"TitleRow", Titled, FindingKind::TitleRow},
+                 {"NoCaptionWithTitle", Titled, FindingKind::NoCaption},
+                 {"ClassicStyle", Titled, FindingKind::ClassicStyle}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::vector<Finding> before = AuditTable(c.make());
+        ASSERT_TRUE(HasKind(before, c.kind));
+        TableSpec fixed = c.make();
+        for (const Finding& f : before) {
+            if (f.kind != c.kind) continue;
+            ASSERT_TRUE(f.fixable);
+            fixed = FixFinding(fixed, f);
+        }
+        EXPECT_FALSE(HasKind(AuditTable(fixed), c.kind));
     }
-    EXPECT_FALSE(HasKind(AuditTable(fixed), c.kind));
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Tables, FixTest,
-    ::testing::Values(FixCase{"ContrastOnTableColours", Titled, FindingKind::Contrast},
-                      FixCase{"ContrastOfOwnColours",
-                              [] {
-                                  TableSpec t = Clean();
-                                  t.At(1, 1).lngTextColor =
-                                      0x00A5FF;                      // orange on the table's white
-                                  t.At(2, 1).lngBgColor = 0x333333;  // table black on dark grey
-                                  t.At(2, 2).lngTextColor = 0xEEEEEE;
-                                  t.At(2, 2).lngBgColor = 0xFFFFFF;
-                                  return t;
-                              },
-                              FindingKind::Contrast},
-                      FixCase{"NoHeaders", [] { return Filled(3, 3); }, FindingKind::NoHeaders},
-                      FixCase{"NoHeadersUnderATitle", Titled, FindingKind::NoHeaders},
-                      FixCase{"TitleRow", Titled, FindingKind::TitleRow},
-                      FixCase{"NoCaptionWithTitle", Titled, FindingKind::NoCaption},
-                      FixCase{"ClassicStyle", Titled, FindingKind::ClassicStyle}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 // A finding of an older state of the table repairs nothing.
 TEST(StaleFixTest, ChangesNothing) {
@@ -230,7 +216,8 @@ TEST(FixAllTest, MendsEveryFixableFindingOfASampleLikeTable) {
     EXPECT_EQ(fixed.intHeaderRows, 1);
     EXPECT_EQ(fixed.At(1, 1).strContent, "v21");
     EXPECT_EQ(fixed.outputStyle, OutputStyle::Standard);
-    // The table's grey darkened in its own hue; the own colours kept their background.
+    // The table's grey darkened in its own hue; the own colours kept their
+    // background.
     EXPECT_EQ(fixed.lngTableTextColor, 0x767676);
     EXPECT_EQ(fixed.At(2, 2).lngBgColor, 0xFFFFFF);
     EXPECT_EQ(fixed.At(3, 3).lngBgColor, 0x333333);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/dialogs/cell_checks.h"
 #include "core/grid/span_rules.h"
 
@@ -14,7 +16,8 @@ TableSpec SixBySix() {
     return table;
 }
 
-// Spans, content and colours are checked through the real dialog.
+// Spans, content and colours are checked through the real dialog; place
+// markers and unset sizes show as empty boxes.
 TEST(CellDialogOpeningTest, FillsFromTheCell) {
     TableSpec table = SixBySix();
     CellSpec& cell = table.At(2, 3);
@@ -25,52 +28,35 @@ TEST(CellDialogOpeningTest, FillsFromTheCell) {
     cell.intHeight = 25;
     cell.strFontFace = "Arial";
     cell.strFontSize = "+1";
-
     const CellDialogValues v = CellDialogValuesFor(table, 2, 3);
-    EXPECT_EQ(v.align, 2);
-    EXPECT_EQ(v.valign, 3);
-    EXPECT_EQ(v.width, "40");
-    EXPECT_TRUE(v.percent);
-    EXPECT_EQ(v.height, "25");
-    EXPECT_EQ(v.fontFace, "Arial");
-    EXPECT_EQ(v.fontSize, "+1");
+    EXPECT_EQ(std::tie(v.align, v.valign, v.width, v.percent, v.height, v.fontFace, v.fontSize),
+              std::make_tuple(2, 3, std::string("40"), true, std::string("25"),
+                              std::string("Arial"), std::string("+1")));
+
+    const struct {
+        const char* content;
+        std::int16_t width, unit;
+        const char *shownContent, *shownWidth;
+        bool percent;
+    } cases[] = {
+        {"R6C6", -1, 1, "", "", false},     {" R1C2 ", -1, 0, "", "", true},
+        {"R7C1", -1, 1, "R7C1", "", false}, {"R6C6x", 0, 1, "R6C6x", "0", false},
+        {"", 250, 1, "", "250", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.content);
+        table.At(6, 6).strContent = c.content;
+        table.At(6, 6).intWidth = c.width;
+        table.At(6, 6).intWidthUnit = c.unit;
+        const CellDialogValues shown = CellDialogValuesFor(table, 6, 6);
+        EXPECT_EQ(shown.content, c.shownContent);
+        EXPECT_EQ(shown.width, c.shownWidth);
+        EXPECT_EQ(shown.percent, c.percent);
+        EXPECT_EQ(shown.height, "");
+        EXPECT_EQ(shown.rowSpanItems, 1);
+        EXPECT_FALSE(shown.useCellColours);
+    }
 }
-
-struct OpeningCase {
-    const char* name;
-    const char* content;
-    std::int16_t width;
-    std::int16_t unit;
-    const char* shownContent;
-    const char* shownWidth;
-    bool percent;
-};
-
-class CellDialogOpeningCases : public ::testing::TestWithParam<OpeningCase> {};
-
-TEST_P(CellDialogOpeningCases, MarkersAndUnsetSizesShowEmpty) {
-    const OpeningCase& c = GetParam();
-    TableSpec table = SixBySix();
-    table.At(6, 6).strContent = c.content;
-    table.At(6, 6).intWidth = c.width;
-    table.At(6, 6).intWidthUnit = c.unit;
-    const CellDialogValues v = CellDialogValuesFor(table, 6, 6);
-    EXPECT_EQ(v.content, c.shownContent);
-    EXPECT_EQ(v.width, c.shownWidth);
-    EXPECT_EQ(v.percent, c.percent);
-    EXPECT_EQ(v.height, "");
-    EXPECT_EQ(v.rowSpanItems, 1);
-    EXPECT_FALSE(v.useCellColours);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cells, CellDialogOpeningCases,
-    ::testing::Values(OpeningCase{"own_marker", "R6C6", -1, 1, "", "", false},
-                      OpeningCase{"other_cells_marker", " R1C2 ", -1, 0, "", "", true},
-                      OpeningCase{"marker_outside_table", "R7C1", -1, 1, "R7C1", "", false},
-                      OpeningCase{"text", "R6C6x", 0, 1, "R6C6x", "0", false},
-                      OpeningCase{"pixels", "", 250, 1, "", "250", false}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 // A dialog as the user left it before pressing Accept.
 CellDialogValues Typed(const char* width, bool percent, const char* height, const char* size) {
@@ -86,56 +72,46 @@ CellDialogValues Typed(const char* width, bool percent, const char* height, cons
     return v;
 }
 
-struct AcceptCase {
-    const char* name;
-    const char* width;
-    bool percent;
-    const char* height;
-    const char* size;
-    int colSpanIndex;
-    const char* message;
-    bool spansSet;
-    const char* sizeAfter;
-    const char* faceAfter;
-};
-
-class CellAcceptTest : public ::testing::TestWithParam<AcceptCase> {};
-
-TEST_P(CellAcceptTest, StopsAtTheFirstRefusal) {
-    const AcceptCase& c = GetParam();
+TEST(CellAcceptTest, StopsAtTheFirstRefusal) {
+    const struct {
+        const char* name;
+        const char* width;
+        bool percent;
+        const char *height, *size;
+        int colSpanIndex;
+        const char* message;
+        bool spansSet;
+        const char *sizeAfter, *faceAfter;
+    } cases[] = {
+        {"all fine", " 50 ", true, " 20 ", " 4 ", 0, "", true, "4", "Arial"},
+        {"width before height", "0", false, "5", "9", 0,
+         " Width in pixels must be in the range 10 through 1000.", false, "9", " \"Arial\" "},
+        {"height", "", true, "1001", "9", 0,
+         " Height in pixels must be in the range 10 through 1000.", false, "9", " \"Arial\" "},
+        {"overlap before font size", "", true, "", " 9 ", 1,
+         "Proposed cell size is inadmissible because the resulting cell would overlap "
+         "with the cell at row 2 column 3.",
+         true, " 9 ", " \"Arial\" "},
+        {"font size trimmed then refused", "", true, "", " 8 ", 0, "font", true, "8",
+         " \"Arial\" "},
+    };
     TableSpec table = SixBySix();
     ApplySpans(table, 2, 3, 2, 1);  // blocks widening (2, 2) past column 2
-    CellDialogValues v = Typed(c.width, c.percent, c.height, c.size);
-    v.colSpanIndex = c.colSpanIndex;
-    const CellAcceptResult r = CheckCellAccept(table, 2, 2, v);
-    const std::string expected = std::string(c.message) == "font" ? FontSizeMessage() : c.message;
-    EXPECT_EQ(r.message, expected);
-    EXPECT_EQ(r.spansSet, c.spansSet);
-    EXPECT_EQ(v.content, "hello");  // trimmed by every press
-    EXPECT_EQ(v.fontSize, c.sizeAfter);
-    EXPECT_EQ(v.fontFace, c.faceAfter);
-    if (c.spansSet) {
-        EXPECT_EQ(r.newColSpan, c.colSpanIndex + 1);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CellDialogValues v = Typed(c.width, c.percent, c.height, c.size);
+        v.colSpanIndex = c.colSpanIndex;
+        const CellAcceptResult r = CheckCellAccept(table, 2, 2, v);
+        EXPECT_EQ(r.message, std::string(c.message) == "font" ? FontSizeMessage() : c.message);
+        EXPECT_EQ(r.spansSet, c.spansSet);
+        EXPECT_EQ(v.content, "hello");  // trimmed by every press
+        EXPECT_EQ(v.fontSize, c.sizeAfter);
+        EXPECT_EQ(v.fontFace, c.faceAfter);
+        if (c.spansSet) {
+            EXPECT_EQ(r.newColSpan, c.colSpanIndex + 1);
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Sequence, CellAcceptTest,
-    ::testing::Values(
-        AcceptCase{"all_fine", " 50 ", true, " 20 ", " 4 ", 0, "", true, "4", "Arial"},
-        AcceptCase{"width_before_height", "0", false, "5", "9", 0,
-                   " Width in pixels must be in the range 10 through 1000.", false, "9",
-                   " \"Arial\" "},
-        AcceptCase{"height", "", true, "1001", "9", 0,
-                   " Height in pixels must be in the range 10 through 1000.", false, "9",
-                   " \"Arial\" "},
-        AcceptCase{"overlap_before_font_size", "", true, "", " 9 ", 1,
-                   "Proposed cell size is inadmissible because the resulting cell would overlap "
-                   "with the cell at row 2 column 3.",
-                   true, " 9 ", " \"Arial\" "},
-        AcceptCase{"font_size_trimmed_then_refused", "", true, "", " 8 ", 0, "font", true, "8",
-                   " \"Arial\" "}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CellAcceptTest, OverlapNamesTheOwnerAboveTheBlock) {
     TableSpec table = SixBySix();
@@ -144,10 +120,8 @@ TEST(CellAcceptTest, OverlapNamesTheOwnerAboveTheBlock) {
     v.colSpanIndex = 1;
     const CellAcceptResult r = CheckCellAccept(table, 2, 2, v);
     EXPECT_TRUE(r.overlapFound);
-    EXPECT_EQ(r.overlapRow, 1);
-    EXPECT_EQ(r.overlapCol, 3);
-    EXPECT_EQ(r.newRowSpan, 1);
-    EXPECT_EQ(r.newColSpan, 2);
+    EXPECT_EQ(std::tie(r.overlapRow, r.overlapCol, r.newRowSpan, r.newColSpan),
+              std::make_tuple(1, 3, 1, 2));
 }
 
 TEST(CellAcceptTest, ColoursClearedOnlyWhenTheBoxIsNotTicked) {
@@ -163,61 +137,53 @@ TEST(CellAcceptTest, ColoursClearedOnlyWhenTheBoxIsNotTicked) {
     }
 }
 
-struct StoreCase {
-    const char* name;
-    const char* width;
-    bool percent;
-    const char* height;
-    const char* content;
-    bool markers;
-    std::int16_t storedWidth;
-    std::int16_t storedHeight;
-    const char* storedContent;
-};
-
-class CellStoreTest : public ::testing::TestWithParam<StoreCase> {};
-
-TEST_P(CellStoreTest, ConvertsAsStored) {
-    const StoreCase& c = GetParam();
-    TableSpec table = SixBySix();
-    table.blnAddPlaceMarkers = c.markers;
-    table.At(3, 4).intHeightUnit = 0;
-    CellDialogValues v;
-    v.width = c.width;
-    v.percent = c.percent;
-    v.height = c.height;
-    v.content = c.content;
-    v.align = 3;
-    v.valign = 1;
-    v.fontFace = "Verdana";
-    v.fontSize = "-2";
-    v.textColour = 0x010203;
-    v.bgColour = NotSpecifiedColor;
-    StoreCellValues(table, 3, 4, v, 1, 1);
-    const CellSpec& cell = table.At(3, 4);
-    EXPECT_EQ(cell.intWidth, c.storedWidth);
-    EXPECT_EQ(cell.intWidthUnit, c.percent ? 0 : 1);
-    EXPECT_EQ(cell.intHeight, c.storedHeight);
-    EXPECT_EQ(cell.intHeightUnit, 1);
-    EXPECT_EQ(cell.strContent, c.storedContent);
-    EXPECT_EQ(cell.intAlign, 3);
-    EXPECT_EQ(cell.intVAlign, 1);
-    EXPECT_EQ(cell.strFontFace, "Verdana");
-    EXPECT_EQ(cell.strFontSize, "-2");
-    EXPECT_EQ(cell.lngTextColor, 0x010203);
-    EXPECT_EQ(cell.lngBgColor, NotSpecifiedColor);
+TEST(CellStoreTest, ConvertsAsStored) {
+    const struct {
+        const char* name;
+        const char* width;
+        bool percent;
+        const char *height, *content;
+        bool markers;
+        std::int16_t storedWidth, storedHeight;
+        const char* storedContent;
+    } cases[] = {
+        {"empty boxes", "", false, "", "x", false, -1, -1, "x"},
+        {"half rounds to even up", "99.5", true, "10.5", "x", false, 100, 10, "x"},
+        {"half rounds to even down", "98.5", true, "11.5", "x", false, 98, 12, "x"},
+        {"trailing unit text", "12px", false, "40", "x", false, 12, 40, "x"},
+        {"two lines trimmed", "", false, "", "  a\r\nb ", false, -1, -1, "a\r\nb"},
+        {"empty with markers", "", false, "", "   ", true, -1, -1, "R3C4"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TableSpec table = SixBySix();
+        table.blnAddPlaceMarkers = c.markers;
+        table.At(3, 4).intHeightUnit = 0;
+        CellDialogValues v;
+        v.width = c.width;
+        v.percent = c.percent;
+        v.height = c.height;
+        v.content = c.content;
+        v.align = 3;
+        v.valign = 1;
+        v.fontFace = "Verdana";
+        v.fontSize = "-2";
+        v.textColour = 0x010203;
+        v.bgColour = NotSpecifiedColor;
+        StoreCellValues(table, 3, 4, v, 1, 1);
+        const CellSpec& cell = table.At(3, 4);
+        EXPECT_EQ(cell.intWidth, c.storedWidth);
+        EXPECT_EQ(cell.intWidthUnit, c.percent ? 0 : 1);
+        EXPECT_EQ(cell.intHeight, c.storedHeight);
+        EXPECT_EQ(cell.intHeightUnit, 1);
+        EXPECT_EQ(cell.strContent, c.storedContent);
+        EXPECT_EQ(std::tie(cell.intAlign, cell.intVAlign), std::make_tuple(3, 1));
+        EXPECT_EQ(cell.strFontFace, "Verdana");
+        EXPECT_EQ(cell.strFontSize, "-2");
+        EXPECT_EQ(cell.lngTextColor, 0x010203);
+        EXPECT_EQ(cell.lngBgColor, NotSpecifiedColor);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Values, CellStoreTest,
-    ::testing::Values(
-        StoreCase{"empty_boxes", "", false, "", "x", false, -1, -1, "x"},
-        StoreCase{"half_rounds_to_even_up", "99.5", true, "10.5", "x", false, 100, 10, "x"},
-        StoreCase{"half_rounds_to_even_down", "98.5", true, "11.5", "x", false, 98, 12, "x"},
-        StoreCase{"trailing_unit_text", "12px", false, "40", "x", false, 12, 40, "x"},
-        StoreCase{"two_lines_trimmed", "", false, "", "  a\r\nb ", false, -1, -1, "a\r\nb"},
-        StoreCase{"empty_with_markers", "", false, "", "   ", true, -1, -1, "R3C4"}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CellStoreTest, SpansCoverAndReleasePositions) {
     TableSpec table = SixBySix();

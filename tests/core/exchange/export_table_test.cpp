@@ -116,13 +116,5 @@ INSTANTIATE_TEST_SUITE_P(
                    ""}),
     ByCaseName());
 
-TEST(ExportFormatNames, ReadTheCommandLineWords) {
-    EXPECT_EQ(ExportFormatNamed("markdown"), ExportFormat::Markdown);
-    EXPECT_EQ(ExportFormatNamed("latex"), ExportFormat::Latex);
-    EXPECT_EQ(ExportFormatNamed("mediawiki"), ExportFormat::MediaWiki);
-    EXPECT_EQ(ExportFormatNamed("csv"), ExportFormat::Csv);
-    EXPECT_EQ(ExportFormatNamed("html"), std::nullopt);
-}
-
 }  // namespace
 }  // namespace tabloom

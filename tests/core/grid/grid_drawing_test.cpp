@@ -34,44 +34,40 @@ struct GeometryCase {
     bool rightStrip, bottomStrip;
 };
 
-class GeometryTest : public ::testing::TestWithParam<GeometryCase> {};
+TEST(GeometryTest, RoundsHalvesToEvenAndDrawsStripsOnlyWhenTheyFit) {
+    const GeometryCase cases[] = {
+        {"NewTable", 512, 230, 6, 6, 83, 36, 510, 228, true, true},
+        {"PastRightEdge", 515, 230, 6, 5, 101, 36, 517, 228, false, true},
+        {"PastBottomEdge", 512, 267, 5, 6, 83, 51, 510, 267, true, false},
+        {"HalfDownToEven", 414, 230, 6, 4, 100, 36, 412, 228, true, true},
+        {"HalfUpToEven", 418, 230, 6, 4, 102, 36, 420, 228, false, true},
+        {"BottomStripOnePixelShort", 512, 229, 6, 6, 83, 36, 510, 228, true, false}};
+    for (const GeometryCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        TableSpec table = Sized(c.rows, c.cols);
+        RecordingCanvas canvas(c.width, c.height);
+        const GridGeometry g = DrawTable(table, canvas);
+        EXPECT_EQ(g.intCellWidth, c.cellWidth);
+        EXPECT_EQ(g.intCellHeight, c.cellHeight);
+        EXPECT_EQ(g.intGridRight, c.gridRight);
+        EXPECT_EQ(g.intGridBottom, c.gridBottom);
 
-TEST_P(GeometryTest, RoundsHalvesToEvenAndDrawsStripsOnlyWhenTheyFit) {
-    const GeometryCase& c = GetParam();
-    TableSpec table = Sized(c.rows, c.cols);
-    RecordingCanvas canvas(c.width, c.height);
-    const GridGeometry g = DrawTable(table, canvas);
-    EXPECT_EQ(g.intCellWidth, c.cellWidth);
-    EXPECT_EQ(g.intCellHeight, c.cellHeight);
-    EXPECT_EQ(g.intGridRight, c.gridRight);
-    EXPECT_EQ(g.intGridBottom, c.gridBottom);
-
-    bool right = false, bottom = false;
-    for (const auto& call : canvas.Of(Kind::Fill)) {
-        if (call.colour != kGrey) continue;
-        right = right || (call.x1 == c.gridRight + 2 && call.y1 == 0 && call.x2 == c.width &&
-                          call.y2 == c.height);
-        bottom = bottom || (call.x1 == 0 && call.y1 == c.gridBottom + 2 && call.x2 == c.width &&
-                            call.y2 == c.height);
+        bool right = false, bottom = false;
+        for (const auto& call : canvas.Of(Kind::Fill)) {
+            if (call.colour != kGrey) continue;
+            right = right || (call.x1 == c.gridRight + 2 && call.y1 == 0 && call.x2 == c.width &&
+                              call.y2 == c.height);
+            bottom = bottom || (call.x1 == 0 && call.y1 == c.gridBottom + 2 && call.x2 == c.width &&
+                                call.y2 == c.height);
+        }
+        EXPECT_EQ(right, c.rightStrip);
+        EXPECT_EQ(bottom, c.bottomStrip);
+        // The last cell is clipped to the grid's edges.
+        const CellSpec& last = table.At(c.rows, c.cols);
+        EXPECT_LE(last.intRight, c.gridRight);
+        EXPECT_LE(last.intBottom, c.gridBottom);
     }
-    EXPECT_EQ(right, c.rightStrip);
-    EXPECT_EQ(bottom, c.bottomStrip);
-    // The last cell is clipped to the grid's edges.
-    const CellSpec& last = table.At(c.rows, c.cols);
-    EXPECT_LE(last.intRight, c.gridRight);
-    EXPECT_LE(last.intBottom, c.gridBottom);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Sizes, GeometryTest,
-    ::testing::Values(GeometryCase{"NewTable", 512, 230, 6, 6, 83, 36, 510, 228, true, true},
-                      GeometryCase{"PastRightEdge", 515, 230, 6, 5, 101, 36, 517, 228, false, true},
-                      GeometryCase{"PastBottomEdge", 512, 267, 5, 6, 83, 51, 510, 267, true, false},
-                      GeometryCase{"HalfDownToEven", 414, 230, 6, 4, 100, 36, 412, 228, true, true},
-                      GeometryCase{"HalfUpToEven", 418, 230, 6, 4, 102, 36, 420, 228, false, true},
-                      GeometryCase{"BottomStripOnePixelShort", 512, 229, 6, 6, 83, 36, 510, 228,
-                                   true, false}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 struct ColourCase {
     const char* name;
@@ -79,46 +75,42 @@ struct ColourCase {
     std::int32_t lines;
 };
 
-class TableColourTest : public ::testing::TestWithParam<ColourCase> {};
+TEST(TableColourTest, LinesNumbersAndCellsTakeTheTableColours) {
+    for (const ColourCase& c : {ColourCase{"White", kBlack, kWhite, 0x7F7F7F},
+                                ColourCase{"Black", kWhite, kBlack, 0x808080},
+                                ColourCase{"Mixed", 0x00FF00, 0x10C0F0, 0x904070}}) {
+        SCOPED_TRACE(c.name);
+        TableSpec table = Sized(6, 6);
+        table.lngTableTextColor = c.tableText;
+        table.lngTableBgColor = c.tableBg;
+        table.At(2, 3).strContent = "Hi";
+        RecordingCanvas canvas(512, 230);
+        DrawTable(table, canvas);
 
-TEST_P(TableColourTest, LinesNumbersAndCellsTakeTheTableColours) {
-    const ColourCase& c = GetParam();
-    TableSpec table = Sized(6, 6);
-    table.lngTableTextColor = c.tableText;
-    table.lngTableBgColor = c.tableBg;
-    table.At(2, 3).strContent = "Hi";
-    RecordingCanvas canvas(512, 230);
-    DrawTable(table, canvas);
-
-    ASSERT_FALSE(canvas.calls.empty());
-    EXPECT_EQ(canvas.calls.front().kind, Kind::Clear);
-    EXPECT_EQ(canvas.calls.front().colour, c.lines);
-    int numbers = 0, cells = 0;
-    for (const auto& call : canvas.Of(Kind::Text)) {
-        if (call.text == "Hi") {
-            EXPECT_EQ(call.colour, c.tableText);
-            EXPECT_EQ(call.points, 8);
+        ASSERT_FALSE(canvas.calls.empty());
+        EXPECT_EQ(canvas.calls.front().kind, Kind::Clear);
+        EXPECT_EQ(canvas.calls.front().colour, c.lines);
+        int numbers = 0, cells = 0;
+        for (const auto& call : canvas.Of(Kind::Text)) {
+            if (call.text == "Hi") {
+                EXPECT_EQ(call.colour, c.tableText);
+                EXPECT_EQ(call.points, 8);
+                EXPECT_FALSE(call.bold);
+                continue;
+            }
+            ++numbers;
+            EXPECT_EQ(call.colour, c.tableBg);
+            EXPECT_EQ(call.points, 10);
             EXPECT_FALSE(call.bold);
-            continue;
         }
-        ++numbers;
-        EXPECT_EQ(call.colour, c.tableBg);
-        EXPECT_EQ(call.points, 10);
-        EXPECT_FALSE(call.bold);
+        for (const auto& call : canvas.Of(Kind::Fill)) cells += call.colour == c.tableBg ? 1 : 0;
+        EXPECT_EQ(numbers, 12);
+        EXPECT_EQ(cells, 36);
+        // The first cell starts after the number strips.
+        EXPECT_EQ(table.At(1, 1).intLeft, 14);
+        EXPECT_EQ(table.At(1, 1).intTop, 14);
     }
-    for (const auto& call : canvas.Of(Kind::Fill)) cells += call.colour == c.tableBg ? 1 : 0;
-    EXPECT_EQ(numbers, 12);
-    EXPECT_EQ(cells, 36);
-    // The first cell starts after the number strips.
-    EXPECT_EQ(table.At(1, 1).intLeft, 14);
-    EXPECT_EQ(table.At(1, 1).intTop, 14);
 }
-
-INSTANTIATE_TEST_SUITE_P(Colours, TableColourTest,
-                         ::testing::Values(ColourCase{"White", kBlack, kWhite, 0x7F7F7F},
-                                           ColourCase{"Black", kWhite, kBlack, 0x808080},
-                                           ColourCase{"Mixed", 0x00FF00, 0x10C0F0, 0x904070}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 struct NumberCase {
     const char* name;
@@ -127,30 +119,24 @@ struct NumberCase {
     double x, y;
 };
 
-class NumberPlacementTest : public ::testing::TestWithParam<NumberCase> {};
-
-TEST_P(NumberPlacementTest, SwitchesOffsetsAtNineColumnsAndTenRows) {
-    const NumberCase& c = GetParam();
+TEST(NumberPlacementTest, SwitchesOffsetsAtNineColumnsAndTenRows) {
     TableSpec table = Sized(20, 20);
     RecordingCanvas canvas(512, 230);  // cells 25 x 11
     DrawTable(table, canvas);
     // Column numbers come first, then the row numbers.
     const auto texts = canvas.Of(Kind::Text);
     ASSERT_EQ(texts.size(), 40u);
-    const auto& call = texts[(c.column ? 0 : 20) + c.number - 1];
-    EXPECT_EQ(call.text, std::to_string(c.number));
-    EXPECT_DOUBLE_EQ(call.x1, c.x);
-    EXPECT_DOUBLE_EQ(call.y1, c.y);
+    for (const NumberCase& c :
+         {NumberCase{"Column8", true, 8, 198.5, 0}, NumberCase{"Column9", true, 9, 220.5, 0},
+          NumberCase{"Column20", true, 20, 495.5, 0}, NumberCase{"Row9", false, 9, 4, 100.5},
+          NumberCase{"Row10", false, 10, 0, 111.5}, NumberCase{"Row20", false, 20, 0, 221.5}}) {
+        SCOPED_TRACE(c.name);
+        const auto& call = texts[(c.column ? 0 : 20) + c.number - 1];
+        EXPECT_EQ(call.text, std::to_string(c.number));
+        EXPECT_DOUBLE_EQ(call.x1, c.x);
+        EXPECT_DOUBLE_EQ(call.y1, c.y);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Offsets, NumberPlacementTest,
-                         ::testing::Values(NumberCase{"Column8", true, 8, 198.5, 0},
-                                           NumberCase{"Column9", true, 9, 220.5, 0},
-                                           NumberCase{"Column20", true, 20, 495.5, 0},
-                                           NumberCase{"Row9", false, 9, 4, 100.5},
-                                           NumberCase{"Row10", false, 10, 0, 111.5},
-                                           NumberCase{"Row20", false, 20, 0, 221.5}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(DrawTableTest, SpanIsOneRectangleDrawnOncePerLowerPosition) {
     TableSpec table = Sized(6, 6);
@@ -235,32 +221,29 @@ struct ContentCase {
     std::vector<std::pair<std::string, double>> lines;  // text and y
 };
 
-class ContentTest : public ::testing::TestWithParam<ContentCase> {};
-
-TEST_P(ContentTest, SplitsAtLineBreaksTwelvePixelsApart) {
-    const ContentCase& c = GetParam();
-    TableSpec table = Sized(6, 6);
-    table.At(2, 2).strContent = c.content;
-    RecordingCanvas canvas(512, 230);  // cell (2, 2) starts at (97, 50)
-    DrawTable(table, canvas);
-    std::vector<std::pair<std::string, double>> got;
-    for (const auto& call : canvas.Of(Kind::Text)) {
-        if (call.points != 8) continue;
-        EXPECT_DOUBLE_EQ(call.x1, 97);
-        got.emplace_back(call.text, call.y1);
+TEST(ContentTest, SplitsAtLineBreaksTwelvePixelsApart) {
+    const ContentCase cases[] = {
+        {"OneLine", "Hello", {{"Hello", 50}}},
+        {"LeadingAndTrailingBreak", "\r\nA\r\nB\r\n", {{"A", 50}, {"B", 62}}},
+        {"BlankLineInMiddle", "A\r\n\r\nB", {{"A", 50}, {"", 62}, {"B", 74}}},
+        {"NotTrimmed", "  x  \r\ny", {{"  x  ", 50}, {"y", 62}}},
+        {"LoneLineFeedStays", "a\nb", {{"a\nb", 50}}},
+        {"Empty", "", {}}};
+    for (const ContentCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        TableSpec table = Sized(6, 6);
+        table.At(2, 2).strContent = c.content;
+        RecordingCanvas canvas(512, 230);  // cell (2, 2) starts at (97, 50)
+        DrawTable(table, canvas);
+        std::vector<std::pair<std::string, double>> got;
+        for (const auto& call : canvas.Of(Kind::Text)) {
+            if (call.points != 8) continue;
+            EXPECT_DOUBLE_EQ(call.x1, 97);
+            got.emplace_back(call.text, call.y1);
+        }
+        EXPECT_EQ(got, c.lines);
     }
-    EXPECT_EQ(got, c.lines);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Lines, ContentTest,
-    ::testing::Values(
-        ContentCase{"OneLine", "Hello", {{"Hello", 50}}},
-        ContentCase{"LeadingAndTrailingBreak", "\r\nA\r\nB\r\n", {{"A", 50}, {"B", 62}}},
-        ContentCase{"BlankLineInMiddle", "A\r\n\r\nB", {{"A", 50}, {"", 62}, {"B", 74}}},
-        ContentCase{"NotTrimmed", "  x  \r\ny", {{"  x  ", 50}, {"y", 62}}},
-        ContentCase{"LoneLineFeedStays", "a\nb", {{"a\nb", 50}}}, ContentCase{"Empty", "", {}}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 struct HighlightCase {
     const char* name;
@@ -271,43 +254,37 @@ struct HighlightCase {
     int x1, y1, x2, y2;
 };
 
-class HighlightTest : public ::testing::TestWithParam<HighlightCase> {};
-
-TEST_P(HighlightTest, OutlinesTheOwnerOfCoveredPositions) {
-    const HighlightCase& c = GetParam();
-    TableSpec table = Sized(6, 6);
-    Span(table, 2, 2, 2, 3);
-    table.At(2, 2).lngTextColor = 0x0000FF;
-    table.At(2, 2).lngBgColor = 0xFFFF00;
-    RecordingCanvas canvas(512, 230);
-    const GridGeometry g = DrawTable(table, canvas);
-    canvas.calls.clear();
-    std::int16_t row = static_cast<std::int16_t>(c.row), col = static_cast<std::int16_t>(c.col);
-    std::int16_t hiRow = -1, hiCol = -1;
-    EXPECT_EQ(HighlightCell(table, g, canvas, row, col, hiRow, hiCol), c.anchor);
-    EXPECT_EQ(row, c.endRow);
-    EXPECT_EQ(col, c.endCol);
-    EXPECT_EQ(hiRow, c.highlightRow);
-    EXPECT_EQ(hiCol, c.highlightCol);
-    ASSERT_EQ(canvas.calls.size(), 1u);
-    const auto& call = canvas.calls[0];
-    EXPECT_EQ(call.kind, Kind::Outline);
-    EXPECT_EQ(call.colour, c.outline);
-    EXPECT_EQ(call.x1, c.x1);
-    EXPECT_EQ(call.y1, c.y1);
-    EXPECT_EQ(call.x2, c.x2);
-    EXPECT_EQ(call.y2, c.y2);
+TEST(HighlightTest, OutlinesTheOwnerOfCoveredPositions) {
+    const HighlightCase cases[] = {
+        {"PlainCell", 1, 1, true, 1, 1, -1, -1, kBlack, 14, 14, 95, 48},
+        {"Anchor", 2, 2, true, 2, 2, -1, -1, 0x0000FF, 97, 50, 344, 120},
+        {"CoveredSameRow", 2, 4, false, 2, 2, 2, 2, 0x0000FF, 97, 50, 344, 120},
+        {"CoveredBelow", 3, 3, false, 2, 2, 2, 2, 0x0000FF, 97, 50, 344, 120},
+        {"LastCell", 6, 6, true, 6, 6, -1, -1, kBlack, 429, 194, 510, 228}};
+    for (const HighlightCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        TableSpec table = Sized(6, 6);
+        Span(table, 2, 2, 2, 3);
+        table.At(2, 2).lngTextColor = 0x0000FF;
+        table.At(2, 2).lngBgColor = 0xFFFF00;
+        RecordingCanvas canvas(512, 230);
+        const GridGeometry g = DrawTable(table, canvas);
+        canvas.calls.clear();
+        std::int16_t row = static_cast<std::int16_t>(c.row), col = static_cast<std::int16_t>(c.col);
+        std::int16_t hiRow = -1, hiCol = -1;
+        EXPECT_EQ(HighlightCell(table, g, canvas, row, col, hiRow, hiCol), c.anchor);
+        EXPECT_EQ(row, c.endRow);
+        EXPECT_EQ(col, c.endCol);
+        EXPECT_EQ(hiRow, c.highlightRow);
+        EXPECT_EQ(hiCol, c.highlightCol);
+        ASSERT_EQ(canvas.calls.size(), 1u);
+        const auto& call = canvas.calls[0];
+        EXPECT_EQ(call.kind, Kind::Outline);
+        EXPECT_EQ(call.colour, c.outline);
+        EXPECT_EQ(std::tie(call.x1, call.y1, call.x2, call.y2),
+                  std::make_tuple(double(c.x1), double(c.y1), c.x2, c.y2));
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cells, HighlightTest,
-    ::testing::Values(
-        HighlightCase{"PlainCell", 1, 1, true, 1, 1, -1, -1, kBlack, 14, 14, 95, 48},
-        HighlightCase{"Anchor", 2, 2, true, 2, 2, -1, -1, 0x0000FF, 97, 50, 344, 120},
-        HighlightCase{"CoveredSameRow", 2, 4, false, 2, 2, 2, 2, 0x0000FF, 97, 50, 344, 120},
-        HighlightCase{"CoveredBelow", 3, 3, false, 2, 2, 2, 2, 0x0000FF, 97, 50, 344, 120},
-        HighlightCase{"LastCell", 6, 6, true, 6, 6, -1, -1, kBlack, 429, 194, 510, 228}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace tabloom

@@ -130,13 +130,5 @@ TEST(TimeStampTest, Forms) {
     EXPECT_EQ(TimeStamp(FixedClock({2027, 1, 2, 3, 4, 5}), false, false), "2027-01-02 03:04");
 }
 
-TEST(NumberTextTest, StringHasASignPositionNumDoesNot) {
-    EXPECT_EQ(StringOf(6), " 6");
-    EXPECT_EQ(StringOf(0), " 0");
-    EXPECT_EQ(StringOf(-5), "-5");
-    EXPECT_EQ(NumOf(20), "20");
-    EXPECT_EQ(NumOf(-1), "-1");
-}
-
 }  // namespace
 }  // namespace tabloom
