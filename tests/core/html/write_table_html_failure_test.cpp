@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/html/output_path_check.h"
 #include "core/html/write_table_html.h"
 #include "core/model/clock.h"
 #include "core/model/table_spec.h"
@@ -49,15 +50,10 @@ class BudgetBuffer : public std::streambuf {
     std::size_t left_;
 };
 
-class BudgetStream : public std::ostream {
-  public:
+// The buffer is a base so that it is built before the stream that uses it.
+struct BudgetStream : private BudgetBuffer, public std::ostream {
     BudgetStream(const std::string& path, std::size_t budget)
-        : std::ostream(nullptr), buffer_(path, budget) {
-        rdbuf(&buffer_);
-    }
-
-  private:
-    BudgetBuffer buffer_;
+        : BudgetBuffer(path, budget), std::ostream(this) {}
 };
 
 HtmlStreamOpener BudgetOpener(std::size_t budget) {
@@ -110,45 +106,6 @@ TEST_F(WriteTableHtmlFailureTest, UnusablePathsWriteNothing) {
     EXPECT_EQ(folder_.Entries(), (std::vector<std::string>{"dir.htm", "plain"}));
 }
 
-struct OpenFailureCase {
-    const char* name;
-    HtmlStreamOpener opener;
-};
-
-class OpenFailureTest : public WriteTableHtmlFailureTest,
-                        public ::testing::WithParamInterface<OpenFailureCase> {};
-
-// A failed open writes nothing, and an older file that cannot be replaced
-// stays as it was with the failed open reported.
-TEST_P(OpenFailureTest, ReportsStageTwoAndKeepsTheOlderFile) {
-    const std::string path = folder_.File("out.htm");
-    ExpectResult(WriteTableHtml(FullTable(), path, kClock, kSuccess, GetParam().opener), 2,
-                 kNothing);
-    WriteBytes(path, kOldContent);
-    ExpectResult(WriteTableHtml(FullTable(), path, kClock, kSuccess, GetParam().opener), 2,
-                 "Failure: Error #2");
-    EXPECT_EQ(ReadBytes(path), kOldContent);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Openers, OpenFailureTest,
-    ::testing::Values(OpenFailureCase{"NullStream",
-                                      [](const std::string&) -> std::unique_ptr<std::ostream> {
-                                          return nullptr;
-                                      }},
-                      OpenFailureCase{"FailedStream",
-                                      [](const std::string&) -> std::unique_ptr<std::ostream> {
-                                          auto stream = std::make_unique<std::ofstream>();
-                                          stream->setstate(std::ios::failbit);
-                                          return stream;
-                                      }},
-                      OpenFailureCase{"Throws",
-                                      [](const std::string&) -> std::unique_ptr<std::ostream> {
-                                          throw std::runtime_error("locked");
-                                      }},
-                      OpenFailureCase{"NoOpener", HtmlStreamOpener{}}),
-    [](const auto& info) { return info.param.name; });
-
 TEST_F(WriteTableHtmlFailureTest, FullDeviceWritesNothing) {
     ASSERT_TRUE(std::filesystem::exists("/dev/full"));
     const HtmlResult result = WriteTableHtml(FullTable(), "/dev/full", kClock, kSuccess);
@@ -171,10 +128,8 @@ TEST_F(WriteTableHtmlFailureTest, WriteFailureLeavesThePartialFile) {
     };
     const Case cases[] = {
         {0, 3, kNothing},
-        {1, 3, "Failure: Error #3"},
         {headSize - 1, 3, "Failure: Error #3"},
         {headSize, 4, "Failure: Error #4"},
-        {full.size() / 2, 4, "Failure: Error #4"},
         {full.size() - 1, 4, "Failure: Error #4"},
     };
     const std::string path = folder_.File("out.htm");
@@ -193,30 +148,68 @@ TEST_F(WriteTableHtmlFailureTest, WriteFailureLeavesThePartialFile) {
     EXPECT_EQ(ReadBytes(path), full);
 }
 
-// A table the rules refuse stops the run before the file is touched.
-TEST_F(WriteTableHtmlFailureTest, OutOfRangeIndexesStopBeforeOpening) {
+// A run that fails before writing leaves no file, and an older file stays as
+// it was with the stage reported: a table the rules refuse stops before the
+// file is opened, then come the ways an open fails.
+TEST_F(WriteTableHtmlFailureTest, EarlyFailuresKeepTheOlderFile) {
+    using Stream = std::unique_ptr<std::ostream>;
     struct Case {
-        const char* name;
+        int stage;
         void (*spoil)(TableSpec&);
+        HtmlStreamOpener open;
     };
+    const auto none = [](TableSpec&) {};
     const Case cases[] = {
-        {"border colour", [](TableSpec& t) { t.intBorderColorIndex = 7; }},
-        {"covered valign", [](TableSpec& t) { t.At(3, 4).intVAlign = 99; }},
-        {"span past the edge", [](TableSpec& t) { t.At(20, 1).intRowSpan = 2; }},
-        {"NUL in a font face", [](TableSpec& t) { t.At(2, 2).strFontFace.push_back('\0'); }},
-        {"no rows", [](TableSpec& t) { t.intNumRows = 0; }},
+        {1, [](TableSpec& t) { t.intBorderColorIndex = 7; }, OpenHtmlFileStream},
+        {1, [](TableSpec& t) { t.At(2, 2).strFontFace.push_back('\0'); }, OpenHtmlFileStream},
+        {1, [](TableSpec& t) { t.intNumRows = 0; }, OpenHtmlFileStream},
+        {2, none,
+         [](const std::string&) -> Stream {
+             auto stream = std::make_unique<std::ofstream>();
+             stream->setstate(std::ios::failbit);
+             return stream;
+         }},
+        {2, none, [](const std::string&) -> Stream { throw std::runtime_error("locked"); }},
+        {2, none, HtmlStreamOpener{}},
     };
     const std::string path = folder_.File("out.htm");
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
         TableSpec table = FullTable();
         c.spoil(table);
         std::filesystem::remove(path);
-        ExpectResult(WriteTableHtml(table, path, kClock, kSuccess), 1, kNothing);
+        ExpectResult(WriteTableHtml(table, path, kClock, kSuccess, c.open), c.stage, kNothing);
         EXPECT_FALSE(std::filesystem::exists(path));
         WriteBytes(path, kOldContent);
-        ExpectResult(WriteTableHtml(table, path, kClock, kSuccess), 1, "Failure: Error #1");
+        ExpectResult(WriteTableHtml(table, path, kClock, kSuccess, c.open), c.stage,
+                     "Failure: Error #" + std::to_string(c.stage));
         EXPECT_EQ(ReadBytes(path), kOldContent);
+    }
+}
+
+TEST(OutputPathCheckTest, RefusesControlCharactersAndNamesThem) {
+    struct Case {
+        std::string path;
+        const char* shown;  // nullptr: accepted
+    };
+    const Case cases[] = {
+        {"/home/ann/Tabellen äöü €/Übersicht.htm", nullptr},
+        {"/tmp/a\tb/x.htm", "/tmp/a[tab]b/x.htm"},
+        {"/tmp/x\n.htm", "/tmp/x[line break].htm"},
+        {"/tmp/x\r.htm", "/tmp/x[line break].htm"},
+        {std::string("/tmp/\0x.htm", 11), "/tmp/[control character 0]x.htm"},
+        {"/tmp/\x1fx.htm", "/tmp/[control character 31]x.htm"},
+    };
+    for (const Case& c : cases) {
+        const std::string message = OutputPathRefusal(c.path);
+        if (c.shown == nullptr) {
+            EXPECT_EQ(message, "") << c.path;
+        } else {
+            EXPECT_NE(message.find("control character, which a saved table cannot keep"),
+                      std::string::npos)
+                << message;
+            EXPECT_NE(message.find(std::string("\n\n") + c.shown + "\n\n"), std::string::npos)
+                << message;
+        }
     }
 }
 

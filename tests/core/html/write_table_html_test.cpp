@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/encoding/windows1252.h"
 #include "core/html/render_table_html.h"
 #include "core/model/clock.h"
 #include "core/model/table_spec.h"
@@ -42,12 +43,7 @@ class WriteTableHtmlTest : public ::testing::Test {
 };
 
 TEST_F(WriteTableHtmlTest, DefaultTableMatchesWorkedExample) {
-    const std::string row =
-        "<tr>\r\n"
-        "<td>&nbsp;</td>\r\n"
-        "<td>&nbsp;</td>\r\n"
-        "</tr>\r\n"
-        "\r\n";
+    const std::string row = "<tr>\r\n<td>&nbsp;</td>\r\n<td>&nbsp;</td>\r\n</tr>\r\n\r\n";
     const std::string expected = kComment + kDefaultTableTag + row + row + "</table>\r\n\r\n";
     EXPECT_EQ(Generate(StartTable(2, 2)), expected);
 }
@@ -80,220 +76,119 @@ TEST_F(WriteTableHtmlTest, WrappedCentredTableMatchesWorkedExample) {
 
     const std::string expected =
         "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">\r\n"
-        "<html xmlns=\"http://www.w3.org/1999/xhtml\">\r\n"
-        "<head>\r\n"
-        "<title>Table of 2 rows and 2 columns</title>\r\n"
-        "</head>\r\n"
-        "<body>\r\n"
-        "\r\n" +
+        "<html xmlns=\"http://www.w3.org/1999/xhtml\">\r\n<head>\r\n"
+        "<title>Table of 2 rows and 2 columns</title>\r\n</head>\r\n<body>\r\n\r\n" +
         kComment +
-        "<center>\r\n"
-        "<table width=\"80%\" style=\"border: solid black;\"\r\n"
-        " cellpadding=\"4\" cellspacing=\"0\" bgcolor=\"#FFFFFF\">\r\n"
-        "<tr>\r\n"
+        "<center>\r\n<table width=\"80%\" style=\"border: solid black;\"\r\n"
+        " cellpadding=\"4\" cellspacing=\"0\" bgcolor=\"#FFFFFF\">\r\n<tr>\r\n"
         "<td colspan=\"2\" align=\"center\" bgcolor=\"#C0C0C0\"><font color=\"#0000FF\" "
-        "face=\"Arial\" size=\"4\">Title</font></td>\r\n"
-        "</tr>\r\n"
-        "\r\n"
-        "<tr>\r\n"
-        "<td><font color=\"#000000\">a&nbsp;&nbsp;b\r\n"
-        "</font></td>\r\n"
+        "face=\"Arial\" size=\"4\">Title</font></td>\r\n</tr>\r\n\r\n"
+        "<tr>\r\n<td><font color=\"#000000\">a&nbsp;&nbsp;b\r\n</font></td>\r\n"
         "<td width=\"50%\" valign=\"bottom\"><font color=\"#000000\">x</font></td>\r\n"
-        "</tr>\r\n"
-        "\r\n"
-        "</table>\r\n"
-        "</center>\r\n"
-        "\r\n"
-        "</body>\r\n"
-        "</html>\r\n"
-        "\r\n";
+        "</tr>\r\n\r\n</table>\r\n</center>\r\n\r\n</body>\r\n</html>\r\n\r\n";
     EXPECT_EQ(Generate(table), expected);
 }
 
-struct ContentCase {
-    const char* name;
+// A one-column table: with nothing shared to move to the row, every
+// attribute stays on the td.
+struct OneCell {
     std::string content;
     std::string td;  // the expected cell lines
+    bool tableColours = true;
+    std::int32_t textColour = NotSpecifiedColor;
+    std::string face{};
+    std::int16_t width = -1, widthUnit = 1, height = -1, heightUnit = 1, align = 0, valign = 0;
+    std::int32_t bg = NotSpecifiedColor;
 };
 
-class ContentTest : public WriteTableHtmlTest, public ::testing::WithParamInterface<ContentCase> {};
-
-TEST_P(ContentTest, WritesCellText) {
-    TableSpec table = StartTable(1, 1);
-    table.At(1, 1).strContent = GetParam().content;
-    EXPECT_EQ(Generate(table), OneRowFile("<tr>\r\n" + GetParam().td));
-}
-
-const std::string kOpen = "<td><font color=\"#000000\">";
+const std::string kOpen = "<td><font color=\"#123456\">";
 const std::string kClose = "</font></td>\r\n";
+const std::int32_t kNone = NotSpecifiedColor;
 
-INSTANTIATE_TEST_SUITE_P(
-    Content, ContentTest,
-    ::testing::Values(
-        ContentCase{"Empty", "", "<td>&nbsp;</td>\r\n"},
-        ContentCase{"BlanksOnly", "   ", "<td>   </td>\r\n"},
-        ContentCase{"FirstLineKeepsLeadingBlanks", "  abc ", kOpen + "  abc " + kClose},
-        ContentCase{"SecondLineRunsOn", "abc\r\ndef", kOpen + "abcdef\r\n" + kClose},
-        ContentCase{"TrailingLineEndDropped", "a\r\n", kOpen + "a" + kClose},
-        ContentCase{"BlankLastLineDropped", "a\r\n   ", kOpen + "a" + kClose},
-        ContentCase{"EmptyMiddleLine", "a\r\n\r\nb", kOpen + "a&nbsp;\r\nb\r\n" + kClose},
-        ContentCase{"BlankMiddleLine", "a\r\n   \r\nb", kOpen + "a\r\nb\r\n" + kClose},
-        ContentCase{"LeadingBlanksOfLaterLine", "a\r\n  b\r\n c",
-                    kOpen + "a&nbsp;&nbsp;b\r\n&nbsp;c\r\n" + kClose},
-        ContentCase{"LeadingLineEndIgnoredOnce", "\r\n\r\na", kOpen + "a\r\n" + kClose},
-        ContentCase{"OnlyALineEnd", "\r\n", kOpen + kClose},
-        ContentCase{"MarkupUnescaped", "<b>x</b> & \"q\" <br>",
-                    kOpen + "<b>x</b> & \"q\" <br>" + kClose},
-        ContentCase{"Windows1252Bytes", "\xC3\xA9\xE2\x82\xAC\xC3\xBD",
-                    kOpen + "\xE9\x80\xFD" + kClose},
-        ContentCase{"OutsideCodePage", "\xE4\xB8\xAD\r\n \xF0\x9F\x98\x80",
-                    kOpen + "&#20013;&nbsp;&#128512;\r\n" + kClose},
+TEST_F(WriteTableHtmlTest, WritesOneCell) {
+    const OneCell cases[] = {
+        // The line handling both styles share is tried with the standard one.
+        {"", "<td>&nbsp;</td>\r\n"},
+        {"   ", "<td>   </td>\r\n"},
+        {"  abc ", kOpen + "  abc " + kClose},
+        {"a\r\n\r\nb", kOpen + "a&nbsp;\r\nb\r\n" + kClose},
+        {"\r\n", kOpen + kClose},
+        {"\xE4\xB8\xAD\r\n \xF0\x9F\x98\x80", kOpen + "&#20013;&nbsp;&#128512;\r\n" + kClose},
         // A table file may carry bare line ends and C1 controls inside content.
-        ContentCase{"BareLineEnds", "a\nb\rc", kOpen + "a\r\nb\r\nc" + kClose},
-        ContentCase{"UndefinedCodePageBytes", "\xC2\x81x\xC2\x9D",
-                    kOpen + "&#129;x&#157;" + kClose}),
-    [](const auto& info) { return info.param.name; });
-
-struct FontCase {
-    const char* name;
-    bool useSpecifiedColors;
-    std::int32_t textColour;
-    std::string content;
-    std::string face;
-    std::string size;
-    std::string td;
-};
-
-class FontTest : public WriteTableHtmlTest, public ::testing::WithParamInterface<FontCase> {};
-
-TEST_P(FontTest, WritesFontElement) {
-    const FontCase& p = GetParam();
-    TableSpec table = StartTable(1, 1);
-    table.blnUseSpecifiedColors = p.useSpecifiedColors;
-    table.lngTableTextColor = 0x123456;
-    CellSpec& cell = table.At(1, 1);
-    cell.lngTextColor = p.textColour;
-    cell.strContent = p.content;
-    cell.strFontFace = p.face;
-    cell.strFontSize = p.size;
-    EXPECT_EQ(Generate(table), OneRowFile("<tr>\r\n" + p.td));
+        {"a\nb\rc", kOpen + "a\r\nb\r\nc" + kClose},
+        {"\xC2\x81x\xC2\x9D", kOpen + "&#129;x&#157;" + kClose},
+        // Colours and fonts.
+        {"x", "<td><font color=\"#FF0000\">x</font></td>\r\n", true, 0xFF},
+        {"x", "<td>x</td>\r\n", false},
+        {"x", "<td><font color=\"#00FF00\">x</font></td>\r\n", false, 0x00FF00},
+        {"  ", "<td>  </td>\r\n", true, 0x00FF00},
+        {"", "<td><font face=\"Arial\">&nbsp;</font></td>\r\n", true, 0x00FF00, "Arial"},
+        {"x", "<td><font face=\"Ar&quot;ial&quot; onload=&quot;\">x</font></td>\r\n", false, kNone,
+         "Ar\"ial\" onload=\""},
+        {"x", "<td><font face=\"&#23435;&#20307; Caf\xE9\">x</font></td>\r\n", false, kNone,
+         "\xE5\xAE\x8B\xE4\xBD\x93 Caf\xC3\xA9"},
+        // Sizes and alignments; zero sizes are not written.
+        {"", "<td>&nbsp;</td>\r\n", true, kNone, "", 0, 0, 0, 0},
+        {"", "<td height=\"40%\">&nbsp;</td>\r\n", true, kNone, "", -1, 1, 40, 0},
+        {"",
+         "<td width=\"10\" height=\"20\" align=\"right\" valign=\"top\" bgcolor=\"#FF8000\">"
+         "&nbsp;</td>\r\n",
+         true, kNone, "", 10, 1, 20, 1, 3, 1, 0x0080FF},
+    };
+    for (const OneCell& c : cases) {
+        SCOPED_TRACE(c.td);
+        TableSpec table = StartTable(1, 1);
+        table.blnUseSpecifiedColors = c.tableColours;
+        table.lngTableTextColor = 0x563412;
+        CellSpec& cell = table.At(1, 1);
+        cell.strContent = c.content;
+        cell.lngTextColor = c.textColour;
+        cell.strFontFace = c.face;
+        cell.intWidth = c.width;
+        cell.intWidthUnit = c.widthUnit;
+        cell.intHeight = c.height;
+        cell.intHeightUnit = c.heightUnit;
+        cell.intAlign = c.align;
+        cell.intVAlign = c.valign;
+        cell.lngBgColor = c.bg;
+        EXPECT_EQ(Generate(table), OneRowFile("<tr>\r\n" + c.td));
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Font, FontTest,
-    ::testing::Values(
-        FontCase{"TableTextColour", true, NotSpecifiedColor, "x", "", "",
-                 "<td><font color=\"#563412\">x</font></td>\r\n"},
-        FontCase{"OwnTextColour", true, 0x0000FF, "x", "", "",
-                 "<td><font color=\"#FF0000\">x</font></td>\r\n"},
-        FontCase{"NoColoursAtAll", false, NotSpecifiedColor, "x", "", "", "<td>x</td>\r\n"},
-        FontCase{"OwnColourWithoutTableColours", false, 0x00FF00, "x", "", "",
-                 "<td><font color=\"#00FF00\">x</font></td>\r\n"},
-        FontCase{"OwnColourOnBlankContent", true, 0x00FF00, "  ", "", "", "<td>  </td>\r\n"},
-        FontCase{"FaceOnEmptyCell", true, 0x00FF00, "", "Arial", "",
-                 "<td><font face=\"Arial\">&nbsp;</font></td>\r\n"},
-        FontCase{"FaceAndSize", false, NotSpecifiedColor, "x", "Times New Roman", "-2",
-                 "<td><font face=\"Times New Roman\" size=\"-2\">x</font></td>\r\n"},
-        FontCase{"QuoteInFace", false, NotSpecifiedColor, "x", "Ar\"ial\" onload=\"", "",
-                 "<td><font face=\"Ar&quot;ial&quot; onload=&quot;\">x</font></td>\r\n"},
-        FontCase{"QuoteInSize", false, NotSpecifiedColor, "x", "", "3\"",
-                 "<td><font size=\"3&quot;\">x</font></td>\r\n"},
-        FontCase{"FaceOutsideCodePage", false, NotSpecifiedColor, "x",
-                 "\xE5\xAE\x8B\xE4\xBD\x93 Caf\xC3\xA9", "",
-                 "<td><font face=\"&#23435;&#20307; Caf\xE9\">x</font></td>\r\n"}),
-    [](const auto& info) { return info.param.name; });
-
-struct CellAttributeCase {
-    const char* name;
-    CellSpec cell;
-    std::string td;
-};
-
-CellSpec MakeCell(std::int16_t width, std::int16_t widthUnit, std::int16_t height,
-                  std::int16_t heightUnit, std::int16_t align, std::int16_t valign,
-                  std::int32_t bg) {
-    CellSpec cell;
-    cell.intWidth = width;
-    cell.intWidthUnit = widthUnit;
-    cell.intHeight = height;
-    cell.intHeightUnit = heightUnit;
-    cell.intAlign = align;
-    cell.intVAlign = valign;
-    cell.lngBgColor = bg;
-    return cell;
+TEST_F(WriteTableHtmlTest, WritesTableStartTag) {
+    struct Case {
+        std::int16_t width, widthUnit, border, padding, spacing, styleIndex, colourIndex;
+        std::int32_t bg;
+        std::string tag;
+    };
+    const std::string kFourAndWhite =
+        " cellpadding=\"4\" cellspacing=\"4\" bgcolor=\"#FFFFFF\">\r\n";
+    const Case cases[] = {
+        {-1, 1, 0, 4, 4, 0, 0, 0xFFFFFF,
+         "<table border=\"0\" style=\"border:0px inset gray;\"\r\n" + kFourAndWhite},
+        {640, 1, 1, 4, 4, 3, 4, 0xFFFFFF,
+         "<table width=\"640\" border=\"1\" style=\"border:1px dashed red;\"\r\n" + kFourAndWhite},
+        {0, 0, 1, 4, 4, 9, 1, 0xFFFFFF,
+         "<table border=\"1\" style=\"border:1px none white;\"\r\n" + kFourAndWhite},
+        {-1, 1, 4, -1, -1, 2, 0, 0x0080FF,
+         "<table border=\"4\" style=\"border:4px solid gray;\"\r\n bgcolor=\"#FF8000\">\r\n"},
+        {-1, 1, 4, 0, 0, 7, 5, 0x000000,
+         "<table border=\"4\" style=\"border:4px groove yellow;\"\r\n"
+         " cellpadding=\"0\" cellspacing=\"0\" bgcolor=\"#000000\">\r\n"},
+    };
+    for (const Case& c : cases) {
+        TableSpec table = StartTable(1, 1);
+        table.intTableWidth = c.width;
+        table.intTableWidthUnit = c.widthUnit;
+        table.intBorder = c.border;
+        table.intCellPadding = c.padding;
+        table.intCellSpacing = c.spacing;
+        table.intBorderStyleIndex = c.styleIndex;
+        table.intBorderColorIndex = c.colourIndex;
+        table.lngTableBgColor = c.bg;
+        EXPECT_EQ(Generate(table).substr(kComment.size(), c.tag.size() + 6), c.tag + "<tr>\r\n");
+    }
 }
-
-class CellAttributeTest : public WriteTableHtmlTest,
-                          public ::testing::WithParamInterface<CellAttributeCase> {};
-
-// With one column nothing goes on the row: every attribute stays on the td.
-TEST_P(CellAttributeTest, WritesOnTheCell) {
-    TableSpec table = StartTable(1, 1);
-    table.At(1, 1) = GetParam().cell;
-    table.At(1, 1).intOwnerRow = table.At(1, 1).intOwnerCol = 1;
-    EXPECT_EQ(Generate(table), OneRowFile("<tr>\r\n" + GetParam().td));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cells, CellAttributeTest,
-    ::testing::Values(
-        CellAttributeCase{"WidthPixels", MakeCell(120, 1, -1, 1, 0, 0, NotSpecifiedColor),
-                          "<td width=\"120\">&nbsp;</td>\r\n"},
-        CellAttributeCase{"ZeroSizesNotWritten", MakeCell(0, 0, 0, 0, 0, 0, NotSpecifiedColor),
-                          "<td>&nbsp;</td>\r\n"},
-        CellAttributeCase{"HeightBothUnits", MakeCell(-1, 1, 40, 0, 0, 0, NotSpecifiedColor),
-                          "<td height=\"40%\">&nbsp;</td>\r\n"},
-        CellAttributeCase{"AllOnOneColumn", MakeCell(10, 1, 20, 1, 3, 1, 0x0080FF),
-                          "<td width=\"10\" height=\"20\" align=\"right\" valign=\"top\" "
-                          "bgcolor=\"#FF8000\">&nbsp;</td>\r\n"},
-        CellAttributeCase{"MiddleLeft", MakeCell(-1, 1, -1, 1, 1, 2, NotSpecifiedColor),
-                          "<td align=\"left\" valign=\"middle\">&nbsp;</td>\r\n"}),
-    [](const auto& info) { return info.param.name; });
-
-struct TableTagCase {
-    const char* name;
-    std::int16_t width, widthUnit, border, padding, spacing, styleIndex, colourIndex;
-    std::int32_t bg;
-    std::string tag;
-};
-
-class TableTagTest : public WriteTableHtmlTest,
-                     public ::testing::WithParamInterface<TableTagCase> {};
-
-TEST_P(TableTagTest, WritesTableStartTag) {
-    const TableTagCase& p = GetParam();
-    TableSpec table = StartTable(1, 1);
-    table.intTableWidth = p.width;
-    table.intTableWidthUnit = p.widthUnit;
-    table.intBorder = p.border;
-    table.intCellPadding = p.padding;
-    table.intCellSpacing = p.spacing;
-    table.intBorderStyleIndex = p.styleIndex;
-    table.intBorderColorIndex = p.colourIndex;
-    table.lngTableBgColor = p.bg;
-    EXPECT_EQ(Generate(table),
-              kComment + p.tag + "<tr>\r\n<td>&nbsp;</td>\r\n</tr>\r\n\r\n</table>\r\n\r\n");
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Tags, TableTagTest,
-    ::testing::Values(
-        TableTagCase{"BorderZero", -1, 1, 0, 4, 4, 0, 0, 0xFFFFFF,
-                     "<table border=\"0\" style=\"border:0px inset gray;\"\r\n"
-                     " cellpadding=\"4\" cellspacing=\"4\" bgcolor=\"#FFFFFF\">\r\n"},
-        TableTagCase{"WidthPixels", 640, 1, 1, 4, 4, 3, 4, 0xFFFFFF,
-                     "<table width=\"640\" border=\"1\" style=\"border:1px dashed red;\"\r\n"
-                     " cellpadding=\"4\" cellspacing=\"4\" bgcolor=\"#FFFFFF\">\r\n"},
-        TableTagCase{"WidthZeroNotWritten", 0, 0, 1, 4, 4, 9, 1, 0xFFFFFF,
-                     "<table border=\"1\" style=\"border:1px none white;\"\r\n"
-                     " cellpadding=\"4\" cellspacing=\"4\" bgcolor=\"#FFFFFF\">\r\n"},
-        TableTagCase{"NoPaddingNoSpacing", -1, 1, 4, -1, -1, 2, 0, 0x0080FF,
-                     "<table border=\"4\" style=\"border:4px solid gray;\"\r\n"
-                     " bgcolor=\"#FF8000\">\r\n"},
-        TableTagCase{"ZeroPaddingAndSpacing", -1, 1, 4, 0, 0, 7, 5, 0x000000,
-                     "<table border=\"4\" style=\"border:4px groove yellow;\"\r\n"
-                     " cellpadding=\"0\" cellspacing=\"0\" bgcolor=\"#000000\">\r\n"}),
-    [](const auto& info) { return info.param.name; });
 
 TEST_F(WriteTableHtmlTest, TitleUsesSingleBlanksForEveryCount) {
     for (int rows = 1; rows <= 20; ++rows) {
@@ -317,18 +212,12 @@ TEST_F(WriteTableHtmlTest, SharedRowValuesMoveToTheRow) {
         table.At(2, c).intVAlign = 3;
     }
     table.At(2, 2).lngBgColor = 0x0000FF;  // only one cell coloured: stays on it
-    const std::string expected = kComment + kDefaultTableTag +
-                                 "<tr align=\"right\" bgcolor=\"#00FF00\">\r\n"
-                                 "<td valign=\"top\">&nbsp;</td>\r\n"
-                                 "<td valign=\"middle\">&nbsp;</td>\r\n"
-                                 "<td valign=\"bottom\">&nbsp;</td>\r\n"
-                                 "</tr>\r\n\r\n"
-                                 "<tr valign=\"bottom\">\r\n"
-                                 "<td>&nbsp;</td>\r\n"
-                                 "<td bgcolor=\"#FF0000\">&nbsp;</td>\r\n"
-                                 "<td>&nbsp;</td>\r\n"
-                                 "</tr>\r\n\r\n"
-                                 "</table>\r\n\r\n";
+    const std::string expected =
+        kComment + kDefaultTableTag +
+        "<tr align=\"right\" bgcolor=\"#00FF00\">\r\n<td valign=\"top\">&nbsp;</td>\r\n"
+        "<td valign=\"middle\">&nbsp;</td>\r\n<td valign=\"bottom\">&nbsp;</td>\r\n</tr>\r\n\r\n"
+        "<tr valign=\"bottom\">\r\n<td>&nbsp;</td>\r\n<td bgcolor=\"#FF0000\">&nbsp;</td>\r\n"
+        "<td>&nbsp;</td>\r\n</tr>\r\n\r\n</table>\r\n\r\n";
     EXPECT_EQ(Generate(table), expected);
 }
 
@@ -345,18 +234,12 @@ TEST_F(WriteTableHtmlTest, CoveredPositionsTakePartInHoisting) {
     table.At(2, 2).intAlign = 1;
     table.At(3, 2).intAlign = 1;
     table.At(3, 2).strContent = "z";
-    const std::string expected = kComment + kDefaultTableTag +
-                                 "<tr bgcolor=\"#CCBBAA\">\r\n"
-                                 "<td colspan=\"2\">&nbsp;</td>\r\n"
-                                 "</tr>\r\n\r\n"
-                                 "<tr align=\"left\">\r\n"
-                                 "<td rowspan=\"2\">&nbsp;</td>\r\n"
-                                 "<td>&nbsp;</td>\r\n"
-                                 "</tr>\r\n\r\n"
-                                 "<tr>\r\n"
-                                 "<td align=\"left\"><font color=\"#000000\">z</font></td>\r\n"
-                                 "</tr>\r\n\r\n"
-                                 "</table>\r\n\r\n";
+    const std::string expected =
+        kComment + kDefaultTableTag +
+        "<tr bgcolor=\"#CCBBAA\">\r\n<td colspan=\"2\">&nbsp;</td>\r\n</tr>\r\n\r\n"
+        "<tr align=\"left\">\r\n<td rowspan=\"2\">&nbsp;</td>\r\n<td>&nbsp;</td>\r\n</tr>\r\n\r\n"
+        "<tr>\r\n<td align=\"left\"><font color=\"#000000\">z</font></td>\r\n</tr>\r\n\r\n"
+        "</table>\r\n\r\n";
     EXPECT_EQ(Generate(table), expected);
 }
 
@@ -370,32 +253,6 @@ TEST_F(WriteTableHtmlTest, PositionsOutsideTheDimensionsAreIgnored) {
     EXPECT_EQ(bytes, OneRowFile("<tr align=\"left\">\r\n<td>&nbsp;</td>\r\n<td>&nbsp;</td>\r\n"));
 }
 
-TEST_F(WriteTableHtmlTest, FullTableHasNoBomAndOnlyCrLfLineEnds) {
-    TableSpec table = StartTable(20, 20);
-    table.blnAddHTMLWrapper = true;
-    table.blnCenterTable = true;
-    for (int r = 1; r <= 20; ++r) {
-        for (int c = 1; c <= 20; ++c) table.At(r, c).strContent = "line 1\r\n  line 2\r\n";
-    }
-    const std::string bytes = Generate(table);
-    ASSERT_FALSE(bytes.empty());
-    EXPECT_EQ(bytes.rfind("<!DOCTYPE", 0), 0u);
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\n') {
-            ASSERT_GT(i, 0u);
-            EXPECT_EQ(bytes[i - 1], '\r') << "at byte " << i;
-        }
-        if (bytes[i] == '\r') {
-            ASSERT_LT(i + 1, bytes.size());
-            EXPECT_EQ(bytes[i + 1], '\n') << "at byte " << i;
-        }
-    }
-    std::size_t cells = 0;
-    for (std::size_t p = bytes.find("<td"); p != std::string::npos; p = bytes.find("<td", p + 1))
-        ++cells;
-    EXPECT_EQ(cells, 400u);
-}
-
 // An older, longer file is replaced whole; the path is used as given,
 // blanks and all.
 TEST_F(WriteTableHtmlTest, ReplacesALongerOlderFileAtThePathAsGiven) {
@@ -405,6 +262,46 @@ TEST_F(WriteTableHtmlTest, ReplacesALongerOlderFileAtThePathAsGiven) {
     EXPECT_TRUE(result.blnOutputWritten);
     EXPECT_EQ(ReadBytes(path), OneRowFile("<tr>\r\n<td>&nbsp;</td>\r\n"));
     EXPECT_EQ(folder_.Entries(), std::vector<std::string>{" out.htm "});
+}
+
+// Characters the code page holds map both ways; every byte comes back.
+TEST(Windows1252Test, EveryByteRoundTrips) {
+    const struct {
+        std::string utf8, bytes;
+    } mapped[] = {{"\xE2\x82\xAC", "\x80"}, {"\xC5\xB8", "\x9F"}, {"\xC3\xBD", "\xFD"}};
+    for (const auto& c : mapped) {
+        EXPECT_EQ(EncodeWindows1252(c.utf8), c.bytes);
+        EXPECT_EQ(DecodeWindows1252(c.bytes), c.utf8);
+    }
+    std::string all;
+    for (int b = 0; b < 256; ++b) {
+        const std::string one(1, static_cast<char>(b));
+        const std::string utf8 = DecodeWindows1252(one);
+        EXPECT_EQ(EncodeWindows1252(utf8), one) << "byte " << b;
+        EXPECT_EQ(utf8.find("&#"), std::string::npos) << "byte " << b;
+        all += one;
+    }
+    EXPECT_EQ(EncodeWindows1252(DecodeWindows1252(all)), all);
+}
+
+// Anything else becomes a numeric reference, never a "?"; broken UTF-8
+// gives one U+FFFD per byte.
+TEST(Windows1252Test, EncodesTheRestAsNumericReferences) {
+    const struct {
+        std::string utf8, bytes;
+    } cases[] = {
+        {"a\xE4\xB8\xAD"
+         "b\xC3\xA9",
+         "a&#20013;b\xE9"},
+        {"\xF0\x9F\x98\x80", "&#128512;"},
+        {"\xC2\x80", "&#128;"},  // a C1 control where the code page has a character
+        {"a\x80z", "a&#65533;z"},
+        {"\xE4\xB8", "&#65533;&#65533;"},
+        {"\xC0\xAF", "&#65533;&#65533;"},
+        {"\xED\xA0\x80", "&#65533;&#65533;&#65533;"},
+        {"\xF4\x90\x80\x80", "&#65533;&#65533;&#65533;&#65533;"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(EncodeWindows1252(c.utf8), c.bytes) << c.utf8;
 }
 
 }  // namespace

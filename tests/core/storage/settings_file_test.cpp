@@ -31,7 +31,7 @@ TEST(SettingsFileTest, CreatesTheFolderAndNamesTbmUsr) {
     }
 }
 
-TEST(SettingsFileTest, ARegularFileInTheWayFails) {
+TEST(SettingsFileTest, ARegularFileInTheWayOrNoFolderFails) {
     TempFolder folder;
     testing::WriteBytes(folder.File("file"), "x");
     for (const std::string& given : {folder.File("file"), folder.File("file/below")}) {
@@ -41,12 +41,8 @@ TEST(SettingsFileTest, ARegularFileInTheWayFails) {
         EXPECT_EQ(FileNameOf(location.path, true), "tbm.usr");
     }
     EXPECT_TRUE(fs::is_regular_file(folder.File("file")));
-}
-
-TEST(SettingsFileTest, NoFolderGivenFails) {
-    const SettingsFileLocation location = LocateSettingsFile("");
-    EXPECT_FALSE(location.ok);
-    EXPECT_TRUE(location.path.empty());
+    EXPECT_FALSE(LocateSettingsFile("").ok);
+    EXPECT_TRUE(LocateSettingsFile("").path.empty());
 }
 
 // The settings file is written whatever happened to its folder while the
@@ -61,13 +57,11 @@ TEST(SettingsFileTest, SavesForTheNextStart) {
         const char* pathRead;  // nullptr: refused
     };
     const Case cases[] = {
-        {"settings, folder kept", false, "kept", "/o.htm", "/o.htm"},
         {"settings, folder removed", false, "removed", "/o.htm", "/o.htm"},
         {"settings, a file in the way", false, "a file", "/o.htm", nullptr},
         {"settings, path with a tab", false, "kept", "/a\tb/o.htm", nullptr},
         {"unsaved, folder removed", true, "removed", "/o.htm", "/o.htm"},
         {"unsaved, path with a tab", true, "kept", "/a\tb/o.htm", ""},
-        {"unsaved, a file in the way", true, "a file", "/o.htm", nullptr},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -96,6 +90,52 @@ TEST(SettingsFileTest, SavesForTheNextStart) {
     std::string reason;
     EXPECT_FALSE(KeepUnsavedTable(testing::RichTable(), "", "", {}, reason));
     EXPECT_FALSE(reason.empty());
+}
+
+TEST(ReplaceCharTest, ReplacesEveryOccurrence) {
+    struct Case {
+        std::string text;
+        unsigned char from, to;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"a\"b\"\"c", 34, 253,
+         "a\xFD"
+         "b\xFD\xFD"
+         "c"},
+        {"", 34, 253, ""},
+        {"abab", 'a', 'b', "bbbb"},  // a replaced byte is not looked at again
+    };
+    for (const Case& c : cases) {
+        std::string text = c.text;
+        ReplaceChar(text, c.from, c.to);
+        EXPECT_EQ(text, c.expected) << c.text;
+    }
+}
+
+TEST(FileNameOfTest, TakesThePartAfterTheLastSlash) {
+    struct Case {
+        const char* path;
+        bool lower;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"/home/u/Tables/My.TBL", false, "My.TBL"},
+        {"/home/u/Tables/My.TBL", true, "my.tbl"},
+        {"no-slash.tbl", true, ""},
+        {"/folder/", true, ""},
+        {"/x/\xC3\x80\xC3\x89\xC3\x8E\xC3\x95\xC3\x9C\xC3\x9E.HTM", true,
+         "\xC3\xA0\xC3\xA9\xC3\xAE\xC3\xB5\xC3\xBC\xC3\xBE.htm"},
+        // The multiplication sign and sharp s have no other case.
+        {"/x/\xC3\x97\xC3\x9F", true, "\xC3\x97\xC3\x9F"},
+        // The capitals among 0x80..0x9F: S caron, OE, Z caron, Y diaeresis.
+        {"/x/\xC5\xA0\xC5\x92\xC5\xBD\xC5\xB8", true, "\xC5\xA1\xC5\x93\xC5\xBE\xC3\xBF"},
+        // Outside the code page nothing changes.
+        {"/x/\xD0\x96\xE4\xB8\xAD", true, "\xD0\x96\xE4\xB8\xAD"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(FileNameOf(c.path, c.lower), c.expected) << c.path;
+    }
 }
 
 }  // namespace

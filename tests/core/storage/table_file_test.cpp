@@ -6,16 +6,13 @@
 #include <vector>
 
 #include "table_builders.h"
-#include "temp_folder.h"
 
 namespace tabloom {
 namespace {
 
 using testing::RichTable;
-using testing::SameWholeGrid;
 using testing::Span;
 using testing::StartTable;
-using testing::TempFolder;
 
 std::string Format(const TableSpec& t, const std::string& path) {
     std::string bytes;
@@ -35,38 +32,21 @@ TEST(TableFileFormatTest, WritesTheWorkedExampleByteForByte) {
     EXPECT_EQ(Format(StartTable(1, 2), ""), kWorkedExample);
 }
 
-// Quotes are stored as byte 253 and come back as quotes.
+// Quotes are stored as byte 253 and come back as quotes, and so does y
+// acute, which is byte 253. Outside the code page a character reference
+// loads as the character; one the user typed gains a zero to stay text.
 TEST(TableFileFormatTest, TextIsStoredInWindows1252) {
-    struct Case {
-        const char* utf8;
-        const char* stored;    // bytes of the content field
-        const char* reloaded;  // content after loading
-    };
-    const Case cases[] = {
-        {"Price\r\n10 \"ex\"",
-         "\"Price\r\n10 \xFD"
-         "ex\xFD\"",
-         "Price\r\n10 \"ex\""},
-        {"caf\xC3\xA9", "\"caf\xE9\"", "caf\xC3\xA9"},
-        {"\xE2\x82\xAC", "\"\x80\"", "\xE2\x82\xAC"},
-        // y acute is byte 253 and so reads back as a double quote.
-        {"\xC3\xBD", "\"\xFD\"", "\""},
-        // Outside the code page: a character reference that loads as the
-        // character; one the user typed gains a zero so that it stays text.
-        {"\xE4\xB8\xAD", "\"&#20013;\"", "\xE4\xB8\xAD"},
-        {"\xCE\xB1 \xCE\xB2 \xCE\xA9", "\"&#945; &#946; &#937;\"", "\xCE\xB1 \xCE\xB2 \xCE\xA9"},
-        {"&#945; &#0945; &#233; &#x3B1;", "\"&#0945; &#00945; &#233; &#x3B1;\"",
-         "&#945; &#0945; &#233; &#x3B1;"},
-    };
-    for (const Case& c : cases) {
-        TableSpec t = StartTable(1, 1);
-        t.At(1, 1).strContent = c.utf8;
-        const std::string bytes = Format(t, "");
-        EXPECT_NE(bytes.find(std::string("\r\n") + c.stored + "\r\n"), std::string::npos) << c.utf8;
-        const TableLoadResult loaded = ParseTable(bytes);
-        ASSERT_TRUE(loaded.ok) << loaded.reason;
-        EXPECT_EQ(loaded.data.table.At(1, 1).strContent, c.reloaded);
-    }
+    TableSpec t = StartTable(1, 1);
+    t.At(1, 1).strContent =
+        "\"ex\" \xE2\x82\xAC\xC3\xBD \xE4\xB8\xAD &#945; &#0945; &#233; &#x3B1;";
+    const std::string bytes = Format(t, "");
+    EXPECT_NE(bytes.find("\r\n\"\xFD"
+                         "ex\xFD \x80\xFD &#20013; &#0945; &#00945; &#233; &#x3B1;\"\r\n"),
+              std::string::npos);
+    const TableLoadResult loaded = ParseTable(bytes);
+    ASSERT_TRUE(loaded.ok) << loaded.reason;
+    EXPECT_EQ(loaded.data.table.At(1, 1).strContent,
+              "\"ex\" \xE2\x82\xAC\" \xE4\xB8\xAD &#945; &#0945; &#233; &#x3B1;");
 }
 
 TEST(TableFileFormatTest, RefusesTablesThatWouldNotLoadAgain) {
@@ -103,9 +83,6 @@ TEST(TableFileRoundTripTest, SaveLoadSaveIsByteIdentical) {
     };
     std::vector<Case> cases;
     cases.push_back({"rich", RichTable(), "/home/user/tables/out, final.htm"});
-    cases.push_back({"start", StartTable(6, 6), ""});
-    cases.push_back(
-        {"path outside the code page", StartTable(1, 1), "/home/user/\xE4\xB8\xAD/x.htm"});
     {
         TableSpec t = StartTable(3, 2);
         t.At(1, 1).strContent = "\xCE\xB1 \xCE\xB2 \xCE\xA9\r\n&#945; &#0945;";
@@ -119,15 +96,9 @@ TEST(TableFileRoundTripTest, SaveLoadSaveIsByteIdentical) {
     }
     {
         TableSpec t = StartTable(20, 20);
-        for (int r = 1; r <= 20; ++r) {
-            for (int c = 1; c <= 20; ++c) {
-                t.At(r, c).strContent = "R" + std::to_string(r) + "C" + std::to_string(c);
-                t.At(r, c).strFontSize = std::to_string(c % 7);
-            }
-        }
+        t.At(20, 20).strContent = "R20C20";
         Span(t, 1, 1, 20, 1);
         Span(t, 19, 19, 2, 2);
-        Span(t, 5, 5, 3, 10);
         t.blnAddPlaceMarkers = true;
         cases.push_back({"full", t, "/o.htm"});
     }
@@ -154,24 +125,6 @@ TEST(TableFileRoundTripTest, SaveLoadSaveIsByteIdentical) {
     }
 }
 
-TEST(TableFileRoundTripTest, ThroughFilesOnDisk) {
-    TempFolder folder;
-    const std::string file = folder.File("table.tbl");
-    const TableSpec rich = RichTable();
-    ASSERT_TRUE(SaveTable(rich, "/out/t.htm", file));
-
-    TableSpec loaded;
-    InitTableState(loaded);
-    std::string path;
-    std::string reason;
-    ASSERT_TRUE(LoadTableInto(file, loaded, path, reason)) << reason;
-    EXPECT_TRUE(loaded.SameSpec(rich));
-    EXPECT_EQ(path, "/out/t.htm");
-
-    ASSERT_TRUE(SaveTable(loaded, path, folder.File("again.tbl")));
-    EXPECT_EQ(testing::ReadBytes(folder.File("again.tbl")), testing::ReadBytes(file));
-}
-
 TEST(TableFileLoadTest, HandWrittenFileLoadsToTheExpectedModel) {
     const std::string file =
         "1,2,0\n"
@@ -187,40 +140,18 @@ TEST(TableFileLoadTest, HandWrittenFileLoadsToTheExpectedModel) {
     const TableLoadResult loaded = ParseTable(file);
     ASSERT_TRUE(loaded.ok) << loaded.reason;
 
-    TableSpec expected;
-    InitTableState(expected);
-    expected.intNumRows = 2;
-    expected.intNumCols = 1;
-    expected.blnAddHTMLWrapper = true;
-    expected.blnCenterTable = false;  // state 2, the greyed box, is not checked
-    expected.intTableWidth = 50;
-    expected.intTableWidthUnit = 0;
-    expected.intBorder = 2;
-    expected.intCellPadding = 3;
-    expected.intCellSpacing = 4;
-    expected.lngTableTextColor = 255;
-    expected.lngTableBgColor = 65280;
-    expected.intBorderColorIndex = 3;
-    expected.intBorderStyleIndex = 5;
-    Span(expected, 1, 1, 2, 1);
-    CellSpec& a = expected.At(1, 1);
-    a.lngTextColor = 0;
-    a.lngBgColor = -1;
-    a.intAlign = 1;
-    a.intVAlign = 2;
-    a.intWidth = 40;
-    a.intWidthUnit = 0;
-    a.intHeightUnit = 9;
-    a.strContent = "two\r\nlines \"q\"";
-    a.strFontFace = "Verdana";
-    a.strFontSize = "3";
-    expected.At(2, 1).strContent = "kept";
-
+    // Saved again, it is the same table in the form the program writes;
+    // state 2, the greyed box, is not checked.
     TableSpec table;
     InitTableState(table);
-    EXPECT_EQ(ApplyLoadedTable(loaded.data, table), "/out, file.htm");
-    EXPECT_TRUE(table.SameSpec(expected));
-    EXPECT_TRUE(SameWholeGrid(table, expected));
+    const std::string path = ApplyLoadedTable(loaded.data, table);
+    EXPECT_EQ(path, "/out, file.htm");
+    EXPECT_EQ(Format(table, path),
+              " 1  0  0 \r\n 2  1 \r\n 50  0  2  3  4 \r\n 255  65280  3  5 \r\n"
+              " 2  1 \r\n 0 -1 \r\n 1  1 \r\n 1  2  40  0 -1  9 \r\n"
+              "\"two\r\nlines \xFDq\xFD\"\r\n\"Verdana\"\r\n3\r\n"
+              " 0  0 \r\n 2147483647  2147483647 \r\n 1  1 \r\n 0  0 -1  1 -1  1 \r\n"
+              "\"kept\"\r\n\"\"\r\n\r\n/out, file.htm\r\n");
 }
 
 TEST(TableFileLoadTest, OnlyState1CountsAsChecked) {
@@ -259,8 +190,6 @@ TEST(TableFileFormatTest, ExtensionBlockHoldsTheSettingsThatDiffer) {
     };
     const Case cases[] = {
         {"defaults", [](TableSpec&) {}, ""},
-        {"style", [](TableSpec& t) { t.outputStyle = OutputStyle::Standard; },
-         "[tabloom]\r\nstyle \"standard\"\r\n"},
         {"header rows", [](TableSpec& t) { t.intHeaderRows = 1; },
          "[tabloom]\r\nheader-rows 1\r\n"},
         {"all",
