@@ -134,9 +134,9 @@ TEST(StandardHtmlTest, FontSizesAndFacesAsCss) {
     const struct {
         const char* size;
         const char* keyword;
-    } sizes[] = {{"1", "x-small"}, {" 7", "xxx-large"}, {"9", "xxx-large"},
-                 {"0", "x-small"}, {"+1", "large"},     {"-5", "x-small"},
-                 {"2.5", "small"}, {"x", nullptr},      {"+", nullptr}};
+    } sizes[] = {{"1", "x-small"}, {" 7", "xxx-large"}, {"9", "xxx-large"}, {"0", "x-small"},
+                 {"+1", "large"},  {"-5", "x-small"},   {"2.5", "small"},   {"x", nullptr},
+                 {"+", nullptr},   {"", nullptr}};
     for (const auto& c : sizes) {
         const char* keyword = FontSizeKeyword(c.size);
         EXPECT_EQ(std::string(keyword != nullptr ? keyword : "(none)"),
