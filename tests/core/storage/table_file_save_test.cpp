@@ -94,27 +94,22 @@ TEST(TableFileSaveTest, FailuresLeaveTheOldFileAndNoTemporary) {
     const std::string wanted = FileBytes(RichTable(), "/o.htm");
     const std::size_t size = wanted.size();
 
-    struct Case {
-        const char* name;
-        std::size_t budget;
-    };
     for (const bool refused : {false, true}) {
         for (const std::string& old :
              {std::string("old table file\r\n"), std::string(size * 3, 'z')}) {
-            SCOPED_TRACE(
-                std::string(refused ? "in place, old size " : "through a temporary, old size ") +
-                std::to_string(old.size()));
-            for (const Case& c : {Case{"nothing written", 0}, Case{"all but one", size - 1}}) {
+            for (const std::size_t budget : {std::size_t{0}, size - 1}) {
+                SCOPED_TRACE(std::string(refused ? "in place" : "through a temporary") +
+                             ", old size " + std::to_string(old.size()) + ", budget " +
+                             std::to_string(budget));
                 WriteBytes(file, old);
                 std::string reason;
                 EXPECT_FALSE(
-                    SaveTable(RichTable(), "/o.htm", file, SaveOptions{c.budget, refused}, &reason))
-                    << c.name;
+                    SaveTable(RichTable(), "/o.htm", file, SaveOptions{budget, refused}, &reason));
                 EXPECT_NE(reason.find(refused ? "cannot rewrite" : "cannot write"),
                           std::string::npos)
-                    << c.name << ": " << reason;
-                EXPECT_EQ(ReadBytes(file), old) << c.name;
-                EXPECT_EQ(folder.Entries(), std::vector<std::string>{"t.tbl"}) << c.name;
+                    << reason;
+                EXPECT_EQ(ReadBytes(file), old);
+                EXPECT_EQ(folder.Entries(), std::vector<std::string>{"t.tbl"});
             }
             // A budget of exactly the file's size is enough.
             WriteBytes(file, old);
