@@ -39,9 +39,7 @@ TEST_P(FillPlaceMarkersTest, FillsBlanksOrClearsMarkers) {
 INSTANTIATE_TEST_SUITE_P(
     Contents, FillPlaceMarkersTest,
     ::testing::Values(MarkerCase{"FillEmpty", 2, 2, true, "", "R2C1", true},
-                      MarkerCase{"FillBlank", 2, 2, true, "   ", "R2C1", true},
                       MarkerCase{"KeepContent", 2, 2, true, "text", "text", false},
-                      MarkerCase{"ClearOwnMarker", 2, 2, false, "R2C1", "", true},
                       MarkerCase{"ClearOtherCellsMarker", 3, 3, false, " R3C2 ", "", true},
                       MarkerCase{"KeepMissingRow", 2, 2, false, "R3C1", "R3C1", false},
                       MarkerCase{"KeepTrailingText", 3, 4, false, "R3C4x", "R3C4x", false}),
