@@ -46,11 +46,8 @@ bool GotFont(const CellSpec& c) { return c.strFontFace == "Verdana" && c.strFont
 struct CopyCase {
     const char* name;
     CopyChoice choice;
-    std::string sourceContent;
-    bool sourceColors;
-    // Positions expected to receive the font (only the font box is checked for
-    // the range); all other anchors must keep theirs.
-    // "row,col" positions separated by blanks.
+    // "row,col" anchors that receive the font (only the font box is checked
+    // for the range), separated by blanks; all others keep theirs.
     std::string fontTargets;
 };
 
@@ -58,7 +55,7 @@ class CopyRangeTest : public ::testing::TestWithParam<CopyCase> {};
 
 TEST_P(CopyRangeTest, CopiesToTheAnchorsOfTheRangeOnly) {
     const CopyCase& c = GetParam();
-    TableSpec table = SourceTable(c.sourceContent, c.sourceColors);
+    TableSpec table = SourceTable("x", false);
     CopyCellProperties(table, 2, 2, c.choice);
     for (int i = 1; i <= 4; ++i) {
         for (int j = 1; j <= 4; ++j) {
@@ -84,15 +81,14 @@ CopyChoice Font(CopyTarget target, int toRow = 0, int toCol = 0, CellBlock block
 }
 
 const CopyCase kRanges[] = {
-    {"OneCell", Font(CopyTarget::OneCell, 4, 1), "x", false, "4,1"},
-    {"NoRowSelected", Font(CopyTarget::OneCell, 0, 1), "x", false, ""},
-    {"CoveredTarget", Font(CopyTarget::OneCell, 3, 4), "x", false, ""},
-    {"OutsideTable", Font(CopyTarget::OneCell, 5, 1), "x", false, ""},
-    {"Row", Font(CopyTarget::Row), "x", false, "2,1 2,3 2,4"},
-    {"Column", Font(CopyTarget::Column), "x", false, "1,2 3,2 4,2"},
-    {"BlockPastTheEdge", Font(CopyTarget::Block, 0, 0, {4, 3, 9, 9}), "x", false, "4,3 4,4"},
-    {"Table", Font(CopyTarget::Table), "x", false,
-     "1,1 1,2 1,3 1,4 2,1 2,3 2,4 3,1 3,2 3,3 4,1 4,2 4,3 4,4"},
+    {"OneCell", Font(CopyTarget::OneCell, 4, 1), "4,1"},
+    {"NoRowSelected", Font(CopyTarget::OneCell, 0, 1), ""},
+    {"CoveredTarget", Font(CopyTarget::OneCell, 3, 4), ""},
+    {"OutsideTable", Font(CopyTarget::OneCell, 5, 1), ""},
+    {"Row", Font(CopyTarget::Row), "2,1 2,3 2,4"},
+    {"Column", Font(CopyTarget::Column), "1,2 3,2 4,2"},
+    {"BlockPastTheEdge", Font(CopyTarget::Block, 0, 0, {4, 3, 9, 9}), "4,3 4,4"},
+    {"Table", Font(CopyTarget::Table), "1,1 1,2 1,3 1,4 2,1 2,3 2,4 3,1 3,2 3,3 4,1 4,2 4,3 4,4"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Ranges, CopyRangeTest, ::testing::ValuesIn(kRanges),
