@@ -34,8 +34,6 @@ struct PasteCellsCase {
     int spanRows, spanCols;  // the pasted merge as it lands
 };
 
-void PrintTo(const PasteCellsCase& c, std::ostream* os) { *os << c.name; }
-
 class PasteCellsTest : public ::testing::TestWithParam<PasteCellsCase> {};
 
 TEST_P(PasteCellsTest, PlacesSpansAndPropertiesWithoutBreakingTheGrid) {
@@ -68,7 +66,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(PasteCellsCase{"InsideTheTable", 4, 4, false, 6, 6, 0, 0, 0, 1, 2},
                       PasteCellsCase{"OverAMergeReachingIn", 2, 2, true, 6, 6, 0, 0, 1, 1, 2},
                       PasteCellsCase{"CutAtTheLastRowAndColumn", 20, 20, false, 20, 20, 1, 2, 0, 1,
-                                     1}));
+                                     1}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PasteCellsMarkers, EmptyPastedCellsGetTheirMarkers) {
     TableSpec table = StartTable(3, 3);
