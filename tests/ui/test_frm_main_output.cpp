@@ -92,17 +92,16 @@ class TestFrmMainOutput : public QObject {
         QCOMPARE(f.window->State().strTableFile, f.Path("saved.tbl"));
     }
 
-    void timerFollowsPathBox() {
+    void createFollowsThePath() {
         StartedMain f;
         auto* create = f.Find<QPushButton>("cmdPerformOperation_6");
-        f.Find<QLineEdit>("txbOutputFile_6")->setText("/tmp/loaded.htm");  // as a loaded file
-        QVERIFY(!create->isEnabled());
+        f.window->Document().SetOutputPath("/tmp/loaded.htm", {});  // as a loaded file
         Tick(f);
         QVERIFY(create->isEnabled());
-        f.Find<QPushButton>("cmdViewOutputFile_0")->setEnabled(true);
         f.Find<QPushButton>("cmdViewOutputFile_0")->click();
         Tick(f);
         QVERIFY(!create->isEnabled());
+        QVERIFY(f.Find<QLineEdit>("txbOutputFile_6")->text().isEmpty());
     }
 
     // Enter in the path box only leads to Create; Enter on the focused Create
@@ -145,7 +144,7 @@ class TestFrmMainOutput : public QObject {
     void createWritesCoreOutput() {
         MainFixture f;
         Start(f);
-        f.window->Table().At(2, 3).strContent = "Größe";
+        Edit(*f.window, [&](TableSpec& t) { t.At(2, 3).strContent = "Größe"; });
         f.Find<QCheckBox>("chkAddHTMLWrapper4")->click();
         f.Find<QPushButton>("cmdPerformOperation_6")->click();
 
@@ -157,7 +156,7 @@ class TestFrmMainOutput : public QObject {
         QVERIFY(f.launcher.targets.empty());  // "not now" opens nothing
 
         const std::string expected =
-            RenderTableHtml(f.window->State().table, FixedClock(kTestMoment));
+            RenderTableHtml(f.window->Table(), FixedClock(kTestMoment));
         QCOMPARE(ReadBytes(f.Path("table.htm")), QByteArray::fromStdString(expected));
         QVERIFY(
             QByteArray::fromStdString(expected).contains("Gr\xF6\xDF"

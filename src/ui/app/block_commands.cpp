@@ -11,6 +11,7 @@
 #include "core/grid/grid_drawing.h"
 #include "ui/app/clipboard.h"
 #include "ui/app/frm_main.h"
+#include "ui/document/table_document.h"
 #include "ui/app/grid_commands.h"
 #include "ui/app/prompter.h"
 #include "ui/grid/pic_table.h"
@@ -49,7 +50,7 @@ void BlockCommands::AddToMenu(QMenu* menu) {
 CellBlock BlockCommands::Target() const {
     if (block_) return *block_;
     const int row = grid_.CurrentRow(), col = grid_.CurrentCol();
-    return BlockBetween(window_.State().table, row, col, row, col);
+    return BlockBetween(window_.Table(), row, col, row, col);
 }
 
 void BlockCommands::Select(int anchorRow, int anchorCol, int endRow, int endCol) {
@@ -57,7 +58,7 @@ void BlockCommands::Select(int anchorRow, int anchorCol, int endRow, int endCol)
     anchorCol_ = anchorCol;
     endRow_ = endRow;
     endCol_ = endCol;
-    const TableSpec& table = window_.State().table;
+    const TableSpec& table = window_.Table();
     const CellBlock block = BlockBetween(table, anchorRow, anchorCol, endRow, endCol);
     std::optional<CellBlock> next;
     if (!IsOneCell(table, block)) next = block;
@@ -74,7 +75,7 @@ void BlockCommands::Extend(GridMove move) {
     // The end steps off the far side of whatever span it stands on.
     auto row = static_cast<std::int16_t>(endRow_);
     auto col = static_cast<std::int16_t>(endCol_);
-    MoveCurrentCell(window_.State().table, move, row, col);
+    MoveCurrentCell(window_.Table(), move, row, col);
     Select(anchorRow_, anchorCol_, row, col);
 }
 
@@ -87,7 +88,7 @@ void BlockCommands::ExtendTo(int row, int col) {
 }
 
 void BlockCommands::SelectAll() {
-    const TableSpec& table = window_.State().table;
+    const TableSpec& table = window_.Table();
     Select(1, 1, table.intNumRows, table.intNumCols);
 }
 
@@ -99,7 +100,7 @@ void BlockCommands::Clear() {
 
 void BlockCommands::Refresh() {
     if (block_) {
-        const TableSpec& table = window_.State().table;
+        const TableSpec& table = window_.Table();
         const CellBlock block = BlockBetween(table, anchorRow_, anchorCol_, endRow_, endCol_);
         block_.reset();
         if (!IsOneCell(table, block)) block_ = block;
@@ -123,7 +124,7 @@ void BlockCommands::Show() {
 
 void BlockCommands::UpdateActions() {
     if (merge_ == nullptr) return;
-    const TableSpec& table = window_.State().table;
+    const TableSpec& table = window_.Table();
     const CellBlock target = Target();
     bool spans = false;
     for (int i = target.top; i <= target.bottom && !spans; ++i) {
@@ -177,8 +178,8 @@ bool BlockCommands::KeyPressed(int key, Qt::KeyboardModifiers modifiers) {
 void BlockCommands::Merge() {
     if (!block_) return;
     const CellBlock block = *block_;
-    const TableSnapshot before = window_.Snapshot();
-    const MergeOutcome outcome = MergeBlock(window_.Table(), block);
+    TableSpec merged = window_.Table();
+    const MergeOutcome outcome = MergeBlock(merged, block);
     if (!outcome.merged) {
         window_.Prompts().Show(QString::fromStdString(outcome.message), kInadmissibleTitle,
                                PromptIcon::None, PromptButtons::Ok);
@@ -186,33 +187,26 @@ void BlockCommands::Merge() {
     }
     block_.reset();
     grid_.MakeCurrent(block.top, block.left);
-    window_.ClearResult();
-    window_.DrawTable();
-    window_.RecordChange("merge " + Described(block), before);
+    window_.Document().Change("merge " + Described(block),
+                              [&merged](TableSpec& t) { t = std::move(merged); });
 }
 
 void BlockCommands::Split() {
     const CellBlock block = Target();
-    const TableSnapshot before = window_.Snapshot();
-    if (SplitBlock(window_.Table(), block) == 0) return;
-    window_.ClearResult();
-    window_.DrawTable();
-    window_.RecordChange("split " + Described(block), before);
+    window_.Document().Change("split " + Described(block),
+                              [&block](TableSpec& t) { SplitBlock(t, block); });
 }
 
 void BlockCommands::Empty() { EmptyAs("empty"); }
 
 void BlockCommands::EmptyAs(const QString& verb) {
     const CellBlock block = Target();
-    const TableSnapshot before = window_.Snapshot();
-    if (EmptyBlock(window_.Table(), block) == 0) return;
-    window_.ClearResult();
-    window_.DrawTable();
-    window_.RecordChange(verb + " " + Described(block), before);
+    window_.Document().Change(verb + " " + Described(block),
+                              [&block](TableSpec& t) { EmptyBlock(t, block); });
 }
 
 void BlockCommands::Copy() {
-    const TableSpec& table = window_.State().table;
+    const TableSpec& table = window_.Table();
     const CellBlock block = Target();
     clipboard_.SetContent(QString::fromStdString(BlockAsTabText(table, block)),
                           QString::fromStdString(BlockAsHtml(table, block)));

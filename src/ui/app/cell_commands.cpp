@@ -3,6 +3,8 @@
 #include "core/dialogs/cell_dialog_values.h"
 #include "ui/app/dialog_placement.h"
 #include "ui/app/frm_main.h"
+#include "ui/app/grid_commands.h"
+#include "ui/document/table_document.h"
 #include "ui/dialogs/frm_cell_info.h"
 
 namespace tabloom {
@@ -16,10 +18,10 @@ void CellCommands::EditCell() {
     col_ = state.intCol;
     if (dialog_ == nullptr) {
         dialog_ = new frmCellInfo(
-            state, window_.Prompts(), [this] { window_.SuppressGridClicks(); }, &window_);
+            window_.Table(), state, window_.Prompts(), [this] { window_.SuppressGridClicks(); }, &window_);
         connect(dialog_, &QDialog::finished, this, &CellCommands::DialogClosed);
     }
-    const TableSpec& table = state.table;
+    const TableSpec& table = window_.Table();
     const CellSpec& cell = table.At(row_, col_);
     state.lngEditCellTextColor = cell.lngTextColor;
     state.lngEditCellBgColor = cell.lngBgColor;
@@ -33,13 +35,16 @@ void CellCommands::EditCell() {
 
 void CellCommands::DialogClosed() {
     if (dialog_->blnAccepted) {
-        const TableSnapshot before = window_.Snapshot();
-        StoreCellValues(window_.Table(), row_, col_, dialog_->Values(), dialog_->intNewRowSpan,
-                        dialog_->intNewColSpan);
-        window_.RecordChange(QString("edit cell at row %1 column %2").arg(row_).arg(col_), before);
-        window_.ClearResult();
+        const bool changed = window_.Document().Change(
+            QString("edit cell at row %1 column %2").arg(row_).arg(col_), [this](TableSpec& t) {
+                StoreCellValues(t, row_, col_, dialog_->Values(), dialog_->intNewRowSpan,
+                                dialog_->intNewColSpan);
+            });
+        if (!changed) window_.Grid().DrawTable();
+    } else {
+        // The dialog's outline goes.
+        window_.Grid().DrawTable();
     }
-    window_.DrawTable();
     window_.SuppressGridClicks();
 }
 

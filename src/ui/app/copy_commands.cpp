@@ -5,6 +5,7 @@
 #include "ui/app/block_commands.h"
 #include "ui/app/dialog_placement.h"
 #include "ui/app/frm_main.h"
+#include "ui/document/table_document.h"
 #include "ui/app/grid_commands.h"
 #include "ui/dialogs/frm_copy_cell.h"
 
@@ -16,7 +17,7 @@ frmCopyCell& CopyCommands::DialogWindow() {
     if (dialog_ == nullptr) {
         dialog_ = new frmCopyCell(window_.Prompts(), &window_);
         dialog_->SetTargetHighlighter([this](int& row, int& col) {
-            window_.DrawTable();
+            window_.Grid().DrawTable();
             auto r = static_cast<std::int16_t>(row);
             auto c = static_cast<std::int16_t>(col);
             if (window_.HighlightCell(r, c)) return true;
@@ -51,16 +52,17 @@ void CopyCommands::CopyCommand() {
 
 void CopyCommands::DialogClosed() {
     if (dialog_->blnAccepted) {
-        const TableSnapshot before = window_.Snapshot();
-        CopyCellProperties(window_.Table(), srcRow_, srcCol_, dialog_->Choice());
-        window_.ClearResult();
-        window_.DrawTable();
-        if (!before.table.SameSpec(window_.Table())) {
-            window_.RecordChange("copy cell properties", before);
+        const bool changed =
+            window_.Document().Change("copy cell properties", [this](TableSpec& t) {
+                CopyCellProperties(t, srcRow_, srcCol_, dialog_->Choice());
+            });
+        if (changed) {
+            window_.SuppressGridClicks();
+            return;
         }
-    } else {
-        window_.DrawTable();
     }
+    // The dialog's outlines go.
+    window_.Grid().DrawTable();
     window_.SuppressGridClicks();
 }
 

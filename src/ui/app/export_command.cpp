@@ -53,7 +53,7 @@ void ExportCommand::Run() {
                      kTitle, PromptIcon::Exclamation, PromptButtons::Ok);
         return;
     }
-    const ExportResult result = ExportTable(window_.State().table, *format);
+    const ExportResult result = ExportTable(window_.Table(), *format);
     if (const std::string report = LossReport(*format, result.losses); !report.empty()) {
         const QString question = QString::fromStdString(report) + ".\n\nExport anyway?";
         if (prompts.Show(question, kTitle, PromptIcon::Question, PromptButtons::YesNo) !=

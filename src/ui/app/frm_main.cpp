@@ -57,8 +57,9 @@
 #include "ui/app/table_file_commands.h"
 #include "ui/app/table_frame_commands.h"
 #include "ui/app/termination_watcher.h"
-#include "ui/app/undo_history.h"
+#include "ui/app/undo_buttons.h"
 #include "ui/app/xdg_launcher.h"
+#include "ui/document/table_document.h"
 #include "ui/grid/pic_table.h"
 #include "ui/view/frm_other_products.h"
 #include "ui/view/frm_preview.h"
@@ -104,6 +105,7 @@ QComboBox* MakeCountList(QWidget* parent, const char* name, int maximum) {
 frmMain::frmMain(MainWindowOptions options, QWidget* parent)
     : QWidget(parent), options_(std::move(options)) {
     setObjectName("frmMain");
+    document_ = new TableDocument(this);
     dataFolder_ = options_.dataFolder.isEmpty()
                       ? DataFolderFor(QCoreApplication::applicationDirPath())
                       : QDir::cleanPath(options_.dataFolder);
@@ -141,6 +143,7 @@ frmMain::frmMain(MainWindowOptions options, QWidget* parent)
                               cmdViewOutputFile_0_, lblResult_});
     ConnectControls();
     cellCommands_ = new CellCommands(*this);
+    connect(document_, &TableDocument::changed, this, &frmMain::ShowDocument);
 }
 
 frmMain::~frmMain() = default;
@@ -279,7 +282,7 @@ void frmMain::BuildControls() {
     bottomRow->addSpacing(12);
     bottomRow->addWidget(cmdOtherProducts_);
     bottomRow->addStretch();
-    BuildUndoControls(bottomRow);
+    new UndoButtons(*document_, bottomRow, this);
     bottomRow->addSpacing(12);
     bottomRow->addWidget(cmdQuit_0_);
     bottomRow->addWidget(cmdQuit_1_);
@@ -352,7 +355,9 @@ void frmMain::ConnectControls() {
     paste->setShortcutContext(Qt::WidgetShortcut);
     picTable_->addAction(paste);
     connect(chkUseSpecifiedColors_5_, &QCheckBox::toggled, this,
-            [this](bool on) { state_.table.blnUseSpecifiedColors = on; });
+            [this](bool on) {
+                document_->Change({}, [on](TableSpec& t) { t.blnUseSpecifiedColors = on; });
+            });
 }
 
 QString frmMain::Text(int n) const { return QString::fromStdString(texts_.ProgramText(n)); }
@@ -384,7 +389,7 @@ bool frmMain::StartUp() {
     state_.blnFormInitialized = true;
     lifecycle_->LoadSettingsAtStart();
     state_.blnFormInitialized = true;
-    undo_->Clear();
+    document_->ClearHistory();
     Timer1_->start();
 
     // The session or the system ending the program keeps the table too.
@@ -402,7 +407,7 @@ bool frmMain::StartUp() {
     return true;
 }
 
-void frmMain::InitProgramState() {
+void frmMain::InitProgramState(const QString& what) {
     cmdViewOutputFile_0_->setEnabled(false);
     cmdViewOutputFile_6_->setEnabled(false);
     txbOutputFile_6_->clear();
@@ -422,8 +427,9 @@ void frmMain::InitProgramState() {
     resultPalette.setColor(QPalette::Window, lblNumberOfRows_->palette().color(QPalette::Window));
     lblResult_->setPalette(resultPalette);
 
-    InitTableState(state_.table);
-    ShowTableOptions();
+    TableSpec initial;
+    InitTableState(initial);
+    document_->Replace(initial, QString(), what);
     Timer1_Timer();
 }
 
@@ -434,31 +440,31 @@ void frmMain::ShowTableOptions() {
     const QSignalBlocker wrapper(chkAddHTMLWrapper4_);
     const QSignalBlocker markers(chkAddPlaceMarkers_);
     const QSignalBlocker colours(chkUseSpecifiedColors_5_);
-    cboNumberOfRows_->setCurrentIndex(state_.table.intNumRows - 1);
-    cboNumberOfColumns_->setCurrentIndex(state_.table.intNumCols - 1);
-    chkCenterTable4_->setChecked(state_.table.blnCenterTable);
-    chkAddHTMLWrapper4_->setChecked(state_.table.blnAddHTMLWrapper);
-    chkAddPlaceMarkers_->setChecked(state_.table.blnAddPlaceMarkers);
-    chkUseSpecifiedColors_5_->setChecked(state_.table.blnUseSpecifiedColors);
+    cboNumberOfRows_->setCurrentIndex(document_->Table().intNumRows - 1);
+    cboNumberOfColumns_->setCurrentIndex(document_->Table().intNumCols - 1);
+    chkCenterTable4_->setChecked(document_->Table().blnCenterTable);
+    chkAddHTMLWrapper4_->setChecked(document_->Table().blnAddHTMLWrapper);
+    chkAddPlaceMarkers_->setChecked(document_->Table().blnAddPlaceMarkers);
+    chkUseSpecifiedColors_5_->setChecked(document_->Table().blnUseSpecifiedColors);
 }
 
-void frmMain::StartNewTable() {
-    state_.blnFormInitialized = false;
-    NewTable(state_.table);
+void frmMain::ShowDocument(int what) {
     ShowTableOptions();
-    state_.blnFormInitialized = true;
-    DrawTable();
-    FocusHelpButton();
-}
-
-void frmMain::ClearResult() {
+    if (what & TableDocument::kOutputPath) {
+        const QString& path = document_->OutputPath();
+        txbOutputFile_6_->setText(path);
+        txbOutputFile_6_->setCursorPosition(0);
+        const bool given = !path.isEmpty();
+        txbOutputFile_6_->setToolTip(given ? QString() : PlainToolTip(state_.strOutputFilePrompt));
+        cmdViewOutputFile_0_->setEnabled(given);
+        cmdPerformOperation_6_->setEnabled(given);
+        cmdViewOutputFile_6_->setEnabled(false);
+    }
+    if ((what & (TableDocument::kCells | TableDocument::kShape)) == 0) return;
+    // Whatever the result line said was about the table before this change.
     lblResult_->clear();
-    if (preview_ != nullptr) preview_->TableChanged();
-}
-
-void frmMain::DrawTable() {
     grid_->DrawTable();
-    if (state_.blnFormInitialized) RefillCopyTargetLists();
+    if (state_.blnFormInitialized) copyCommands_->RefillCopyTargetLists();
     extras_->Refresh();
     if (preview_ != nullptr) preview_->TableChanged();
     if (tableCheck_ != nullptr) tableCheck_->TableChanged();
@@ -485,26 +491,7 @@ void frmMain::CopyCommand() { copyCommands_->CopyCommand(); }
 
 void frmMain::RefillCopyTargetLists() { copyCommands_->RefillCopyTargetLists(); }
 
-TableSnapshot frmMain::Snapshot() const { return {state_.table, txbOutputFile_6_->text()}; }
-
-void frmMain::RecordChange(const QString& what, const TableSnapshot& before) {
-    if (tableCheck_ != nullptr) tableCheck_->TableChanged();
-    if (RecordingPaused() || undo_ == nullptr) return;
-    TableSnapshot after = Snapshot();
-    if (after.outputPath == before.outputPath && after.table.SameSpec(before.table)) return;
-    undo_->Record(what, before, std::move(after));
-}
-
-void frmMain::ApplySnapshot(const TableSnapshot& snapshot) {
-    const RecordingPause pause(*this);
-    // Unlike a loaded file, an undo step leaves the keyboard where it is:
-    // the lists and boxes are set without their handlers.
-    state_.table = snapshot.table;
-    ShowTableOptions();
-    SetOutputPath(snapshot.outputPath);
-    ClearResult();
-    DrawTable();
-}
+const TableSpec& frmMain::Table() const { return document_->Table(); }
 
 void frmMain::FocusHelpButton() {
     if (cmdQuit_0_->isVisible() && cmdQuit_0_->isEnabled()) cmdQuit_0_->setFocus();
@@ -564,7 +551,7 @@ void frmMain::lblDocumentation_Click() {
 }
 
 void frmMain::cmdPreview_Click() {
-    if (preview_ == nullptr) preview_ = new frmPreview(state_.table, *clock_, this);
+    if (preview_ == nullptr) preview_ = new frmPreview(document_->Table(), *clock_, this);
     const QScreen* screen = this->screen();
     preview_->ShowPreview(frameGeometry(), screen ? screen->availableGeometry() : QRect());
 }
@@ -617,39 +604,7 @@ void frmMain::ShowHelp() {
 
 namespace tabloom {
 
-QString frmMain::OutputPath() const { return txbOutputFile_6_->text(); }
-
-void frmMain::SetOutputPath(const QString& path) {
-    const QString trimmed = path.trimmed();
-    txbOutputFile_6_->setText(trimmed);
-    txbOutputFile_6_->setCursorPosition(0);
-    const bool given = !trimmed.isEmpty();
-    txbOutputFile_6_->setToolTip(given ? QString() : state_.strOutputFilePrompt);
-    cmdViewOutputFile_0_->setEnabled(given);
-    cmdPerformOperation_6_->setEnabled(given);
-    cmdViewOutputFile_6_->setEnabled(false);
-}
-
-void frmMain::SetOptionBoxes(bool wrapper, bool centre, bool markers) {
-    chkAddHTMLWrapper4_->setChecked(wrapper);
-    chkCenterTable4_->setChecked(centre);
-    chkAddPlaceMarkers_->setChecked(markers);
-}
-
-void frmMain::ApplyTable(const TableSpec& table, const QString& outputPath) {
-    const RecordingPause pause(*this);
-    // The handlers run as for a user's choice, but leave the cells alone
-    // while the table is being rebuilt; the cells then come whole.
-    state_.blnFormInitialized = false;
-    SetOptionBoxes(table.blnAddHTMLWrapper, table.blnCenterTable, table.blnAddPlaceMarkers);
-    cboNumberOfRows_->setCurrentIndex(table.intNumRows - 1);
-    cboNumberOfColumns_->setCurrentIndex(table.intNumCols - 1);
-    state_.table = table;
-    state_.blnFormInitialized = true;
-    SetOutputPath(outputPath);
-    FocusHelpButton();
-    DrawTable();
-}
+const QString& frmMain::OutputPath() const { return document_->OutputPath(); }
 
 void frmMain::EndProgram() {
     if (ending_) return;
@@ -674,15 +629,6 @@ void frmMain::closeEvent(QCloseEvent* event) {
     }
     event->ignore();
     lifecycle_->Quit();
-}
-
-}  // namespace tabloom
-
-namespace tabloom {
-
-void frmMain::BuildUndoControls(QBoxLayout* row) {
-    undo_ = new UndoHistory(*this);
-    undo_->AddControls(row, this);
 }
 
 }  // namespace tabloom

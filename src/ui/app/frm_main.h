@@ -8,7 +8,6 @@
 #include "core/texts/program_texts.h"
 #include "ui/app/platform_seams.h"
 #include "ui/app/program_state.h"
-#include "ui/app/table_snapshot.h"
 
 class QBoxLayout;
 class QCheckBox;
@@ -37,8 +36,9 @@ class TableFileCommands;
 class TableCheckCommand;
 class TableFrameCommands;
 class TerminationWatcher;
-class UndoHistory;
 class TableExtrasControls;
+class TableDocument;
+class UndoButtons;
 
 // How the main window is set up.
 struct MainWindowOptions {
@@ -71,7 +71,10 @@ class frmMain : public QWidget {
     const QString& DataFolder() const { return dataFolder_; }
     const ProgramState& State() const { return state_; }
     ProgramState& State() { return state_; }
-    TableSpec& Table() { return state_.table; }
+    // The table with its output path and undo history; every change of the
+    // table goes through it and every view here follows it.
+    TableDocument& Document() const { return *document_; }
+    const TableSpec& Table() const;
     const ProgramTexts& Texts() const { return texts_; }
 
     // The viewer and the other-products window, null until first used.
@@ -82,9 +85,9 @@ class frmMain : public QWidget {
     void ClosePreview();
 
     // Shared routines of the main window.
-    void InitProgramState();
-    void StartNewTable();
-    void ClearResult();
+    // Puts the program and the table as they are at the start; what names
+    // the undo step (none when empty).
+    void InitProgramState(const QString& what = {});
     void FocusHelpButton();
     // Puts the table's dimensions and options into the lists and check boxes.
     void ShowTableOptions();
@@ -101,11 +104,7 @@ class frmMain : public QWidget {
     void LaunchDocument(const QString& target);
     void ShowHelp();
 
-    // The grid: DrawTable is the single refresh after every change of the
-    // table (the grid with its current cell and what it tells assistive
-    // technology, the copy window's target lists, the preview); then the
-    // outline of one cell, and the row height of the last drawing.
-    void DrawTable();
+    // Puts the cell outline of a dialog on (row, col); the grid's drawing.
     bool HighlightCell(std::int16_t& row, std::int16_t& col);
     int CellHeight() const;
     QWidget* GridWidget() const;
@@ -121,37 +120,7 @@ class frmMain : public QWidget {
     // The copy window's target lists follow the table's dimensions.
     void RefillCopyTargetLists();
 
-    // Every change of the table records itself as one undo step: take a
-    // snapshot before changing, then report the change with it.
-    TableSnapshot Snapshot() const;
-    void RecordChange(const QString& what, const TableSnapshot& before);
-    // Puts a recorded state back (undo and redo).
-    void ApplySnapshot(const TableSnapshot& snapshot);
-    UndoHistory& Undo() { return *undo_; }
-
-    // While one of these lives, changes record no undo step: they are part
-    // of a larger change that records itself, or an undo being applied.
-    class RecordingPause {
-      public:
-        explicit RecordingPause(frmMain& window) : window_(window) { ++window_.recordingPaused_; }
-        ~RecordingPause() { --window_.recordingPaused_; }
-        RecordingPause(const RecordingPause&) = delete;
-        RecordingPause& operator=(const RecordingPause&) = delete;
-
-      private:
-        frmMain& window_;
-    };
-    bool RecordingPaused() const { return recordingPaused_ > 0; }
-
-    // Puts a whole table with its options and output path into the window,
-    // the way loading a table file does, and redraws.
-    void ApplyTable(const TableSpec& table, const QString& outputPath);
-    // The three option boxes, set through their handlers as a user would.
-    void SetOptionBoxes(bool wrapper, bool centre, bool markers);
-    QString OutputPath() const;
-    // Shows path in the output path box with the tooltip and button states
-    // that go with it.
-    void SetOutputPath(const QString& path);
+    const QString& OutputPath() const;
 
     // Hides the windows, shows the other-products window modally and ends
     // the program when it closes.
@@ -190,7 +159,8 @@ class frmMain : public QWidget {
     void BuildControls();
     void ConnectControls();
     void ShowMessage(const QString& text, const QString& title);
-    void BuildUndoControls(QBoxLayout* row);
+    // Shows the document in every control that follows it.
+    void ShowDocument(int what);
 
     MainWindowOptions options_;
     QString dataFolder_;
@@ -226,8 +196,7 @@ class frmMain : public QWidget {
     std::unique_ptr<OutputCommands> output_;
     TableCheckCommand* tableCheck_ = nullptr;
     TerminationWatcher* termination_ = nullptr;
-    UndoHistory* undo_ = nullptr;
-    int recordingPaused_ = 0;
+    TableDocument* document_ = nullptr;
     bool ending_ = false;
 
     PicTable* picTable_ = nullptr;

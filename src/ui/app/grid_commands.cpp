@@ -16,6 +16,7 @@
 #include "ui/app/block_commands.h"
 #include "ui/app/frm_main.h"
 #include "ui/app/typing_commands.h"
+#include "ui/document/table_document.h"
 #include "ui/grid/pic_table.h"
 
 namespace tabloom {
@@ -38,6 +39,13 @@ QAction* AddGridAction(QMenu* menu, QWidget* grid, const QString& text, const QK
     action->setShortcutContext(Qt::WidgetShortcut);
     grid->addAction(action);
     return action;
+}
+
+void ResizeTable(TableSpec& table, int rows, int cols) {
+    table.intNumRows = static_cast<std::int16_t>(rows);
+    table.intNumCols = static_cast<std::int16_t>(cols);
+    AdjustCellsToDimensions(table);
+    FillPlaceMarkers(table, table.blnAddPlaceMarkers);
 }
 
 GridCommands::GridCommands(frmMain& window, const GridControls& controls)
@@ -101,10 +109,9 @@ void GridCommands::Connect() {
             &GridCommands::chkAddPlaceMarkers_Click);
     auto option = [this](QCheckBox* box, bool TableSpec::*field, const char* name) {
         connect(box, &QCheckBox::toggled, this, [this, field, name](bool on) {
-            const TableSnapshot before = window_.Snapshot();
-            window_.Table().*field = on;
-            window_.ClearResult();
-            window_.RecordChange(QString("turn %1 %2").arg(name, on ? "on" : "off"), before);
+            window_.Document().Change(QString("turn %1 %2").arg(name, on ? "on" : "off"),
+                                      [field, on](TableSpec& t) { t.*field = on; },
+                                      TableDocument::kShape);
         });
     };
     option(c_.chkAddHTMLWrapper4, &TableSpec::blnAddHTMLWrapper, "the HTML wrapper");
@@ -117,24 +124,10 @@ void GridCommands::Connect() {
     connect(deleteColumn_, &QAction::triggered, this, &GridCommands::DeleteColumn);
 }
 
-void GridCommands::RefreshCounts() {
-    TableSpec& table = window_.Table();
-    table.intNumRows = static_cast<std::int16_t>(c_.cboNumberOfRows->currentText().toInt());
-    table.intNumCols = static_cast<std::int16_t>(c_.cboNumberOfColumns->currentText().toInt());
-}
-
-void GridCommands::ShowCountsInLists() {
-    const QSignalBlocker rows(c_.cboNumberOfRows);
-    const QSignalBlocker cols(c_.cboNumberOfColumns);
-    c_.cboNumberOfRows->setCurrentIndex(window_.Table().intNumRows - 1);
-    c_.cboNumberOfColumns->setCurrentIndex(window_.Table().intNumCols - 1);
-}
-
 void GridCommands::DrawTable() {
     ProgramState& state = window_.State();
     if (!state.blnFormInitialized) return;
-    RefreshCounts();
-    TableSpec& table = state.table;
+    TableSpec& table = window_.Document().ForDrawing();
     // The current cell stays where it was, brought back into a table that
     // shrank or onto the span that now covers it.
     NormaliseCurrentCell(table, state.intRow, state.intCol);
@@ -148,7 +141,7 @@ void GridCommands::DrawTable() {
 
 bool GridCommands::HighlightCell(std::int16_t& row, std::int16_t& col) {
     ProgramState& state = window_.State();
-    const bool anchor = tabloom::HighlightCell(state.table, geometry_, c_.picTable->Surface(), row,
+    const bool anchor = tabloom::HighlightCell(window_.Table(), geometry_, c_.picTable->Surface(), row,
                                                col, state.intHighlightRow, state.intHighlightCol);
     c_.picTable->Present();
     return anchor;
@@ -161,7 +154,7 @@ void GridCommands::picTable_MouseDown(Qt::MouseButton button, Qt::KeyboardModifi
     selecting_ = false;
     if (button != Qt::LeftButton || state.blnIgnoreGridClick || !state.blnFormInitialized) return;
     std::int16_t row = 0, col = 0;
-    if (!GridHitTest(state.table, x, y, row, col)) return;
+    if (!GridHitTest(window_.Table(), x, y, row, col)) return;
     pressRow_ = row;
     pressCol_ = col;
     if (modifiers.testFlag(Qt::ShiftModifier)) {
@@ -174,7 +167,7 @@ void GridCommands::picTable_MouseDown(Qt::MouseButton button, Qt::KeyboardModifi
 void GridCommands::picTable_MouseMove(double x, double y) {
     if (pressRow_ == 0) return;
     std::int16_t row = 0, col = 0;
-    if (!GridHitTest(window_.State().table, x, y, row, col)) return;
+    if (!GridHitTest(window_.Table(), x, y, row, col)) return;
     if (!selecting_ && row == pressRow_ && col == pressCol_) return;
     if (!selecting_) {
         selecting_ = true;
@@ -187,7 +180,6 @@ void GridCommands::picTable_MouseMove(double x, double y) {
 void GridCommands::picTable_MouseUp(Qt::MouseButton button, double x, double y) {
     ProgramState& state = window_.State();
     if (state.blnIgnoreGridClick || !state.blnFormInitialized) return;
-    RefreshCounts();
     std::int16_t row = 0, col = 0;
     if (button == Qt::LeftButton && selecting_) {
         // A drag or a Shift+click selected a block: no dialog.
@@ -196,7 +188,7 @@ void GridCommands::picTable_MouseUp(Qt::MouseButton button, double x, double y) 
         DrawTable();
         return;
     }
-    if (!GridHitTest(state.table, x, y, row, col)) return;
+    if (!GridHitTest(window_.Table(), x, y, row, col)) return;
     // A right click inside the block keeps it for the copy window.
     const auto& block = blocks_->Block();
     if (button == Qt::LeftButton || !block || !block->Contains(row, col)) blocks_->Clear();
@@ -213,46 +205,28 @@ void GridCommands::picTable_MouseUp(Qt::MouseButton button, double x, double y) 
 }
 
 void GridCommands::NumberOfRowsOrColumns_Click() {
-    ProgramState& state = window_.State();
-    if (state.blnFormInitialized) {
-        const TableSnapshot before = window_.Snapshot();
-        RefreshCounts();
-        AdjustCellsToDimensions(state.table);
-        chkAddPlaceMarkers_Click();
-        if (!state.table.SameSpec(before.table) ||
-            state.table.intNumRows != before.table.intNumRows ||
-            state.table.intNumCols != before.table.intNumCols) {
-            window_.RecordChange(QString("change the table to %1 rows and %2 columns")
-                                     .arg(state.table.intNumRows)
-                                     .arg(state.table.intNumCols),
-                                 before);
-        }
-    }
+    const int rows = c_.cboNumberOfRows->currentIndex() + 1;
+    const int cols = c_.cboNumberOfColumns->currentIndex() + 1;
+    window_.Document().Change(
+        QString("change the table to %1 rows and %2 columns").arg(rows).arg(cols),
+        [rows, cols](TableSpec& t) { ResizeTable(t, rows, cols); }, TableDocument::kShape);
     if (window_.isVisible()) window_.FocusHelpButton();
 }
 
 void GridCommands::chkAddPlaceMarkers_Click() {
-    ProgramState& state = window_.State();
     const bool on = c_.chkAddPlaceMarkers->isChecked();
-    const bool changedOption = state.table.blnAddPlaceMarkers != on;
-    const TableSnapshot before = changedOption ? window_.Snapshot() : TableSnapshot{};
-    state.table.blnAddPlaceMarkers = on;
-    if (!state.blnFormInitialized) return;
-    RefreshCounts();
-    FillPlaceMarkers(state.table, on);
-    window_.DrawTable();
-    window_.ClearResult();
-    // A dimension change runs this too; it records itself as one step.
-    if (changedOption) {
-        window_.RecordChange(on ? "turn place markers on" : "turn place markers off", before);
-    }
+    window_.Document().Change(on ? "turn place markers on" : "turn place markers off",
+                              [on](TableSpec& t) {
+                                  t.blnAddPlaceMarkers = on;
+                                  FillPlaceMarkers(t, on);
+                              });
 }
 
 void GridCommands::MakeCurrent(int row, int col) {
     ProgramState& state = window_.State();
     state.intRow = static_cast<std::int16_t>(row);
     state.intCol = static_cast<std::int16_t>(col);
-    NormaliseCurrentCell(state.table, state.intRow, state.intCol);
+    NormaliseCurrentCell(window_.Table(), state.intRow, state.intCol);
     AnnounceCurrent();
 }
 
@@ -269,7 +243,7 @@ void GridCommands::OutlineCurrent() {
     // The keyboard's cell carries the outline while the grid has focus; the
     // highlight fields stay the dialogs' own.
     ProgramState& state = window_.State();
-    const TableSpec& table = state.table;
+    const TableSpec& table = window_.Table();
     NormaliseCurrentCell(table, state.intRow, state.intCol);
     std::int16_t row = state.intRow, col = state.intCol;
     std::int16_t ignoreRow = 0, ignoreCol = 0;
@@ -279,7 +253,7 @@ void GridCommands::OutlineCurrent() {
 
 void GridCommands::AnnounceCurrent() {
     const ProgramState& state = window_.State();
-    QString content = QString::fromStdString(state.table.At(state.intRow, state.intCol).strContent);
+    QString content = QString::fromStdString(window_.Table().At(state.intRow, state.intCol).strContent);
     content.replace("\r\n", "\n");
     c_.picTable->AnnounceCell(state.intRow, state.intCol, content);
 }
@@ -287,14 +261,14 @@ void GridCommands::AnnounceCurrent() {
 void GridCommands::MoveCurrent(GridMove move) {
     ProgramState& state = window_.State();
     blocks_->Clear();
-    MoveCurrentCell(state.table, move, state.intRow, state.intCol);
+    MoveCurrentCell(window_.Table(), move, state.intRow, state.intCol);
     DrawTable();
 }
 
 void GridCommands::MoveByTab(bool forward) {
     ProgramState& state = window_.State();
     blocks_->Clear();
-    tabloom::MoveByTab(state.table, forward, state.intRow, state.intCol);
+    tabloom::MoveByTab(window_.Table(), forward, state.intRow, state.intCol);
     DrawTable();
 }
 
@@ -348,8 +322,7 @@ bool GridCommands::KeyPressed(int key, Qt::KeyboardModifiers modifiers) {
 
 void GridCommands::CommandOnCurrent(bool edit) {
     ProgramState& state = window_.State();
-    RefreshCounts();
-    NormaliseCurrentCell(state.table, state.intRow, state.intCol);
+    NormaliseCurrentCell(window_.Table(), state.intRow, state.intCol);
     HighlightCell(state.intRow, state.intCol);
     if (edit) {
         window_.CellCommand();
@@ -360,33 +333,21 @@ void GridCommands::CommandOnCurrent(bool edit) {
 
 void GridCommands::ClearCurrentCell() {
     ProgramState& state = window_.State();
-    TableSpec& table = state.table;
-    NormaliseCurrentCell(table, state.intRow, state.intCol);
+    NormaliseCurrentCell(window_.Table(), state.intRow, state.intCol);
     const int row = state.intRow, col = state.intCol;
-    CellSpec& cell = table.At(row, col);
-    // An emptied cell shows its marker again while markers are on.
-    const std::string emptied =
-        table.blnAddPlaceMarkers ? MakePlaceMarker(row, col) : std::string();
-    if (cell.strContent == emptied) return;
-    const TableSnapshot before = window_.Snapshot();
-    cell.strContent = emptied;
-    window_.ClearResult();
-    window_.DrawTable();
-    window_.RecordChange("empty cell at " + CellName(row, col), before);
+    window_.Document().Change("empty cell at " + CellName(row, col), [row, col](TableSpec& t) {
+        // An emptied cell shows its marker again while markers are on.
+        t.At(row, col).strContent =
+            t.blnAddPlaceMarkers ? MakePlaceMarker(row, col) : std::string();
+    });
 }
 
 template <typename Edit>
 void GridCommands::EditRowsOrColumns(const QString& what, Edit edit) {
     ProgramState& state = window_.State();
     if (!state.blnFormInitialized) return;
-    RefreshCounts();
-    NormaliseCurrentCell(state.table, state.intRow, state.intCol);
-    const TableSnapshot before = window_.Snapshot();
-    if (!edit(state.table)) return;
-    ShowCountsInLists();
-    window_.ClearResult();
-    window_.DrawTable();
-    window_.RecordChange(what, before);
+    NormaliseCurrentCell(window_.Table(), state.intRow, state.intCol);
+    window_.Document().Change(what, [&edit](TableSpec& t) { edit(t); }, TableDocument::kShape);
 }
 
 void GridCommands::InsertRowAbove() {

@@ -36,6 +36,10 @@ struct GridControls {
 // keyboard.
 QAction* AddGridAction(QMenu* menu, QWidget* grid, const QString& text, const QKeySequence& keys);
 
+// Gives table rows x cols cells the way choosing them in the lists does: new
+// cells get their place markers while markers are on.
+void ResizeTable(TableSpec& table, int rows, int cols);
+
 // The grid's commands: drawing, clicks and keys on the grid, the table's
 // dimensions and options, and inserting and deleting rows and columns.
 class GridCommands : public QObject {
@@ -85,8 +89,6 @@ class GridCommands : public QObject {
   private:
     void BuildMenu();
     void Connect();
-    void RefreshCounts();
-    void ShowCountsInLists();
     void OutlineCurrent();
     void UpdateMenu();
     void ClearCurrentCell();

@@ -6,6 +6,8 @@
 #include "core/import/html_document.h"
 #include "core/import/import_html_table.h"
 #include "ui/app/frm_main.h"
+#include "ui/app/grid_commands.h"
+#include "ui/document/table_document.h"
 #include "ui/app/prompter.h"
 
 namespace tabloom {
@@ -38,7 +40,7 @@ void HtmlLoadCommand::Load(const QString& path) {
                                 : QString::fromStdString(imported.reason);
         prompts.Show("Error when attempting to load table: " + why + ".", "Load table error",
                      PromptIcon::None, PromptButtons::Ok);
-        window_.DrawTable();
+        window_.Grid().DrawTable();
         return;
     }
     QString note;
@@ -51,9 +53,9 @@ void HtmlLoadCommand::Load(const QString& path) {
                      PromptIcon::Question, PromptButtons::YesNo) != PromptAnswer::Yes) {
         return;
     }
-    const TableSnapshot before = window_.Snapshot();
-    window_.ApplyTable(imported.table, window_.OutputPath());
-    window_.RecordChange("load table " + QFileInfo(path).fileName(), before);
+    window_.Document().Replace(imported.table, window_.OutputPath(),
+                               "load table " + QFileInfo(path).fileName());
+    window_.FocusHelpButton();
 }
 
 }  // namespace tabloom

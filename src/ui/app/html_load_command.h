@@ -5,7 +5,6 @@
 namespace tabloom {
 
 class frmMain;
-struct TableSnapshot;
 
 // Load table for a web page: the page's first table becomes the current
 // table, as one undo step, after the user has seen what does not fit.

@@ -7,6 +7,7 @@
 #include "core/storage/table_file.h"
 #include "ui/app/file_chooser.h"
 #include "ui/app/frm_main.h"
+#include "ui/document/table_document.h"
 #include "ui/app/path_helpers.h"
 #include "ui/app/prompter.h"
 
@@ -38,11 +39,12 @@ void LifecycleCommands::LoadSettingsAtStart() {
     ProgramState& state = window_.State();
     const QString settings = state.strSettingsFile;
     if (!settings.isEmpty() && FileExists(settings)) {
-        TableSpec loaded = state.table;
+        TableSpec loaded = window_.Table();
         std::string outputPath;
         std::string reason;
         if (LoadTableInto(Native(settings), loaded, outputPath, reason)) {
-            window_.ApplyTable(loaded, QString::fromStdString(outputPath));
+            window_.Document().Replace(loaded, QString::fromStdString(outputPath), QString());
+            window_.FocusHelpButton();
             state.strTableFile = settings;
             OfferUnsavedTable();
             return;
@@ -51,7 +53,10 @@ void LifecycleCommands::LoadSettingsAtStart() {
         // recovered from it by hand.
         SetAside(settings);
     }
-    window_.StartNewTable();
+    TableSpec fresh = window_.Table();
+    NewTable(fresh);
+    window_.Document().Replace(fresh, window_.OutputPath(), QString());
+    window_.FocusHelpButton();
     state.strTableFile.clear();
     OfferUnsavedTable();
 }
@@ -64,7 +69,7 @@ void LifecycleCommands::OfferUnsavedTable() {
     Prompter& prompts = window_.Prompts();
     if (prompts.Show(kUnsavedQuestion, "Restore table", PromptIcon::Question, PromptButtons::YesNo,
                      unsaved) == PromptAnswer::Yes) {
-        TableSpec loaded = window_.State().table;
+        TableSpec loaded = window_.Table();
         std::string outputPath;
         std::string reason;
         if (!LoadTableInto(Native(unsaved), loaded, outputPath, reason)) {
@@ -74,7 +79,8 @@ void LifecycleCommands::OfferUnsavedTable() {
             SetAside(unsaved);
             return;
         }
-        window_.ApplyTable(loaded, QString::fromStdString(outputPath));
+        window_.Document().Replace(loaded, QString::fromStdString(outputPath), QString());
+        window_.FocusHelpButton();
     }
     QFile::remove(unsaved);
 }
@@ -83,17 +89,9 @@ void LifecycleCommands::Reset() {
     if (window_.Prompts().Show(kResetQuestion, "Reset", PromptIcon::None, PromptButtons::YesNo) ==
         PromptAnswer::Yes) {
         ProgramState& state = window_.State();
-        const TableSnapshot before = window_.Snapshot();
         const QString tableFile = state.strTableFile;
-        {
-            const frmMain::RecordingPause pause(window_);
-            state.blnFormInitialized = false;
-            window_.InitProgramState();
-            state.blnFormInitialized = true;
-            window_.DrawTable();
-        }
+        window_.InitProgramState("reset");
         state.strTableFile = tableFile;
-        window_.RecordChange("reset", before);
     }
     window_.FocusHelpButton();
 }
@@ -101,7 +99,7 @@ void LifecycleCommands::Reset() {
 bool LifecycleCommands::SaveSettings(QString* reason) {
     const ProgramState& state = window_.State();
     std::string why;
-    if (SaveSettingsFile(state.table, Native(window_.OutputPath()), Native(state.strSettingsFile),
+    if (SaveSettingsFile(window_.Table(), Native(window_.OutputPath()), Native(state.strSettingsFile),
                          window_.Saving(), why)) {
         // A table kept aside by an earlier failure is older than this one.
         QFile::remove(QFile::decodeName(UnsavedTableFile(Native(state.strSettingsFile)).c_str()));
@@ -119,7 +117,7 @@ void LifecycleCommands::SaveAtEnd() {
     const ProgramState& state = window_.State();
     const std::string settings = Native(state.strSettingsFile);
     std::string why;
-    const bool kept = KeepUnsavedTable(state.table, Native(window_.OutputPath()), settings,
+    const bool kept = KeepUnsavedTable(window_.Table(), Native(window_.OutputPath()), settings,
                                        window_.Saving(), why);
     std::fprintf(stderr, "tabloom: the table could not be saved for the next start: %s\n",
                  reason.toLocal8Bit().constData());

@@ -16,6 +16,7 @@
 #include "core/html/write_table_html.h"
 #include "ui/app/file_chooser.h"
 #include "ui/app/frm_main.h"
+#include "ui/document/table_document.h"
 #include "ui/app/launcher.h"
 #include "ui/app/main_messages.h"
 #include "ui/app/path_helpers.h"
@@ -64,21 +65,16 @@ void OutputCommands::SpecifyOutputFile() {
     const std::string refusal = OutputPathRefusal(chosen.toStdString());
     if (!refusal.empty()) Show(QString::fromStdString(refusal), "Error");
     if (!chosen.isEmpty() && refusal.empty()) {
-        c_.txbOutputFile->setText(chosen);
-        window_.ClearResult();
-        c_.cmdPerformOperation->setEnabled(true);
-        c_.cmdClear->setEnabled(true);
-        c_.cmdView->setEnabled(false);
-        c_.txbOutputFile->setToolTip(chosen.size() >= kLongPathLength ? PlainToolTip(chosen)
-                                                                      : QString());
-        c_.txbOutputFile->setCursorPosition(0);
+        window_.Document().SetOutputPath(chosen, QString());
+        c_.lblResult->clear();
+        if (chosen.size() >= kLongPathLength) c_.txbOutputFile->setToolTip(PlainToolTip(chosen));
     }
     window_.Timer1_Timer();
     window_.FocusHelpButton();
 }
 
 void OutputCommands::Create() {
-    window_.ClearResult();
+    c_.lblResult->clear();
     const QString path = c_.txbOutputFile->text();
     if (!FolderExists(FolderOf(path, false))) {
         Show("Output folder does not exist.", "Error");
@@ -91,7 +87,7 @@ void OutputCommands::Create() {
     }
 
     const HtmlResult result =
-        WriteTableHtml(window_.State().table, QFile::encodeName(path).toStdString(),
+        WriteTableHtml(window_.Table(), QFile::encodeName(path).toStdString(),
                        window_.ClockSource(), window_.Text(kTextCreated).toStdString());
     window_.State().strOutputFile = path;
     window_.State().blnOutputWritten = result.blnOutputWritten;
@@ -133,10 +129,7 @@ int OutputCommands::OutputFileSizeOK() {
 
 void OutputCommands::View(int index) {
     if (index == 0) {
-        c_.txbOutputFile->clear();
-        c_.cmdClear->setEnabled(false);
-        c_.cmdView->setEnabled(false);
-        c_.txbOutputFile->setToolTip(PlainToolTip(window_.State().strOutputFilePrompt));
+        window_.Document().SetOutputPath(QString(), QString());
         window_.FocusHelpButton();
         return;
     }

@@ -1,14 +1,13 @@
 #include "ui/app/paste_data_command.h"
 
-#include <QApplication>
-#include <QComboBox>
-#include <QPointer>
 #include <algorithm>
 
 #include "core/csv/delimited_text.h"
 #include "core/grid/paste_values.h"
 #include "ui/app/clipboard.h"
 #include "ui/app/frm_main.h"
+#include "ui/document/table_document.h"
+#include "ui/app/grid_commands.h"
 #include "ui/app/prompter.h"
 
 namespace tabloom {
@@ -19,12 +18,6 @@ const char* const kTitle = "Paste data";
 
 QString Count(int n, const char* one, const char* many) {
     return QString::number(n) + ' ' + (n == 1 ? one : many);
-}
-
-// Selects entry n of the count list name, which runs its handler as the
-// user's choice would.
-void SelectCount(frmMain& window, const char* name, int n) {
-    if (auto* list = window.findChild<QComboBox*>(name)) list->setCurrentIndex(n - 1);
 }
 
 }  // namespace
@@ -58,25 +51,17 @@ void PasteDataCommand::Run() {
         return;
     }
 
-    const auto before = window_.Snapshot();
-    TableSpec& table = window_.Table();
+    const TableSpec& table = window_.Table();
     const int row = std::clamp<int>(window_.State().intRow, 1, table.intNumRows);
     const int col = std::clamp<int>(window_.State().intCol, 1, table.intNumCols);
     const PasteDimensions size = GrownDimensions(table, row, col, rows);
     PasteOutcome outcome;
-    {
-        // The lists' handlers would record steps of their own, the paste is
-        // one; and they would move the keyboard to Help, the paste leaves it.
-        const frmMain::RecordingPause pause(window_);
-        const QPointer<QWidget> focus = QApplication::focusWidget();
-        SelectCount(window_, "cboNumberOfRows", size.rows);
-        SelectCount(window_, "cboNumberOfColumns", size.cols);
-        outcome = PasteValues(table, row, col, rows);
-        if (focus != nullptr) focus->setFocus();
-    }
-    window_.DrawTable();
-    window_.ClearResult();
-    if (!table.SameSpec(before.table)) window_.RecordChange("paste data", before);
+    // Growing the table and placing the values are one step; the keyboard
+    // stays where it is.
+    window_.Document().Change("paste data", [&](TableSpec& t) {
+        ResizeTable(t, size.rows, size.cols);
+        outcome = PasteValues(t, row, col, rows);
+    });
 
     QStringList lost;
     if (outcome.skipped > 0) {

@@ -12,7 +12,6 @@ inline constexpr const char* kOutputFilePrompt =
 
 // The state the main window keeps for the whole run besides its controls.
 struct ProgramState {
-    TableSpec table;
     QString strOutputFilePrompt;
     long lngMaxViewKB = 60;
     long lngOutputFileLen = 0;

@@ -7,6 +7,7 @@
 
 #include "core/audit/audit_fixes.h"
 #include "ui/app/frm_main.h"
+#include "ui/document/table_document.h"
 #include "ui/app/grid_commands.h"
 #include "ui/app/plain_text.h"
 #include "ui/dialogs/frm_table_check.h"
@@ -87,10 +88,8 @@ void TableCheckCommand::Fix(const Finding& finding) {
 void TableCheckCommand::FixAll() { Apply(tabloom::FixAll(window_.Table()), "fix all"); }
 
 void TableCheckCommand::Apply(const TableSpec& fixed, const QString& what) {
-    const TableSnapshot before = window_.Snapshot();
-    window_.ApplyTable(fixed, window_.OutputPath());
-    window_.ClearResult();
-    window_.RecordChange(what, before);
+    window_.Document().Replace(fixed, window_.OutputPath(), what);
+    window_.FocusHelpButton();
     Refresh();
 }
 

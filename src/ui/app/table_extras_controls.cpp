@@ -8,7 +8,7 @@
 #include <QSpinBox>
 
 #include "ui/app/frm_main.h"
-#include "ui/app/table_snapshot.h"
+#include "ui/document/table_document.h"
 
 namespace tabloom {
 
@@ -87,28 +87,23 @@ void TableExtrasControls::Refresh() {
 
 void TableExtrasControls::StyleChosen(int index) {
     const auto style = index == 1 ? OutputStyle::Standard : OutputStyle::Classic;
-    if (window_.Table().outputStyle == style) return;
-    const TableSnapshot before = window_.Snapshot();
-    window_.Table().outputStyle = style;
-    window_.ClearResult();
-    window_.RecordChange(
-        QString("choose the %1 output style").arg(index == 1 ? "standard" : "classic"), before);
+    window_.Document().Change(
+        QString("choose the %1 output style").arg(index == 1 ? "standard" : "classic"),
+        [style](TableSpec& t) { t.outputStyle = style; }, TableDocument::kShape);
 }
 
 void TableExtrasControls::HeaderRowsChanged(int value) {
-    const TableSnapshot before = window_.Snapshot();
-    window_.Table().intHeaderRows = static_cast<std::int16_t>(value);
-    window_.ClearResult();
-    window_.DrawTable();
-    window_.RecordChange(QString("set header rows to %1").arg(value), before);
+    window_.Document().Change(
+        QString("set header rows to %1").arg(value),
+        [value](TableSpec& t) { t.intHeaderRows = static_cast<std::int16_t>(value); },
+        TableDocument::kShape);
 }
 
 void TableExtrasControls::HeaderColumnsChanged(int value) {
-    const TableSnapshot before = window_.Snapshot();
-    window_.Table().intHeaderCols = static_cast<std::int16_t>(value);
-    window_.ClearResult();
-    window_.DrawTable();
-    window_.RecordChange(QString("set header columns to %1").arg(value), before);
+    window_.Document().Change(
+        QString("set header columns to %1").arg(value),
+        [value](TableSpec& t) { t.intHeaderCols = static_cast<std::int16_t>(value); },
+        TableDocument::kShape);
 }
 
 void TableExtrasControls::CaptionEdited() {
@@ -120,11 +115,11 @@ void TableExtrasControls::CaptionEdited() {
     }
     const std::string caption = text.toStdString();
     if (caption == window_.Table().strCaption) return;
-    const TableSnapshot before = window_.Snapshot();
-    window_.Table().strCaption = caption;
-    window_.ClearResult();
-    window_.RecordChange("change the caption", before);
-    Refresh();
+    if (!window_.Document().Change(
+            "change the caption", [&caption](TableSpec& t) { t.strCaption = caption; },
+            TableDocument::kShape)) {
+        Refresh();
+    }
 }
 
 }  // namespace tabloom

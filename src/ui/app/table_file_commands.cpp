@@ -3,9 +3,12 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "core/grid/place_marker_fill.h"
 #include "core/storage/table_file.h"
 #include "ui/app/file_chooser.h"
 #include "ui/app/frm_main.h"
+#include "ui/app/grid_commands.h"
+#include "ui/document/table_document.h"
 #include "ui/app/html_load_command.h"
 #include "ui/app/path_helpers.h"
 #include "ui/app/prompter.h"
@@ -43,7 +46,7 @@ void TableFileCommands::SaveTable() {
     if (QFileInfo(chosen).suffix().isEmpty()) chosen += ".tbl";
 
     std::string reason;
-    if (!tabloom::SaveTable(state.table, Native(window_.OutputPath()), Native(chosen),
+    if (!tabloom::SaveTable(window_.Table(), Native(window_.OutputPath()), Native(chosen),
                             window_.Saving(), &reason)) {
         window_.Prompts().Show("Error when attempting to save table.", "Error", PromptIcon::None,
                                PromptButtons::Ok, QString::fromStdString(reason));
@@ -67,18 +70,18 @@ void TableFileCommands::LoadTable() {
 
     // Nothing of a damaged file is applied, so the table the user has stays
     // exactly as it is.
-    const TableSnapshot before = window_.Snapshot();
-    TableSpec loaded = before.table;
+    TableSpec loaded = window_.Table();
     std::string outputPath;
     std::string reason;
     if (!LoadTableInto(Native(chosen), loaded, outputPath, reason)) {
         window_.Prompts().Show("Error when attempting to load table.", "Load table error",
                                PromptIcon::None, PromptButtons::Ok);
-        window_.DrawTable();
+        window_.Grid().DrawTable();
         return;
     }
-    window_.ApplyTable(loaded, QString::fromStdString(outputPath));
-    window_.RecordChange("load table " + QFileInfo(chosen).fileName(), before);
+    window_.Document().Replace(loaded, QString::fromStdString(outputPath),
+                               "load table " + QFileInfo(chosen).fileName());
+    window_.FocusHelpButton();
 }
 
 void TableFileCommands::NewTable() {
@@ -86,9 +89,10 @@ void TableFileCommands::NewTable() {
                                PromptButtons::YesNo) != PromptAnswer::Yes) {
         return;
     }
-    const TableSnapshot before = window_.Snapshot();
-    window_.StartNewTable();
-    window_.RecordChange("new table", before);
+    TableSpec fresh = window_.Table();
+    tabloom::NewTable(fresh);
+    window_.Document().Replace(fresh, window_.OutputPath(), "new table");
+    window_.FocusHelpButton();
 }
 
 void TableFileCommands::RestoreTable() {
@@ -104,8 +108,8 @@ void TableFileCommands::RestoreTable() {
                      PromptIcon::None, PromptButtons::Ok);
         return;
     }
-    const TableSnapshot before = window_.Snapshot();
-    TableSpec loaded = before.table;
+    const TableSpec& current = window_.Table();
+    TableSpec loaded = current;
     std::string outputPath;
     std::string reason;
     if (!LoadTableInto(Native(state.strTableFile), loaded, outputPath, reason)) {
@@ -115,16 +119,14 @@ void TableFileCommands::RestoreTable() {
     }
     // The wrapper, centring and place marker choices stay as they are; the
     // place marker box then fills or clears the markers of the new cells.
-    const TableSpec& current = before.table;
-    const bool wrapper = current.blnAddHTMLWrapper;
-    const bool centre = current.blnCenterTable;
-    const bool markers = current.blnAddPlaceMarkers;
-    window_.ApplyTable(loaded, QString::fromStdString(outputPath));
-    {
-        const frmMain::RecordingPause pause(window_);
-        window_.SetOptionBoxes(wrapper, centre, markers);
+    loaded.blnAddHTMLWrapper = current.blnAddHTMLWrapper;
+    loaded.blnCenterTable = current.blnCenterTable;
+    if (loaded.blnAddPlaceMarkers != current.blnAddPlaceMarkers) {
+        loaded.blnAddPlaceMarkers = current.blnAddPlaceMarkers;
+        FillPlaceMarkers(loaded, loaded.blnAddPlaceMarkers);
     }
-    window_.RecordChange("restore table", before);
+    window_.Document().Replace(loaded, QString::fromStdString(outputPath), "restore table");
+    window_.FocusHelpButton();
 }
 
 }  // namespace tabloom

@@ -5,6 +5,7 @@
 
 #include "core/dialogs/table_frame_check.h"
 #include "ui/app/frm_main.h"
+#include "ui/document/table_document.h"
 #include "ui/dialogs/frm_specify_border_etc.h"
 #include "ui/dialogs/frm_specify_colors.h"
 #include "ui/view/twips.h"
@@ -60,12 +61,10 @@ void TableFrameCommands::cmdSpecifyBorder_Click() {
 
 void TableFrameCommands::BorderDialogClosed() {
     if (!borderDialog_->blnAccepted) return;
-    const TableSnapshot before = window_.Snapshot();
-    StoreTableFrame(borderDialog_->Entry(), window_.Table());
-    window_.ClearResult();
-    if (!before.table.SameSpec(window_.Table())) {
-        window_.RecordChange("set table width, border and spacing", before);
-    }
+    window_.Document().Change(
+        "set table width, border and spacing",
+        [this](TableSpec& t) { StoreTableFrame(borderDialog_->Entry(), t); },
+        TableDocument::kShape);
 }
 
 void TableFrameCommands::cmdSpecifyColors_Click() {
@@ -92,14 +91,14 @@ void TableFrameCommands::cmdSpecifyColors_Click() {
 
 void TableFrameCommands::ColorsDialogClosed() {
     if (colorsDialog_->blnAccepted) {
-        const TableSnapshot before = window_.Snapshot();
-        TableSpec& table = window_.Table();
-        table.lngTableTextColor = colorsDialog_->lngChosenTextColor;
-        table.lngTableBgColor = colorsDialog_->lngChosenBgColor;
-        window_.DrawTable();
-        if (!before.table.SameSpec(table)) window_.RecordChange("set table colors", before);
+        window_.Document().Change(
+            "set table colors",
+            [this](TableSpec& t) {
+                t.lngTableTextColor = colorsDialog_->lngChosenTextColor;
+                t.lngTableBgColor = colorsDialog_->lngChosenBgColor;
+            },
+            TableDocument::kShape);
     }
-    window_.ClearResult();
 }
 
 }  // namespace tabloom

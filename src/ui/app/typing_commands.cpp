@@ -6,6 +6,7 @@
 #include "core/grid/grid_drawing.h"
 #include "core/model/place_markers.h"
 #include "ui/app/frm_main.h"
+#include "ui/document/table_document.h"
 #include "ui/app/grid_commands.h"
 #include "ui/grid/image_canvas.h"
 #include "ui/grid/pic_table.h"
@@ -23,7 +24,7 @@ void TypingCommands::Start(const QString& text, bool keep) {
     if (Editing() || !window_.State().blnFormInitialized) return;
     row_ = grid_.CurrentRow();
     col_ = grid_.CurrentCol();
-    TableSpec& table = window_.Table();
+    const TableSpec& table = window_.Table();
     QString content = text;
     if (keep) {
         const std::string& stored = table.At(row_, col_).strContent;
@@ -46,19 +47,15 @@ void TypingCommands::Finished(InPlaceEditor::Ending ending) {
     InPlaceEditor& editor = picTable_.Editor();
     if (ending != InPlaceEditor::Ending::Keep) picTable_.setFocus(Qt::OtherFocusReason);
     if (ending == InPlaceEditor::Ending::Cancel) return;
-    TableSpec& table = window_.Table();
+    const TableSpec& table = window_.Table();
     // Rows or columns may have gone while the editor was open.
     if (row_ <= table.intNumRows && col_ <= table.intNumCols &&
         table.At(row_, col_).intRowSpan > 0 && table.At(row_, col_).intColSpan > 0) {
-        const TableSnapshot before = window_.Snapshot();
         QString text = editor.toPlainText();
         text.replace("\n", "\r\n");
-        if (StoreTypedContent(table, row_, col_, text.toStdString())) {
-            window_.ClearResult();
-            window_.DrawTable();
-            window_.RecordChange(QString("type into cell at row %1 column %2").arg(row_).arg(col_),
-                                 before);
-        }
+        window_.Document().Change(
+            QString("type into cell at row %1 column %2").arg(row_).arg(col_),
+            [this, &text](TableSpec& t) { StoreTypedContent(t, row_, col_, text.toStdString()); });
     }
     switch (ending) {
         case InPlaceEditor::Ending::Down:
