@@ -13,8 +13,8 @@
 
 #include "core/grid/span_rules.h"
 #include "ui/app/frm_main.h"
-#include "ui/document/table_document.h"
 #include "ui/dialogs/frm_cell_info.h"
+#include "ui/document/table_document.h"
 #include "ui/grid/pic_table.h"
 
 namespace {
@@ -32,8 +32,7 @@ struct Bench {
         window->Document().Change({}, [](TableSpec& table) {
             for (int r = 1; r <= 20; ++r) {
                 for (int c = 1; c <= 20; ++c) {
-                    table.At(r, c).strContent =
-                        "R" + std::to_string(r) + " C" + std::to_string(c);
+                    table.At(r, c).strContent = "R" + std::to_string(r) + " C" + std::to_string(c);
                 }
             }
             ApplySpans(table, 4, 4, 3, 3);

@@ -13,9 +13,9 @@
 #include "core/grid/grid_drawing.h"
 #include "ui/app/block_commands.h"
 #include "ui/app/frm_main.h"
-#include "ui/document/table_document.h"
 #include "ui/app/grid_commands.h"
 #include "ui/app/typing_commands.h"
+#include "ui/document/table_document.h"
 #include "ui/grid/image_canvas.h"
 #include "ui/grid/pic_table.h"
 

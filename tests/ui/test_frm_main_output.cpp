@@ -155,8 +155,7 @@ class TestFrmMainOutput : public QObject {
         QCOMPARE(f.choice.asked, 1);          // View runs after Create
         QVERIFY(f.launcher.targets.empty());  // "not now" opens nothing
 
-        const std::string expected =
-            RenderTableHtml(f.window->Table(), FixedClock(kTestMoment));
+        const std::string expected = RenderTableHtml(f.window->Table(), FixedClock(kTestMoment));
         QCOMPARE(ReadBytes(f.Path("table.htm")), QByteArray::fromStdString(expected));
         QVERIFY(
             QByteArray::fromStdString(expected).contains("Gr\xF6\xDF"

@@ -63,8 +63,8 @@ class TestFrmMainUndo : public QObject {
     // current cell where it was (within the table), and the grid tells
     // assistive technology what the cell holds now.
     void undoAndRedoKeepTheGridsPlace_data() {
-        QTest::addColumn<bool>("insert");  // the change: insert a row, or empty a cell
-        QTest::addColumn<bool>("redo");  // else undo
+        QTest::addColumn<bool>("insert");     // the change: insert a row, or empty a cell
+        QTest::addColumn<bool>("redo");       // else undo
         QTest::addColumn<QString>("button");  // empty: the keys
         QTest::addColumn<QString>("described");
         const QString before = "Row 3, column 2: before";

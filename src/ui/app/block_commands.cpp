@@ -11,9 +11,9 @@
 #include "core/grid/grid_drawing.h"
 #include "ui/app/clipboard.h"
 #include "ui/app/frm_main.h"
-#include "ui/document/table_document.h"
 #include "ui/app/grid_commands.h"
 #include "ui/app/prompter.h"
+#include "ui/document/table_document.h"
 #include "ui/grid/pic_table.h"
 
 namespace tabloom {

@@ -4,8 +4,8 @@
 #include "ui/app/dialog_placement.h"
 #include "ui/app/frm_main.h"
 #include "ui/app/grid_commands.h"
-#include "ui/document/table_document.h"
 #include "ui/dialogs/frm_cell_info.h"
+#include "ui/document/table_document.h"
 
 namespace tabloom {
 
@@ -18,7 +18,8 @@ void CellCommands::EditCell() {
     col_ = state.intCol;
     if (dialog_ == nullptr) {
         dialog_ = new frmCellInfo(
-            window_.Table(), state, window_.Prompts(), [this] { window_.SuppressGridClicks(); }, &window_);
+            window_.Table(), state, window_.Prompts(), [this] { window_.SuppressGridClicks(); },
+            &window_);
         connect(dialog_, &QDialog::finished, this, &CellCommands::DialogClosed);
     }
     const TableSpec& table = window_.Table();

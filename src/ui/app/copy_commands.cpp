@@ -5,9 +5,9 @@
 #include "ui/app/block_commands.h"
 #include "ui/app/dialog_placement.h"
 #include "ui/app/frm_main.h"
-#include "ui/document/table_document.h"
 #include "ui/app/grid_commands.h"
 #include "ui/dialogs/frm_copy_cell.h"
+#include "ui/document/table_document.h"
 
 namespace tabloom {
 
@@ -52,10 +52,9 @@ void CopyCommands::CopyCommand() {
 
 void CopyCommands::DialogClosed() {
     if (dialog_->blnAccepted) {
-        const bool changed =
-            window_.Document().Change("copy cell properties", [this](TableSpec& t) {
-                CopyCellProperties(t, srcRow_, srcCol_, dialog_->Choice());
-            });
+        const bool changed = window_.Document().Change(
+            "copy cell properties",
+            [this](TableSpec& t) { CopyCellProperties(t, srcRow_, srcCol_, dialog_->Choice()); });
         if (changed) {
             window_.SuppressGridClicks();
             return;

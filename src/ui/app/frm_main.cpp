@@ -354,10 +354,9 @@ void frmMain::ConnectControls() {
     paste->setShortcut(QKeySequence::Paste);
     paste->setShortcutContext(Qt::WidgetShortcut);
     picTable_->addAction(paste);
-    connect(chkUseSpecifiedColors_5_, &QCheckBox::toggled, this,
-            [this](bool on) {
-                document_->Change({}, [on](TableSpec& t) { t.blnUseSpecifiedColors = on; });
-            });
+    connect(chkUseSpecifiedColors_5_, &QCheckBox::toggled, this, [this](bool on) {
+        document_->Change({}, [on](TableSpec& t) { t.blnUseSpecifiedColors = on; });
+    });
 }
 
 QString frmMain::Text(int n) const { return QString::fromStdString(texts_.ProgramText(n)); }

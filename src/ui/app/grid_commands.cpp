@@ -109,9 +109,9 @@ void GridCommands::Connect() {
             &GridCommands::chkAddPlaceMarkers_Click);
     auto option = [this](QCheckBox* box, bool TableSpec::*field, const char* name) {
         connect(box, &QCheckBox::toggled, this, [this, field, name](bool on) {
-            window_.Document().Change(QString("turn %1 %2").arg(name, on ? "on" : "off"),
-                                      [field, on](TableSpec& t) { t.*field = on; },
-                                      TableDocument::kShape);
+            window_.Document().Change(
+                QString("turn %1 %2").arg(name, on ? "on" : "off"),
+                [field, on](TableSpec& t) { t.*field = on; }, TableDocument::kShape);
         });
     };
     option(c_.chkAddHTMLWrapper4, &TableSpec::blnAddHTMLWrapper, "the HTML wrapper");
@@ -141,8 +141,9 @@ void GridCommands::DrawTable() {
 
 bool GridCommands::HighlightCell(std::int16_t& row, std::int16_t& col) {
     ProgramState& state = window_.State();
-    const bool anchor = tabloom::HighlightCell(window_.Table(), geometry_, c_.picTable->Surface(), row,
-                                               col, state.intHighlightRow, state.intHighlightCol);
+    const bool anchor =
+        tabloom::HighlightCell(window_.Table(), geometry_, c_.picTable->Surface(), row, col,
+                               state.intHighlightRow, state.intHighlightCol);
     c_.picTable->Present();
     return anchor;
 }
@@ -253,7 +254,8 @@ void GridCommands::OutlineCurrent() {
 
 void GridCommands::AnnounceCurrent() {
     const ProgramState& state = window_.State();
-    QString content = QString::fromStdString(window_.Table().At(state.intRow, state.intCol).strContent);
+    QString content =
+        QString::fromStdString(window_.Table().At(state.intRow, state.intCol).strContent);
     content.replace("\r\n", "\n");
     c_.picTable->AnnounceCell(state.intRow, state.intCol, content);
 }
@@ -347,7 +349,8 @@ void GridCommands::EditRowsOrColumns(const QString& what, Edit edit) {
     ProgramState& state = window_.State();
     if (!state.blnFormInitialized) return;
     NormaliseCurrentCell(window_.Table(), state.intRow, state.intCol);
-    window_.Document().Change(what, [&edit](TableSpec& t) { edit(t); }, TableDocument::kShape);
+    window_.Document().Change(
+        what, [&edit](TableSpec& t) { edit(t); }, TableDocument::kShape);
 }
 
 void GridCommands::InsertRowAbove() {

@@ -7,8 +7,8 @@
 #include "core/import/import_html_table.h"
 #include "ui/app/frm_main.h"
 #include "ui/app/grid_commands.h"
-#include "ui/document/table_document.h"
 #include "ui/app/prompter.h"
+#include "ui/document/table_document.h"
 
 namespace tabloom {
 

@@ -7,9 +7,9 @@
 #include "core/storage/table_file.h"
 #include "ui/app/file_chooser.h"
 #include "ui/app/frm_main.h"
-#include "ui/document/table_document.h"
 #include "ui/app/path_helpers.h"
 #include "ui/app/prompter.h"
+#include "ui/document/table_document.h"
 
 namespace tabloom {
 
@@ -99,8 +99,8 @@ void LifecycleCommands::Reset() {
 bool LifecycleCommands::SaveSettings(QString* reason) {
     const ProgramState& state = window_.State();
     std::string why;
-    if (SaveSettingsFile(window_.Table(), Native(window_.OutputPath()), Native(state.strSettingsFile),
-                         window_.Saving(), why)) {
+    if (SaveSettingsFile(window_.Table(), Native(window_.OutputPath()),
+                         Native(state.strSettingsFile), window_.Saving(), why)) {
         // A table kept aside by an earlier failure is older than this one.
         QFile::remove(QFile::decodeName(UnsavedTableFile(Native(state.strSettingsFile)).c_str()));
         return true;

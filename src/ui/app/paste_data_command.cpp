@@ -6,9 +6,9 @@
 #include "core/grid/paste_values.h"
 #include "ui/app/clipboard.h"
 #include "ui/app/frm_main.h"
-#include "ui/document/table_document.h"
 #include "ui/app/grid_commands.h"
 #include "ui/app/prompter.h"
+#include "ui/document/table_document.h"
 
 namespace tabloom {
 

@@ -7,10 +7,10 @@
 
 #include "core/audit/audit_fixes.h"
 #include "ui/app/frm_main.h"
-#include "ui/document/table_document.h"
 #include "ui/app/grid_commands.h"
 #include "ui/app/plain_text.h"
 #include "ui/dialogs/frm_table_check.h"
+#include "ui/document/table_document.h"
 
 namespace tabloom {
 

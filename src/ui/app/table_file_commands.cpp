@@ -8,10 +8,10 @@
 #include "ui/app/file_chooser.h"
 #include "ui/app/frm_main.h"
 #include "ui/app/grid_commands.h"
-#include "ui/document/table_document.h"
 #include "ui/app/html_load_command.h"
 #include "ui/app/path_helpers.h"
 #include "ui/app/prompter.h"
+#include "ui/document/table_document.h"
 
 namespace tabloom {
 

@@ -5,9 +5,9 @@
 
 #include "core/dialogs/table_frame_check.h"
 #include "ui/app/frm_main.h"
-#include "ui/document/table_document.h"
 #include "ui/dialogs/frm_specify_border_etc.h"
 #include "ui/dialogs/frm_specify_colors.h"
+#include "ui/document/table_document.h"
 #include "ui/view/twips.h"
 
 namespace tabloom {

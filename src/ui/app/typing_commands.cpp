@@ -6,8 +6,8 @@
 #include "core/grid/grid_drawing.h"
 #include "core/model/place_markers.h"
 #include "ui/app/frm_main.h"
-#include "ui/document/table_document.h"
 #include "ui/app/grid_commands.h"
+#include "ui/document/table_document.h"
 #include "ui/grid/image_canvas.h"
 #include "ui/grid/pic_table.h"
 

@@ -35,8 +35,8 @@ std::string ContentForCell(const QString& box) {
 
 }  // namespace
 
-frmCellInfo::frmCellInfo(const TableSpec& table, ProgramState& state, Prompter& prompts, std::function<void()> closing,
-                         QWidget* parent)
+frmCellInfo::frmCellInfo(const TableSpec& table, ProgramState& state, Prompter& prompts,
+                         std::function<void()> closing, QWidget* parent)
     : QDialog(parent),
       ui_(std::make_unique<Ui::frmCellInfo>()),
       table_(table),

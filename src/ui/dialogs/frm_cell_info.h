@@ -28,8 +28,8 @@ class frmCellInfo : public QDialog {
   public:
     // closing runs whenever a button closes (or tries to close) the window:
     // the click that did it must not reach the grid below.
-    frmCellInfo(const TableSpec& table, ProgramState& state, Prompter& prompts, std::function<void()> closing,
-                QWidget* parent = nullptr);
+    frmCellInfo(const TableSpec& table, ProgramState& state, Prompter& prompts,
+                std::function<void()> closing, QWidget* parent = nullptr);
     ~frmCellInfo() override;
 
     bool blnAccepted = false;

@@ -58,12 +58,18 @@ class TestTableDocument : public QObject {
         QTest::addColumn<int>("rows");
         QTest::addColumn<QString>("topLeft");
         QTest::addColumn<QString>("path");
-        QTest::newRow("change") << 0 << 9 << "grown" << "";
-        QTest::newRow("undo") << 1 << 6 << "" << "";
-        QTest::newRow("redo") << 2 << 9 << "grown" << "";
-        QTest::newRow("load") << 3 << 3 << "loaded" << "out.htm";
-        QTest::newRow("new or reset") << 4 << 6 << "" << "";
-        QTest::newRow("undo of a load") << 5 << 9 << "grown" << "";
+        QTest::newRow("change") << 0 << 9 << "grown"
+                                << "";
+        QTest::newRow("undo") << 1 << 6 << ""
+                              << "";
+        QTest::newRow("redo") << 2 << 9 << "grown"
+                              << "";
+        QTest::newRow("load") << 3 << 3 << "loaded"
+                              << "out.htm";
+        QTest::newRow("new or reset") << 4 << 6 << ""
+                                      << "";
+        QTest::newRow("undo of a load") << 5 << 9 << "grown"
+                                        << "";
     }
     void everyChangeReachesTheViews() {
         QFETCH(int, kind);

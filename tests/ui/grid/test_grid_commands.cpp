@@ -221,7 +221,9 @@ class TestGridCommands : public QObject {
         Started f;
         for (int r = 1; r <= 6; ++r) {
             for (int c = 1; c <= 6; ++c)
-                Edit(*f.window, [&](TableSpec& t) { t.At(r, c).strContent = QString("%1,%2").arg(r).arg(c).toStdString(); });
+                Edit(*f.window, [&](TableSpec& t) {
+                    t.At(r, c).strContent = QString("%1,%2").arg(r).arg(c).toStdString();
+                });
         }
         f.clipboard.text = "P\n1\n2\n3\n4";  // five rows: the table grows by one
         QTest::mouseClick(f.grid, Qt::LeftButton, {}, Widget(30, 30));
