@@ -12,7 +12,7 @@
 #include <memory>
 
 #include "core/grid/span_rules.h"
-#include "ui/app/frm_main.h"
+#include "ui/main_window/frm_main.h"
 #include "ui/dialogs/frm_cell_info.h"
 #include "ui/document/table_document.h"
 #include "ui/grid/pic_table.h"

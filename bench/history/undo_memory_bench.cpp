@@ -7,7 +7,7 @@
 #include <fstream>
 #include <string>
 
-#include "ui/app/frm_main.h"
+#include "ui/main_window/frm_main.h"
 #include "ui/document/table_document.h"
 
 namespace {

@@ -11,7 +11,7 @@
 
 #include "core/model/clock.h"
 #include "scripted_seams.h"
-#include "ui/app/frm_main.h"
+#include "ui/main_window/frm_main.h"
 #include "ui/document/table_document.h"
 
 namespace tabloom {

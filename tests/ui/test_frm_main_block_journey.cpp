@@ -9,7 +9,7 @@
 #include <QtTest>
 
 #include "main_test_files.h"
-#include "ui/app/qt_clipboard.h"
+#include "ui/platform/qt_clipboard.h"
 
 using namespace tabloom;
 

@@ -3,7 +3,7 @@
 #include <QtTest>
 
 #include "main_test_files.h"
-#include "ui/app/cell_commands.h"
+#include "ui/commands/cell_commands.h"
 
 using namespace tabloom;
 

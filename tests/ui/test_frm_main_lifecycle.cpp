@@ -12,7 +12,7 @@
 
 #include "core/storage/table_file.h"
 #include "main_test_files.h"
-#include "ui/app/lifecycle_commands.h"
+#include "ui/commands/lifecycle_commands.h"
 #include "ui/view/frm_other_products.h"
 
 using namespace tabloom;
@@ -36,7 +36,6 @@ void EditTable(MainFixture& f) {
         t.At(2, 3).lngBgColor = 0x00FFFF;
         t.intBorder = 7;
     });
-    const TableSpec& t = f.window->Table();
     f.ChooseOutput(f.Path("out.htm"));
 }
 

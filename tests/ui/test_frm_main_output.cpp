@@ -9,7 +9,7 @@
 #include "core/html/render_table_html.h"
 #include "core/html/write_table_html.h"
 #include "main_test_files.h"
-#include "ui/app/enter_presses_button.h"
+#include "ui/main_window/enter_presses_button.h"
 #include "ui/view/frm_view.h"
 
 using namespace tabloom;

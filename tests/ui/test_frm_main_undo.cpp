@@ -6,7 +6,7 @@
 #include <QtTest>
 
 #include "main_test_files.h"
-#include "ui/app/grid_commands.h"
+#include "ui/commands/grid_commands.h"
 #include "ui/grid/pic_table.h"
 
 using namespace tabloom;

@@ -7,9 +7,9 @@
 
 #include "core/dialogs/cell_checks.h"
 #include "core/model/colour.h"
-#include "ui/app/form_style.h"
-#include "ui/app/program_state.h"
-#include "ui/app/prompter.h"
+#include "ui/main_window/form_style.h"
+#include "ui/main_window/program_state.h"
+#include "ui/platform/prompter.h"
 #include "ui/dialogs/enter_key_filter.h"
 #include "ui/dialogs/frm_specify_colors.h"
 #include "ui_frm_cell_info.h"

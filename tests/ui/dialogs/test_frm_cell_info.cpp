@@ -10,7 +10,7 @@
 
 #include "../scripted_seams.h"
 #include "core/grid/span_rules.h"
-#include "ui/app/program_state.h"
+#include "ui/main_window/program_state.h"
 #include "ui/dialogs/frm_cell_info.h"
 #include "ui/dialogs/frm_specify_colors.h"
 

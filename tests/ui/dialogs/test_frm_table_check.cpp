@@ -5,7 +5,7 @@
 
 #include "../main_test_files.h"
 #include "table_builders.h"
-#include "ui/app/grid_commands.h"
+#include "ui/commands/grid_commands.h"
 #include "ui/dialogs/frm_table_check.h"
 
 using namespace tabloom;

@@ -11,7 +11,7 @@
 
 #include "../main_test_files.h"
 #include "core/grid/span_rules.h"
-#include "ui/app/grid_commands.h"
+#include "ui/commands/grid_commands.h"
 #include "ui/grid/pic_table.h"
 
 using namespace tabloom;

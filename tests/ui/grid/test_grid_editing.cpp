@@ -5,8 +5,8 @@
 
 #include "../main_test_files.h"
 #include "core/grid/span_rules.h"
-#include "ui/app/block_commands.h"
-#include "ui/app/grid_commands.h"
+#include "ui/commands/block_commands.h"
+#include "ui/commands/grid_commands.h"
 #include "ui/grid/pic_table.h"
 
 using namespace tabloom;

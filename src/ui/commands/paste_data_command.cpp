@@ -1,0 +1,83 @@
+#include "ui/commands/paste_data_command.h"
+
+#include <algorithm>
+
+#include "core/csv/delimited_text.h"
+#include "core/grid/paste_values.h"
+#include "ui/platform/clipboard.h"
+#include "ui/main_window/frm_main.h"
+#include "ui/commands/grid_commands.h"
+#include "ui/platform/prompter.h"
+#include "ui/document/table_document.h"
+
+namespace tabloom {
+
+namespace {
+
+const char* const kTitle = "Paste data";
+
+QString Count(int n, const char* one, const char* many) {
+    return QString::number(n) + ' ' + (n == 1 ? one : many);
+}
+
+}  // namespace
+
+PasteDataCommand::PasteDataCommand(frmMain& window, Clipboard& clipboard)
+    : window_(window), clipboard_(clipboard) {}
+
+void PasteDataCommand::Tell(const QString& text) {
+    window_.Prompts().Show(text, kTitle, PromptIcon::Information, PromptButtons::Ok);
+}
+
+void PasteDataCommand::Run() {
+    const QString text = clipboard_.Text();
+    const DelimitedResult read = ReadDelimited(text.toStdString());
+    if (!read.ok) {
+        Tell(QString("The clipboard text cannot be pasted as rows of values (line %1: %2).")
+                 .arg(read.line)
+                 .arg(QString::fromStdString(read.reason)));
+        return;
+    }
+    const auto& rows = read.data.rows;
+    const bool blank = std::all_of(rows.begin(), rows.end(), [](const auto& row) {
+        return std::all_of(row.begin(), row.end(), [](const std::string& v) {
+            return v.find_first_not_of(" \t\r\n") == std::string::npos;
+        });
+    });
+    if (text.trimmed().isEmpty() || blank) {
+        Tell(
+            "The clipboard holds no text to paste. Copy cells in a spreadsheet (or rows of "
+            "values separated by tabs or commas) and paste again.");
+        return;
+    }
+
+    const TableSpec& table = window_.Table();
+    const int row = std::clamp<int>(window_.State().intRow, 1, table.intNumRows);
+    const int col = std::clamp<int>(window_.State().intCol, 1, table.intNumCols);
+    const PasteDimensions size = GrownDimensions(table, row, col, rows);
+    PasteOutcome outcome;
+    // Growing the table and placing the values are one step; the keyboard
+    // stays where it is.
+    window_.Document().Change("paste data", [&](TableSpec& t) {
+        ResizeTable(t, size.rows, size.cols);
+        outcome = PasteValues(t, row, col, rows);
+    });
+
+    QStringList lost;
+    if (outcome.skipped > 0) {
+        lost << Count(outcome.skipped, "value was", "values were") +
+                    " skipped: they fell on cells covered by another cell's span.";
+    }
+    if (outcome.rowsCut > 0 || outcome.colsCut > 0) {
+        lost << Count(outcome.rowsCut, "row", "rows") + " and " +
+                    Count(outcome.colsCut, "column", "columns") +
+                    QString(" did not fit: a table has at most %1 rows and %2 columns.")
+                        .arg(intMaxRows)
+                        .arg(intMaxCols);
+    }
+    if (!lost.isEmpty()) {
+        Tell(Count(outcome.placed, "value was", "values were") + " pasted. " + lost.join(' '));
+    }
+}
+
+}  // namespace tabloom

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "ui/platform/clipboard.h"
+
+namespace tabloom {
+
+// The clipboard of the running Qt application.
+class QtClipboard : public Clipboard {
+  public:
+    QString Text() override;
+    void SetContent(const QString& text, const QString& html) override;
+};
+
+}  // namespace tabloom
