@@ -1,8 +1,8 @@
 #include <QApplication>
 #include <QDir>
 
-#include "ui/platform/data_folder.h"
 #include "ui/main_window/frm_main.h"
+#include "ui/platform/data_folder.h"
 #include "ui/platform/qt_prompter.h"
 #include "ui/platform/single_instance.h"
 

@@ -12,10 +12,10 @@
 #include <memory>
 
 #include "core/grid/span_rules.h"
-#include "ui/main_window/frm_main.h"
 #include "ui/dialogs/frm_cell_info.h"
 #include "ui/document/table_document.h"
 #include "ui/grid/pic_table.h"
+#include "ui/main_window/frm_main.h"
 
 namespace {
 

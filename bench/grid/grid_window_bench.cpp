@@ -12,12 +12,12 @@
 
 #include "core/grid/grid_drawing.h"
 #include "ui/commands/block_commands.h"
-#include "ui/main_window/frm_main.h"
 #include "ui/commands/grid_commands.h"
 #include "ui/commands/typing_commands.h"
 #include "ui/document/table_document.h"
 #include "ui/grid/image_canvas.h"
 #include "ui/grid/pic_table.h"
+#include "ui/main_window/frm_main.h"
 
 namespace tabloom {
 namespace {

@@ -11,8 +11,8 @@
 
 #include "core/model/clock.h"
 #include "scripted_seams.h"
-#include "ui/main_window/frm_main.h"
 #include "ui/document/table_document.h"
+#include "ui/main_window/frm_main.h"
 
 namespace tabloom {
 

@@ -9,12 +9,12 @@
 
 #include "core/texts/program_texts.h"
 #include "shown_text.h"
-#include "ui/platform/data_folder.h"
 #include "ui/main_window/enter_presses_button.h"
 #include "ui/main_window/main_messages.h"
 #include "ui/main_window/main_window_placement.h"
-#include "ui/platform/path_helpers.h"
 #include "ui/main_window/plain_text.h"
+#include "ui/platform/data_folder.h"
+#include "ui/platform/path_helpers.h"
 #include "ui/platform/qt_file_chooser.h"
 #include "ui/platform/qt_prompter.h"
 

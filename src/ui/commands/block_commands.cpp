@@ -9,12 +9,12 @@
 #include "core/grid/block_clipboard.h"
 #include "core/grid/block_edit.h"
 #include "core/grid/grid_drawing.h"
-#include "ui/platform/clipboard.h"
-#include "ui/main_window/frm_main.h"
 #include "ui/commands/grid_commands.h"
-#include "ui/platform/prompter.h"
 #include "ui/document/table_document.h"
 #include "ui/grid/pic_table.h"
+#include "ui/main_window/frm_main.h"
+#include "ui/platform/clipboard.h"
+#include "ui/platform/prompter.h"
 
 namespace tabloom {
 

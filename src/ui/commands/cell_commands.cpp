@@ -1,11 +1,11 @@
 #include "ui/commands/cell_commands.h"
 
 #include "core/dialogs/cell_dialog_values.h"
-#include "ui/main_window/dialog_placement.h"
-#include "ui/main_window/frm_main.h"
 #include "ui/commands/grid_commands.h"
 #include "ui/dialogs/frm_cell_info.h"
 #include "ui/document/table_document.h"
+#include "ui/main_window/dialog_placement.h"
+#include "ui/main_window/frm_main.h"
 
 namespace tabloom {
 

@@ -3,11 +3,11 @@
 #include "core/dialogs/copy_source_summary.h"
 #include "core/grid/copy_cell_properties.h"
 #include "ui/commands/block_commands.h"
-#include "ui/main_window/dialog_placement.h"
-#include "ui/main_window/frm_main.h"
 #include "ui/commands/grid_commands.h"
 #include "ui/dialogs/frm_copy_cell.h"
 #include "ui/document/table_document.h"
+#include "ui/main_window/dialog_placement.h"
+#include "ui/main_window/frm_main.h"
 
 namespace tabloom {
 

@@ -6,8 +6,8 @@
 
 #include "core/export/export_table.h"
 #include "core/storage/atomic_file.h"
-#include "ui/platform/file_chooser.h"
 #include "ui/main_window/frm_main.h"
+#include "ui/platform/file_chooser.h"
 #include "ui/platform/prompter.h"
 
 namespace tabloom {

@@ -14,10 +14,10 @@
 #include "core/grid/row_column_edit.h"
 #include "core/model/place_markers.h"
 #include "ui/commands/block_commands.h"
-#include "ui/main_window/frm_main.h"
 #include "ui/commands/typing_commands.h"
 #include "ui/document/table_document.h"
 #include "ui/grid/pic_table.h"
+#include "ui/main_window/frm_main.h"
 
 namespace tabloom {
 

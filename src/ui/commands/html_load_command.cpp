@@ -5,10 +5,10 @@
 
 #include "core/import/html_document.h"
 #include "core/import/import_html_table.h"
-#include "ui/main_window/frm_main.h"
 #include "ui/commands/grid_commands.h"
-#include "ui/platform/prompter.h"
 #include "ui/document/table_document.h"
+#include "ui/main_window/frm_main.h"
+#include "ui/platform/prompter.h"
 
 namespace tabloom {
 

@@ -5,11 +5,11 @@
 
 #include "core/storage/settings_file.h"
 #include "core/storage/table_file.h"
-#include "ui/platform/file_chooser.h"
+#include "ui/document/table_document.h"
 #include "ui/main_window/frm_main.h"
+#include "ui/platform/file_chooser.h"
 #include "ui/platform/path_helpers.h"
 #include "ui/platform/prompter.h"
-#include "ui/document/table_document.h"
 
 namespace tabloom {
 

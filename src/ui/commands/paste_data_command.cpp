@@ -4,11 +4,11 @@
 
 #include "core/csv/delimited_text.h"
 #include "core/grid/paste_values.h"
-#include "ui/platform/clipboard.h"
-#include "ui/main_window/frm_main.h"
 #include "ui/commands/grid_commands.h"
-#include "ui/platform/prompter.h"
 #include "ui/document/table_document.h"
+#include "ui/main_window/frm_main.h"
+#include "ui/platform/clipboard.h"
+#include "ui/platform/prompter.h"
 
 namespace tabloom {
 

@@ -6,11 +6,11 @@
 #include <algorithm>
 
 #include "core/audit/audit_fixes.h"
-#include "ui/main_window/frm_main.h"
 #include "ui/commands/grid_commands.h"
-#include "ui/main_window/plain_text.h"
 #include "ui/dialogs/frm_table_check.h"
 #include "ui/document/table_document.h"
+#include "ui/main_window/frm_main.h"
+#include "ui/main_window/plain_text.h"
 
 namespace tabloom {
 

@@ -5,13 +5,13 @@
 
 #include "core/grid/place_marker_fill.h"
 #include "core/storage/table_file.h"
-#include "ui/platform/file_chooser.h"
-#include "ui/main_window/frm_main.h"
 #include "ui/commands/grid_commands.h"
 #include "ui/commands/html_load_command.h"
+#include "ui/document/table_document.h"
+#include "ui/main_window/frm_main.h"
+#include "ui/platform/file_chooser.h"
 #include "ui/platform/path_helpers.h"
 #include "ui/platform/prompter.h"
-#include "ui/document/table_document.h"
 
 namespace tabloom {
 

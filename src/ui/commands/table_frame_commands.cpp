@@ -4,10 +4,10 @@
 #include <QScreen>
 
 #include "core/dialogs/table_frame_check.h"
-#include "ui/main_window/frm_main.h"
 #include "ui/dialogs/frm_specify_border_etc.h"
 #include "ui/dialogs/frm_specify_colors.h"
 #include "ui/document/table_document.h"
+#include "ui/main_window/frm_main.h"
 #include "ui/view/twips.h"
 
 namespace tabloom {

@@ -5,11 +5,11 @@
 #include "core/grid/block_edit.h"
 #include "core/grid/grid_drawing.h"
 #include "core/model/place_markers.h"
-#include "ui/main_window/frm_main.h"
 #include "ui/commands/grid_commands.h"
 #include "ui/document/table_document.h"
 #include "ui/grid/image_canvas.h"
 #include "ui/grid/pic_table.h"
+#include "ui/main_window/frm_main.h"
 
 namespace tabloom {
 

@@ -7,11 +7,11 @@
 
 #include "core/dialogs/cell_checks.h"
 #include "core/model/colour.h"
+#include "ui/dialogs/enter_key_filter.h"
+#include "ui/dialogs/frm_specify_colors.h"
 #include "ui/main_window/form_style.h"
 #include "ui/main_window/program_state.h"
 #include "ui/platform/prompter.h"
-#include "ui/dialogs/enter_key_filter.h"
-#include "ui/dialogs/frm_specify_colors.h"
 #include "ui_frm_cell_info.h"
 
 namespace tabloom {

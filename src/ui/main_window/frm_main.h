@@ -6,8 +6,8 @@
 
 #include "core/storage/table_file.h"
 #include "core/texts/program_texts.h"
-#include "ui/platform/platform_seams.h"
 #include "ui/main_window/program_state.h"
+#include "ui/platform/platform_seams.h"
 
 class QBoxLayout;
 class QCheckBox;

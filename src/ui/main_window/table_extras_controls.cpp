@@ -7,8 +7,8 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 
-#include "ui/main_window/frm_main.h"
 #include "ui/document/table_document.h"
+#include "ui/main_window/frm_main.h"
 
 namespace tabloom {
 

@@ -10,9 +10,9 @@
 
 #include "../scripted_seams.h"
 #include "core/grid/span_rules.h"
-#include "ui/main_window/program_state.h"
 #include "ui/dialogs/frm_cell_info.h"
 #include "ui/dialogs/frm_specify_colors.h"
+#include "ui/main_window/program_state.h"
 
 using namespace tabloom;
 
