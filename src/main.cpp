@@ -1,10 +1,10 @@
 #include <QApplication>
 #include <QDir>
 
-#include "ui/app/data_folder.h"
-#include "ui/app/frm_main.h"
-#include "ui/app/qt_prompter.h"
-#include "ui/app/single_instance.h"
+#include "ui/main_window/frm_main.h"
+#include "ui/platform/data_folder.h"
+#include "ui/platform/qt_prompter.h"
+#include "ui/platform/single_instance.h"
 
 namespace {
 

@@ -12,9 +12,10 @@
 #include <memory>
 
 #include "core/grid/span_rules.h"
-#include "ui/app/frm_main.h"
 #include "ui/dialogs/frm_cell_info.h"
+#include "ui/document/table_document.h"
 #include "ui/grid/pic_table.h"
+#include "ui/main_window/frm_main.h"
 
 namespace {
 
@@ -28,14 +29,14 @@ struct Bench {
         if (!window->StartUp()) qFatal("start-up failed");
         window->findChild<QComboBox*>("cboNumberOfRows")->setCurrentText("20");
         window->findChild<QComboBox*>("cboNumberOfColumns")->setCurrentText("20");
-        TableSpec& table = window->Table();
-        for (int r = 1; r <= 20; ++r) {
-            for (int c = 1; c <= 20; ++c) {
-                table.At(r, c).strContent = "R" + std::to_string(r) + " C" + std::to_string(c);
+        window->Document().Change({}, [](TableSpec& table) {
+            for (int r = 1; r <= 20; ++r) {
+                for (int c = 1; c <= 20; ++c) {
+                    table.At(r, c).strContent = "R" + std::to_string(r) + " C" + std::to_string(c);
+                }
             }
-        }
-        ApplySpans(table, 4, 4, 3, 3);
-        window->DrawTable();
+            ApplySpans(table, 4, 4, 3, 3);
+        });
         grid = window->findChild<PicTable*>("picTable");
     }
     frmCellInfo* Click(int row, int col) {

@@ -11,12 +11,13 @@
 #include <string>
 
 #include "core/grid/grid_drawing.h"
-#include "ui/app/block_commands.h"
-#include "ui/app/frm_main.h"
-#include "ui/app/grid_commands.h"
-#include "ui/app/typing_commands.h"
+#include "ui/commands/block_commands.h"
+#include "ui/commands/grid_commands.h"
+#include "ui/commands/typing_commands.h"
+#include "ui/document/table_document.h"
 #include "ui/grid/image_canvas.h"
 #include "ui/grid/pic_table.h"
+#include "ui/main_window/frm_main.h"
 
 namespace tabloom {
 namespace {
@@ -64,13 +65,14 @@ bool StartFull(frmMain& window, benchmark::State& state) {
     }
     window.findChild<QComboBox*>("cboNumberOfRows")->setCurrentIndex(intMaxRows - 1);
     window.findChild<QComboBox*>("cboNumberOfColumns")->setCurrentIndex(intMaxCols - 1);
-    for (int i = 1; i <= intMaxRows; ++i) {
-        for (int j = 1; j <= intMaxCols; ++j) {
-            window.Table().At(i, j).strContent =
-                "Row " + std::to_string(i) + "\r\nCol " + std::to_string(j);
+    window.Document().Change({}, [](TableSpec& table) {
+        for (int i = 1; i <= intMaxRows; ++i) {
+            for (int j = 1; j <= intMaxCols; ++j) {
+                table.At(i, j).strContent =
+                    "Row " + std::to_string(i) + "\r\nCol " + std::to_string(j);
+            }
         }
-    }
-    window.DrawTable();
+    });
     return true;
 }
 

@@ -7,8 +7,8 @@
 #include <fstream>
 #include <string>
 
-#include "ui/app/frm_main.h"
-#include "ui/app/undo_history.h"
+#include "ui/document/table_document.h"
+#include "ui/main_window/frm_main.h"
 
 namespace {
 
@@ -38,16 +38,16 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "the program texts were not found next to the benchmark\n");
         return 2;
     }
-    tabloom::TableSnapshot full{window.Table(), QString()};
-    full.table.intNumRows = tabloom::intMaxRows;
-    full.table.intNumCols = tabloom::intMaxCols;
+    tabloom::TableSpec full = window.Table();
+    full.intNumRows = tabloom::intMaxRows;
+    full.intNumCols = tabloom::intMaxCols;
     for (int r = 1; r <= tabloom::intMaxRows; ++r) {
         for (int c = 1; c <= tabloom::intMaxCols; ++c) {
-            full.table.At(r, c).strContent = std::string(2048, static_cast<char>('a' + r));
+            full.At(r, c).strContent = std::string(2048, static_cast<char>('a' + r));
         }
     }
-    window.ApplySnapshot(full);
-    window.Undo().Clear();
+    window.Document().Replace(full, QString(), QString());
+    window.Document().ClearHistory();
     const long loaded = ResidentKiB();
     auto* centre = window.findChild<QCheckBox*>("chkCenterTable4");
     for (int i = 0; i < 250; ++i) centre->click();
@@ -55,6 +55,6 @@ int main(int argc, char** argv) {
     std::printf(
         "undo steps: %d\nresident with the table loaded: %ld KiB\n"
         "resident after 250 changes: %ld KiB (limit %ld KiB)\n",
-        window.Undo().Count(), loaded, after, kLimitKiB);
+        window.Document().StepCount(), loaded, after, kLimitKiB);
     return after <= kLimitKiB ? 0 : 1;
 }

@@ -6,15 +6,22 @@
 #include <QString>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <functional>
 #include <memory>
 
 #include "core/model/clock.h"
 #include "scripted_seams.h"
-#include "ui/app/frm_main.h"
+#include "ui/document/table_document.h"
+#include "ui/main_window/frm_main.h"
 
 namespace tabloom {
 
 // The build tree's data folder, handed to the tests by ctest.
+// Sets up the window's table for a test: one change, no undo step.
+inline void Edit(frmMain& window, const std::function<void(TableSpec&)>& edit) {
+    window.Document().Change({}, edit);
+}
+
 inline QString BuildDataFolder() { return qEnvironmentVariable("TABLOOM_DATA_DIR"); }
 
 inline QByteArray ReadBytes(const QString& path) {

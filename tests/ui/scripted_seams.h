@@ -4,11 +4,11 @@
 #include <deque>
 #include <vector>
 
-#include "ui/app/clipboard.h"
-#include "ui/app/file_chooser.h"
-#include "ui/app/launcher.h"
-#include "ui/app/prompter.h"
-#include "ui/app/view_choice_asker.h"
+#include "ui/platform/clipboard.h"
+#include "ui/platform/file_chooser.h"
+#include "ui/platform/launcher.h"
+#include "ui/platform/prompter.h"
+#include "ui/platform/view_choice_asker.h"
 
 namespace tabloom {
 

@@ -9,8 +9,7 @@
 #include <QtTest>
 
 #include "main_test_files.h"
-#include "ui/app/qt_clipboard.h"
-#include "ui/app/undo_history.h"
+#include "ui/platform/qt_clipboard.h"
 
 using namespace tabloom;
 
@@ -44,7 +43,7 @@ class TestFrmMainBlockJourney : public QObject {
         QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
         f.Find<QComboBox>("cboNumberOfRows")->setCurrentIndex(2);
         f.Find<QComboBox>("cboNumberOfColumns")->setCurrentIndex(2);
-        f.window->SetOutputPath(f.Path("blocks.htm"));
+        f.window->Document().SetOutputPath(f.Path("blocks.htm"), {});
 
         f.Find<QWidget>("picTable")->setFocus();
         Key(Qt::Key_Home, Qt::ControlModifier);
@@ -57,7 +56,7 @@ class TestFrmMainBlockJourney : public QObject {
             QCOMPARE(f.window->Table().At(i / 3 + 1, i % 3 + 1).strContent,
                      values[i].toStdString());
         }
-        QCOMPARE(f.window->Undo().Count(), 11);  // two list choices and nine cells
+        QCOMPARE(f.window->Document().StepCount(), 11);  // two list choices and nine cells
 
         Key(Qt::Key_Home, Qt::ControlModifier);
         Key(Qt::Key_Right, Qt::ShiftModifier);

@@ -3,7 +3,7 @@
 #include <QtTest>
 
 #include "main_test_files.h"
-#include "ui/app/cell_commands.h"
+#include "ui/commands/cell_commands.h"
 
 using namespace tabloom;
 
@@ -58,7 +58,7 @@ class TestFrmMainKeyboard : public QObject {
         QVERIFY(TabTo("cmdAccept"));
         Press(Qt::Key_Return);
         QTRY_VERIFY(!dialog->isVisible());
-        QCOMPARE(f.window->State().table.At(2, 2).strContent, std::string("Typed"));
+        QCOMPARE(f.window->Table().At(2, 2).strContent, std::string("Typed"));
 
         // The desktop gives the main window back its focus.
         f.window->activateWindow();

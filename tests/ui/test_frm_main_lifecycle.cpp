@@ -12,7 +12,7 @@
 
 #include "core/storage/table_file.h"
 #include "main_test_files.h"
-#include "ui/app/lifecycle_commands.h"
+#include "ui/commands/lifecycle_commands.h"
 #include "ui/view/frm_other_products.h"
 
 using namespace tabloom;
@@ -26,21 +26,22 @@ void EditTable(MainFixture& f) {
     f.Find<QComboBox>("cboNumberOfRows")->setCurrentIndex(3);
     f.Find<QComboBox>("cboNumberOfColumns")->setCurrentIndex(2);
     f.Find<QCheckBox>("chkCenterTable4")->setChecked(true);
-    TableSpec& t = f.window->Table();
-    t.At(1, 1).strContent = "Price\r\n10 \"ex\"";
-    t.At(1, 1).intColSpan = 2;
-    t.At(1, 2).intRowSpan = 0;
-    t.At(1, 2).intColSpan = 0;
-    t.At(1, 2).intOwnerCol = 1;
-    t.At(2, 3).lngTextColor = 0x0000FF;
-    t.At(2, 3).lngBgColor = 0x00FFFF;
-    t.intBorder = 7;
+    Edit(*f.window, [&](TableSpec& t) {
+        t.At(1, 1).strContent = "Price\r\n10 \"ex\"";
+        t.At(1, 1).intColSpan = 2;
+        t.At(1, 2).intRowSpan = 0;
+        t.At(1, 2).intColSpan = 0;
+        t.At(1, 2).intOwnerCol = 1;
+        t.At(2, 3).lngTextColor = 0x0000FF;
+        t.At(2, 3).lngBgColor = 0x00FFFF;
+        t.intBorder = 7;
+    });
     f.ChooseOutput(f.Path("out.htm"));
 }
 
 void Click(MainFixture& f, const char* name) { f.Find<QPushButton>(name)->click(); }
 
-bool SameTable(const frmMain& w, const TableSpec& t) { return w.State().table.SameSpec(t); }
+bool SameTable(const frmMain& w, const TableSpec& t) { return w.Table().SameSpec(t); }
 
 bool FileHolds(const QString& file, const TableSpec& t) {
     const TableLoadResult read = LoadTable(QFile::encodeName(file).toStdString());
@@ -71,7 +72,7 @@ class TestFrmMainLifecycle : public QObject {
     void saveThenLoadBringsTheTableBack() {
         StartedMain f;
         EditTable(f);
-        const TableSpec edited = f.window->State().table;
+        const TableSpec edited = f.window->Table();
 
         f.chooser.names = {f.Path("mine")};  // typed without an extension
         Click(f, "cmdSaveLoad_5");
@@ -80,10 +81,10 @@ class TestFrmMainLifecycle : public QObject {
 
         f.prompter.answers = {PromptAnswer::Yes};
         Click(f, "cmdSaveLoad_3");
-        QCOMPARE(f.window->State().table.intNumRows, 6);
-        QVERIFY(f.window->State().table.At(1, 1).strContent.empty());
+        QCOMPARE(f.window->Table().intNumRows, 6);
+        QVERIFY(f.window->Table().At(1, 1).strContent.empty());
 
-        f.window->SetOutputPath(QString());
+        f.window->Document().SetOutputPath(QString(), {});
         f.chooser.names = {f.Path("mine.tbl")};
         Click(f, "cmdSaveLoad_4");
         QVERIFY(SameTable(*f.window, edited));
@@ -114,12 +115,13 @@ class TestFrmMainLifecycle : public QObject {
         } else {
             QVERIFY(QDir().mkdir(bad));
         }
-        const TableSnapshot before = f.window->Snapshot();
+        const TableSpec before = f.window->Table();
+        const QString beforePath = f.window->OutputPath();
         f.chooser.names = {bad};
         Click(f, "cmdSaveLoad_4");
         QCOMPARE(f.prompter.calls.size(), size_t(1));
-        QVERIFY(SameTable(*f.window, before.table));
-        QCOMPARE(f.window->OutputPath(), before.outputPath);
+        QVERIFY(SameTable(*f.window, before));
+        QCOMPARE(f.window->OutputPath(), beforePath);
         QCOMPARE(f.Find<QComboBox>("cboNumberOfRows")->currentText(), QString("4"));
     }
 
@@ -135,7 +137,7 @@ class TestFrmMainLifecycle : public QObject {
         if (record == "damaged.tbl") WriteBytes(f.Path(record), " 1  1  0 \r\n 25 ");
         f.window->State().strTableFile = record.isEmpty() ? QString() : f.Path(record);
         EditTable(f);
-        const TableSpec before = f.window->State().table;
+        const TableSpec before = f.window->Table();
         Click(f, "cmdSaveLoad_0");
         QCOMPARE(f.prompter.calls.size(), size_t(1));
         QVERIFY(SameTable(*f.window, before));
@@ -146,14 +148,14 @@ class TestFrmMainLifecycle : public QObject {
         EditTable(f);
         f.chooser.names = {f.Path("saved.tbl")};
         Click(f, "cmdSaveLoad_5");
-        const TableSpec saved = f.window->State().table;
+        const TableSpec saved = f.window->Table();
         f.prompter.answers = {PromptAnswer::Yes};
         Click(f, "cmdSaveLoad_3");
 
         f.Find<QCheckBox>("chkCenterTable4")->setChecked(false);
         f.Find<QCheckBox>("chkAddHTMLWrapper4")->setChecked(true);
         Click(f, "cmdSaveLoad_0");
-        const TableSpec& now = f.window->State().table;
+        const TableSpec& now = f.window->Table();
         QCOMPARE(now.At(1, 1).strContent, saved.At(1, 1).strContent);
         QVERIFY(!now.blnCenterTable);
         QVERIFY(now.blnAddHTMLWrapper);
@@ -174,7 +176,7 @@ class TestFrmMainLifecycle : public QObject {
     void quitKeepsTheTableForTheNextStart() {
         StartedMain f;
         EditTable(f);
-        const TableSpec edited = f.window->State().table;
+        const TableSpec edited = f.window->Table();
         f.prompter.answers = {PromptAnswer::Yes};
         Click(f, "cmdQuit_6");
         QVERIFY(QFileInfo::exists(f.SettingsFile()));
@@ -219,13 +221,15 @@ class TestFrmMainLifecycle : public QObject {
         const QByteArray old = "an older table";
         WriteBytes(f.SettingsFile(), old);
         if (trouble == "removed") QVERIFY(QDir(f.Path("config")).removeRecursively());
-        if (trouble == "unstorable") f.window->Table().intBorderStyleIndex = 42;
+        if (trouble == "unstorable") {
+            Edit(*f.window, [](TableSpec& t) { t.intBorderStyleIndex = 42; });
+        }
         f.prompter.answers = {PromptAnswer::Yes, quitAnyway ? PromptAnswer::Yes : PromptAnswer::No};
         Click(f, "cmdQuit_6");
         if (trouble != "unstorable") {
             QCOMPARE(f.prompter.calls.size(), size_t(1));
             QVERIFY(!f.window->isVisible());
-            QVERIFY(FileHolds(f.SettingsFile(), f.window->State().table));
+            QVERIFY(FileHolds(f.SettingsFile(), f.window->Table()));
             return;
         }
         QCOMPARE(f.prompter.calls.size(), size_t(2));
@@ -249,7 +253,7 @@ class TestFrmMainLifecycle : public QObject {
         f.chooser.names = {f.Path("old.tbl"), f.Path("new.tbl")};
         Click(f, "cmdSaveLoad_5");
         QVERIFY(f.prompter.calls.empty());
-        QVERIFY(FileHolds(f.Path("old.tbl"), f.window->State().table));
+        QVERIFY(FileHolds(f.Path("old.tbl"), f.window->Table()));
         QCOMPARE(f.window->State().strTableFile, f.Path("old.tbl"));
 
         Click(f, "cmdSaveLoad_5");
@@ -270,7 +274,7 @@ class TestFrmMainLifecycle : public QObject {
         QVERIFY(f.window->StartUp());
         QVERIFY(!QFileInfo::exists(f.SettingsFile()));
         QCOMPARE(ReadBytes(LifecycleCommands::DamagedName(f.SettingsFile())), damaged);
-        QCOMPARE(f.window->State().table.intNumRows, 6);
+        QCOMPARE(f.window->Table().intNumRows, 6);
     }
 
     void resetKeepsTheRecordOfTheSavedTable() {
@@ -281,11 +285,11 @@ class TestFrmMainLifecycle : public QObject {
         f.prompter.answers = {PromptAnswer::Yes};
         Click(f, "cmdQuit_1");
         QCOMPARE(f.window->State().strTableFile, f.Path("kept.tbl"));
-        QCOMPARE(f.window->State().table.intNumRows, 6);
+        QCOMPARE(f.window->Table().intNumRows, 6);
         QVERIFY(!f.Find<QCheckBox>("chkCenterTable4")->isChecked());
         QVERIFY(f.window->OutputPath().isEmpty());
         Click(f, "cmdSaveLoad_0");
-        QCOMPARE(f.window->State().table.intNumRows, 4);
+        QCOMPARE(f.window->Table().intNumRows, 4);
     }
 
     void settingsFileInTheUsersConfigurationFolder() {
@@ -313,7 +317,7 @@ class TestFrmMainLifecycle : public QObject {
         QFETCH(bool, restore);
         StartedMain f;
         EditTable(f);
-        const TableSpec edited = f.window->State().table;
+        const TableSpec edited = f.window->Table();
         if (blocked) QVERIFY(QDir().mkpath(f.SettingsFile()));  // a folder where the file goes
         const QString unsaved = f.SettingsFile() + ".unsaved";
         const QByteArray said = StandardError(f.Path("stderr"), [&] {
@@ -334,7 +338,7 @@ class TestFrmMainLifecycle : public QObject {
         QCOMPARE(f.prompter.calls.size(), size_t(1));
         QCOMPARE(f.prompter.calls[0].buttons, PromptButtons::YesNo);
         QCOMPARE(SameTable(*f.window, edited), restore);
-        QCOMPARE(f.window->State().table.intNumRows, restore ? 4 : 6);
+        QCOMPARE(f.window->Table().intNumRows, restore ? 4 : 6);
         QVERIFY(!QFileInfo::exists(unsaved));
         f.Restart();
         QVERIFY(f.window->StartUp());

@@ -9,7 +9,7 @@
 #include "core/html/render_table_html.h"
 #include "core/html/write_table_html.h"
 #include "main_test_files.h"
-#include "ui/app/enter_presses_button.h"
+#include "ui/main_window/enter_presses_button.h"
 #include "ui/view/frm_view.h"
 
 using namespace tabloom;
@@ -92,17 +92,16 @@ class TestFrmMainOutput : public QObject {
         QCOMPARE(f.window->State().strTableFile, f.Path("saved.tbl"));
     }
 
-    void timerFollowsPathBox() {
+    void createFollowsThePath() {
         StartedMain f;
         auto* create = f.Find<QPushButton>("cmdPerformOperation_6");
-        f.Find<QLineEdit>("txbOutputFile_6")->setText("/tmp/loaded.htm");  // as a loaded file
-        QVERIFY(!create->isEnabled());
+        f.window->Document().SetOutputPath("/tmp/loaded.htm", {});  // as a loaded file
         Tick(f);
         QVERIFY(create->isEnabled());
-        f.Find<QPushButton>("cmdViewOutputFile_0")->setEnabled(true);
         f.Find<QPushButton>("cmdViewOutputFile_0")->click();
         Tick(f);
         QVERIFY(!create->isEnabled());
+        QVERIFY(f.Find<QLineEdit>("txbOutputFile_6")->text().isEmpty());
     }
 
     // Enter in the path box only leads to Create; Enter on the focused Create
@@ -145,7 +144,7 @@ class TestFrmMainOutput : public QObject {
     void createWritesCoreOutput() {
         MainFixture f;
         Start(f);
-        f.window->Table().At(2, 3).strContent = "Größe";
+        Edit(*f.window, [&](TableSpec& t) { t.At(2, 3).strContent = "Größe"; });
         f.Find<QCheckBox>("chkAddHTMLWrapper4")->click();
         f.Find<QPushButton>("cmdPerformOperation_6")->click();
 
@@ -156,8 +155,7 @@ class TestFrmMainOutput : public QObject {
         QCOMPARE(f.choice.asked, 1);          // View runs after Create
         QVERIFY(f.launcher.targets.empty());  // "not now" opens nothing
 
-        const std::string expected =
-            RenderTableHtml(f.window->State().table, FixedClock(kTestMoment));
+        const std::string expected = RenderTableHtml(f.window->Table(), FixedClock(kTestMoment));
         QCOMPARE(ReadBytes(f.Path("table.htm")), QByteArray::fromStdString(expected));
         QVERIFY(
             QByteArray::fromStdString(expected).contains("Gr\xF6\xDF"

@@ -106,10 +106,10 @@ class TestFrmMainPaste : public QObject {
     void emptyClipboard() {
         MainFixture f;
         Start(f, 2, 2);
-        f.window->Table().At(2, 2).strContent = "kept";
-        const TableSnapshot before = f.window->Snapshot();
+        Edit(*f.window, [&](TableSpec& t) { t.At(2, 2).strContent = "kept"; });
+        const TableSpec before = f.window->Table();
         f.window->PasteData();
-        QVERIFY(f.window->Table().SameSpec(before.table));
+        QVERIFY(f.window->Table().SameSpec(before));
         QVERIFY(!f.Find<QPushButton>("cmdUndo")->isEnabled());  // nothing to take back
         QCOMPARE(f.prompter.calls.size(), size_t(1));
         QVERIFY2(f.prompter.calls[0].text.contains("holds no text"),
@@ -120,14 +120,14 @@ class TestFrmMainPaste : public QObject {
     void undoRestoresTheTableBefore() {
         MainFixture f;
         Start(f, 5, 5);
-        f.window->Table().At(5, 5).strContent = "before";
-        const TableSnapshot before = f.window->Snapshot();
+        Edit(*f.window, [&](TableSpec& t) { t.At(5, 5).strContent = "before"; });
+        const TableSpec before = f.window->Table();
         f.clipboard.text = Block(4, 4);
         f.window->PasteData();
         QCOMPARE(int(f.window->Table().intNumRows), 8);
         auto* undo = f.Find<QPushButton>("cmdUndo");
         undo->click();
-        QVERIFY(f.window->Table().SameSpec(before.table));
+        QVERIFY(f.window->Table().SameSpec(before));
         QCOMPARE(f.Find<QComboBox>("cboNumberOfRows")->currentText(), QString("6"));
         QVERIFY(!undo->isEnabled());
     }

@@ -55,7 +55,7 @@ class TestFrmMainStartup : public QObject {
         QVERIFY(f.window->isVisible());
         TableSpec fresh;
         InitTableState(fresh);
-        QVERIFY(f.window->State().table.SameSpec(fresh));
+        QVERIFY(f.window->Table().SameSpec(fresh));
         // Nothing to create or view before an output file is chosen.
         QVERIFY(!f.Find<QPushButton>("cmdViewOutputFile_6")->isEnabled());
         QVERIFY(!f.Find<QPushButton>("cmdPerformOperation_6")->isEnabled());
@@ -81,9 +81,11 @@ class TestFrmMainStartup : public QObject {
 
     void dimensionChangeCutsTable() {
         StartedMain f;
-        TableSpec& table = f.window->Table();
-        table.At(6, 2).strContent = "bottom";
-        table.At(1, 1).intRowSpan = 6;
+        Edit(*f.window, [&](TableSpec& table) {
+            table.At(6, 2).strContent = "bottom";
+            table.At(1, 1).intRowSpan = 6;
+        });
+        const TableSpec& table = f.window->Table();
         f.Find<QLabel>("lblResult")->setText("stale");
 
         f.Find<QComboBox>("cboNumberOfRows")->setCurrentIndex(3);  // "4"

@@ -65,13 +65,13 @@ class TestFrmMainTableExtras : public QObject {
                     [&] { return caption->text() == QString::fromUtf8("\xCE\xB1 prices"); }};
         }
         step.act();
-        QVERIFY(step.changed(w.State().table));
+        QVERIFY(step.changed(w.Table()));
         QVERIFY(step.showsChange());
         f.Find<QPushButton>("cmdUndo")->click();
-        QVERIFY(!step.changed(w.State().table));
+        QVERIFY(!step.changed(w.Table()));
         QVERIFY(!step.showsChange());
         f.Find<QPushButton>("cmdRedo")->click();
-        QVERIFY(step.changed(w.State().table));
+        QVERIFY(step.changed(w.Table()));
         QVERIFY(step.showsChange());
     }
 
@@ -92,7 +92,7 @@ class TestFrmMainTableExtras : public QObject {
         f.Find<QComboBox>("cboNumberOfRows")->setCurrentIndex(2);
         QCOMPARE(rows->maximum(), 3);
         QCOMPARE(rows->value(), 3);
-        QCOMPARE(f.window->State().table.intHeaderRows, 3);
+        QCOMPARE(f.window->Table().intHeaderRows, 3);
         QCOMPARE(f.Find<QLineEdit>("txbCaption")->maxLength(), intMaxCaptionLength);
     }
 };

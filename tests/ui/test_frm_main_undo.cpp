@@ -6,8 +6,7 @@
 #include <QtTest>
 
 #include "main_test_files.h"
-#include "ui/app/grid_commands.h"
-#include "ui/app/undo_history.h"
+#include "ui/commands/grid_commands.h"
 #include "ui/grid/pic_table.h"
 
 using namespace tabloom;
@@ -16,13 +15,12 @@ namespace {
 
 // One recorded change of a cell's content, as every command records it.
 void EditCell(frmMain& w, int row, int col, const std::string& content) {
-    const TableSnapshot before = w.Snapshot();
-    w.Table().At(row, col).strContent = content;
-    w.RecordChange(QString("edit cell at row %1 column %2").arg(row).arg(col), before);
+    w.Document().Change(QString("edit cell at row %1 column %2").arg(row).arg(col),
+                        [&](TableSpec& t) { t.At(row, col).strContent = content; });
 }
 
 std::string Content(const frmMain& w, int row, int col) {
-    return w.State().table.At(row, col).strContent;
+    return w.Table().At(row, col).strContent;
 }
 
 }  // namespace
@@ -65,8 +63,8 @@ class TestFrmMainUndo : public QObject {
     // current cell where it was (within the table), and the grid tells
     // assistive technology what the cell holds now.
     void undoAndRedoKeepTheGridsPlace_data() {
-        QTest::addColumn<bool>("insert");  // the change: insert a row, or empty a cell
-        QTest::addColumn<bool>("redo");  // else undo
+        QTest::addColumn<bool>("insert");     // the change: insert a row, or empty a cell
+        QTest::addColumn<bool>("redo");       // else undo
         QTest::addColumn<QString>("button");  // empty: the keys
         QTest::addColumn<QString>("described");
         const QString before = "Row 3, column 2: before";
@@ -86,9 +84,8 @@ class TestFrmMainUndo : public QObject {
         QFETCH(QString, button);
         QFETCH(QString, described);
         StartedMain f;
-        f.window->Table().At(3, 2).strContent = "before";
-        f.window->Table().At(6, 2).strContent = "bottom";
-        f.window->DrawTable();
+        Edit(*f.window, [&](TableSpec& t) { t.At(3, 2).strContent = "before"; });
+        Edit(*f.window, [&](TableSpec& t) { t.At(6, 2).strContent = "bottom"; });
         f.window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
         auto* grid = f.Find<PicTable>("picTable");
@@ -104,7 +101,7 @@ class TestFrmMainUndo : public QObject {
         } else {
             keys({Qt::Key_Delete});
         }
-        if (redo) f.window->Undo().Undo();
+        if (redo) f.window->Document().Undo();
         if (button.isEmpty()) {
             keys({redo ? Qt::Key_Y : Qt::Key_Z}, Qt::ControlModifier);
         } else {
@@ -120,16 +117,9 @@ class TestFrmMainUndo : public QObject {
         QCOMPARE(int(f.window->Grid().CurrentCol()), cell[1].toInt());
     }
 
-    void nothingChangedRecordsNothing() {
-        StartedMain f;
-        const TableSnapshot before = f.window->Snapshot();
-        f.window->RecordChange("edit cell at row 1 column 1", before);
-        QCOMPARE(f.window->Undo().Count(), 0);
-    }
-
     void undoingALoadLeavesTheFileAlone() {
         StartedMain f;
-        f.window->Table().At(2, 3).strContent = "saved";
+        Edit(*f.window, [&](TableSpec& t) { t.At(2, 3).strContent = "saved"; });
         f.ChooseOutput(f.Path("saved.htm"));
         f.chooser.names = {f.Path("saved.tbl")};
         f.Find<QPushButton>("cmdSaveLoad_5")->click();
@@ -137,22 +127,22 @@ class TestFrmMainUndo : public QObject {
 
         f.prompter.answers = {PromptAnswer::Yes};
         f.Find<QPushButton>("cmdSaveLoad_3")->click();
-        f.window->SetOutputPath(QString());
+        f.window->Document().SetOutputPath(QString(), {});
         f.Find<QComboBox>("cboNumberOfRows")->setCurrentIndex(2);
-        const TableSnapshot cleared = f.window->Snapshot();
+        const TableSpec cleared = f.window->Table();
         f.chooser.names = {f.Path("saved.tbl")};
         f.Find<QPushButton>("cmdSaveLoad_4")->click();
         QCOMPARE(Content(*f.window, 2, 3), std::string("saved"));
-        QVERIFY(f.window->Undo().UndoCaption().startsWith("Undo: load table saved.tbl"));
+        QVERIFY(f.window->Document().UndoCaption().startsWith("Undo: load table saved.tbl"));
 
-        f.window->Undo().Undo();
-        QVERIFY(f.window->State().table.SameSpec(cleared.table));
+        f.window->Document().Undo();
+        QVERIFY(f.window->Table().SameSpec(cleared));
         QCOMPARE(f.Find<QComboBox>("cboNumberOfRows")->currentText(),
-                 QString::number(cleared.table.intNumRows));
+                 QString::number(cleared.intNumRows));
         QVERIFY(f.window->OutputPath().isEmpty());
         QCOMPARE(ReadBytes(f.Path("saved.tbl")), file);
 
-        f.window->Undo().Redo();
+        f.window->Document().Redo();
         QCOMPARE(Content(*f.window, 2, 3), std::string("saved"));
         QCOMPARE(f.window->OutputPath(), f.Path("saved.htm"));
     }
@@ -163,8 +153,8 @@ class TestFrmMainUndo : public QObject {
         f.prompter.answers = {PromptAnswer::Yes};
         f.Find<QPushButton>("cmdQuit_1")->click();  // Reset: options off again
         QVERIFY(!f.Find<QCheckBox>("chkAddHTMLWrapper4")->isChecked());
-        f.window->Undo().Undo();
-        QVERIFY(f.window->State().table.blnAddHTMLWrapper);
+        f.window->Document().Undo();
+        QVERIFY(f.window->Table().blnAddHTMLWrapper);
         QVERIFY(f.Find<QCheckBox>("chkAddHTMLWrapper4")->isChecked());
     }
 
@@ -172,8 +162,8 @@ class TestFrmMainUndo : public QObject {
         StartedMain f;
         for (int i = 0; i < 300; ++i) EditCell(*f.window, 1, 1, std::to_string(i));
         int undone = 0;
-        while (f.window->Undo().CanUndo()) {
-            f.window->Undo().Undo();
+        while (f.window->Document().CanUndo()) {
+            f.window->Document().Undo();
             ++undone;
         }
         QVERIFY(undone >= 200);
@@ -184,7 +174,7 @@ class TestFrmMainUndo : public QObject {
         f.Find<QPushButton>("cmdQuit_6")->click();
         f.Restart();
         QVERIFY(f.window->StartUp());
-        QVERIFY(!f.window->Undo().CanUndo());
+        QVERIFY(!f.window->Document().CanUndo());
         QVERIFY(!f.Find<QPushButton>("cmdUndo")->isEnabled());
     }
 };

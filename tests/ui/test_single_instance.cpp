@@ -9,7 +9,7 @@
 #include <memory>
 #include <thread>
 
-#include "ui/app/single_instance.h"
+#include "ui/platform/single_instance.h"
 
 using namespace tabloom;
 

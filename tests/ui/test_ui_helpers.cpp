@@ -9,14 +9,14 @@
 
 #include "core/texts/program_texts.h"
 #include "shown_text.h"
-#include "ui/app/data_folder.h"
-#include "ui/app/enter_presses_button.h"
-#include "ui/app/main_messages.h"
-#include "ui/app/main_window_placement.h"
-#include "ui/app/path_helpers.h"
-#include "ui/app/plain_text.h"
-#include "ui/app/qt_file_chooser.h"
-#include "ui/app/qt_prompter.h"
+#include "ui/main_window/enter_presses_button.h"
+#include "ui/main_window/main_messages.h"
+#include "ui/main_window/main_window_placement.h"
+#include "ui/main_window/plain_text.h"
+#include "ui/platform/data_folder.h"
+#include "ui/platform/path_helpers.h"
+#include "ui/platform/qt_file_chooser.h"
+#include "ui/platform/qt_prompter.h"
 
 using namespace tabloom;
 

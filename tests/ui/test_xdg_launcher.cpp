@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "ui/app/xdg_launcher.h"
+#include "ui/platform/xdg_launcher.h"
 
 using namespace tabloom;
 

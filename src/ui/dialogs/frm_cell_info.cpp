@@ -7,11 +7,11 @@
 
 #include "core/dialogs/cell_checks.h"
 #include "core/model/colour.h"
-#include "ui/app/form_style.h"
-#include "ui/app/program_state.h"
-#include "ui/app/prompter.h"
 #include "ui/dialogs/enter_key_filter.h"
 #include "ui/dialogs/frm_specify_colors.h"
+#include "ui/main_window/form_style.h"
+#include "ui/main_window/program_state.h"
+#include "ui/platform/prompter.h"
 #include "ui_frm_cell_info.h"
 
 namespace tabloom {
@@ -35,10 +35,11 @@ std::string ContentForCell(const QString& box) {
 
 }  // namespace
 
-frmCellInfo::frmCellInfo(ProgramState& state, Prompter& prompts, std::function<void()> closing,
-                         QWidget* parent)
+frmCellInfo::frmCellInfo(const TableSpec& table, ProgramState& state, Prompter& prompts,
+                         std::function<void()> closing, QWidget* parent)
     : QDialog(parent),
       ui_(std::make_unique<Ui::frmCellInfo>()),
+      table_(table),
       state_(state),
       prompts_(prompts),
       closing_(std::move(closing)) {
@@ -176,7 +177,7 @@ void frmCellInfo::chkUseSpecifiedCellColors_Click() {
     ShowColours(CellColourViewFor(ui_->chkUseSpecifiedCellColors->isChecked(),
                                   state_.lngEditCellTextColor, state_.lngEditCellBgColor,
                                   state_.lngEditTableTextColor, state_.lngEditTableBgColor,
-                                  state_.table.blnUseSpecifiedColors));
+                                  table_.blnUseSpecifiedColors));
     ui_->cmdCancel->setFocus(Qt::OtherFocusReason);
 }
 
@@ -224,7 +225,7 @@ void frmCellInfo::cmdResetCell_Click() {
 void frmCellInfo::cmdAccept_Click() {
     if (closing_) closing_();
     CellDialogValues values = Values();
-    const CellAcceptResult result = CheckCellAccept(state_.table, row_, col_, values);
+    const CellAcceptResult result = CheckCellAccept(table_, row_, col_, values);
 
     // The steps that ran leave their cleaned texts in the boxes.
     ui_->txbCellContent->setPlainText(ContentForBox(values.content));

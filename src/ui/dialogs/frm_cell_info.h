@@ -28,8 +28,8 @@ class frmCellInfo : public QDialog {
   public:
     // closing runs whenever a button closes (or tries to close) the window:
     // the click that did it must not reach the grid below.
-    frmCellInfo(ProgramState& state, Prompter& prompts, std::function<void()> closing,
-                QWidget* parent = nullptr);
+    frmCellInfo(const TableSpec& table, ProgramState& state, Prompter& prompts,
+                std::function<void()> closing, QWidget* parent = nullptr);
     ~frmCellInfo() override;
 
     bool blnAccepted = false;
@@ -70,6 +70,7 @@ class frmCellInfo : public QDialog {
     void FocusCancel();
 
     std::unique_ptr<Ui::frmCellInfo> ui_;
+    const TableSpec& table_;
     ProgramState& state_;
     Prompter& prompts_;
     std::function<void()> closing_;

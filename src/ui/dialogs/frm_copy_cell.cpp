@@ -4,8 +4,8 @@
 #include <QSignalBlocker>
 
 #include "core/dialogs/copy_choice_check.h"
-#include "ui/app/form_style.h"
-#include "ui/app/prompter.h"
+#include "ui/main_window/form_style.h"
+#include "ui/platform/prompter.h"
 #include "ui_frm_copy_cell.h"
 
 namespace tabloom {

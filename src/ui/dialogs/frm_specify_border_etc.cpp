@@ -3,8 +3,8 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 
-#include "ui/app/form_style.h"
-#include "ui/app/prompter.h"
+#include "ui/main_window/form_style.h"
+#include "ui/platform/prompter.h"
 #include "ui_frm_specify_border_etc.h"
 
 namespace tabloom {

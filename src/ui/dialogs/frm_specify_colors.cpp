@@ -8,9 +8,9 @@
 
 #include "core/model/colour.h"
 #include "core/model/text_helpers.h"
-#include "ui/app/form_style.h"
-#include "ui/app/prompter.h"
 #include "ui/dialogs/enter_key_filter.h"
+#include "ui/main_window/form_style.h"
+#include "ui/platform/prompter.h"
 #include "ui/view/twips.h"
 #include "ui_frm_specify_colors.h"
 

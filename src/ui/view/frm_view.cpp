@@ -19,7 +19,7 @@
 
 #include "core/encoding/windows1252.h"
 #include "core/texts/program_texts.h"
-#include "ui/app/prompter.h"
+#include "ui/platform/prompter.h"
 #include "ui/view/twips.h"
 #include "ui/view/viewer_placement.h"
 

@@ -20,7 +20,7 @@ namespace {
 constexpr int kFrame = 2;
 
 struct Journey : StartedMain {
-    TableSpec& Table() { return window->Table(); }
+    const TableSpec& Table() { return window->Table(); }
     QPoint CentreOf(int row, int col) {
         const CellSpec& cell = Table().At(row, col);
         return {(cell.intLeft + cell.intRight) / 2 + kFrame,
@@ -52,7 +52,6 @@ class TestCellJourneys : public QObject {
   private slots:
     void typeTwoLinesWidenAndCreate() {
         Journey j;
-        j.window->DrawTable();
         const CellSpec& right = j.Table().At(2, 3);
         // The gap between columns 2 and 3 of row 2, which the widened cell fills.
         const QPoint gap((j.Table().At(2, 2).intRight + right.intLeft) / 2,
@@ -91,8 +90,7 @@ class TestCellJourneys : public QObject {
 
     void refusedOverlapNamesTheOwner() {
         Journey j;
-        ApplySpans(j.Table(), 1, 3, 2, 1);
-        j.window->DrawTable();
+        Edit(*j.window, [&](TableSpec& t) { ApplySpans(t, 1, 3, 2, 1); });
         const TableSpec before = j.Table();
         frmCellInfo* dialog = j.Click(2, 2);
         QVERIFY(dialog != nullptr);
@@ -110,10 +108,9 @@ class TestCellJourneys : public QObject {
 
     void cancelAfterChangingColours() {
         Journey j;
-        j.Table().At(1, 1).lngTextColor = 0x0000FF;
-        j.Table().At(1, 1).lngBgColor = 0xFFFFFF;
-        j.Table().At(1, 1).strContent = "kept";
-        j.window->DrawTable();
+        Edit(*j.window, [&](TableSpec& t) { t.At(1, 1).lngTextColor = 0x0000FF; });
+        Edit(*j.window, [&](TableSpec& t) { t.At(1, 1).lngBgColor = 0xFFFFFF; });
+        Edit(*j.window, [&](TableSpec& t) { t.At(1, 1).strContent = "kept"; });
         const TableSpec before = j.Table();
         frmCellInfo* dialog = j.Click(1, 1);
         QVERIFY(dialog != nullptr);
@@ -145,7 +142,6 @@ class TestCellJourneys : public QObject {
     void clicksWithinASecondAreIgnored() {
         QFETCH(QString, closeWith);
         Journey j;
-        j.window->DrawTable();
         frmCellInfo* dialog = j.Click(3, 3);
         QVERIFY(dialog != nullptr);
         Journey::In<QPushButton>(dialog, qPrintable(closeWith))->click();
@@ -158,9 +154,8 @@ class TestCellJourneys : public QObject {
 
     void emptyContentWithMarkersStoresTheMarker() {
         Journey j;
-        j.Table().blnAddPlaceMarkers = true;
-        j.Table().At(5, 2).strContent = "old";
-        j.window->DrawTable();
+        Edit(*j.window, [&](TableSpec& t) { t.blnAddPlaceMarkers = true; });
+        Edit(*j.window, [&](TableSpec& t) { t.At(5, 2).strContent = "old"; });
         frmCellInfo* dialog = j.Click(5, 2);
         QVERIFY(dialog != nullptr);
         Journey::In<QPushButton>(dialog, "cmdResetCell")->click();

@@ -8,7 +8,6 @@
 
 #include "../main_test_files.h"
 #include "core/grid/span_rules.h"
-#include "ui/app/undo_history.h"
 #include "ui/dialogs/frm_copy_cell.h"
 #include "ui/grid/pic_table.h"
 
@@ -44,7 +43,6 @@ class TestCopyCommands : public QObject {
     // A right click in the middle of the cell's drawn rectangle.
     static void RightClick(MainFixture& f, int row, int col,
                            Qt::MouseButton button = Qt::RightButton) {
-        f.window->DrawTable();
         const CellSpec& cell = f.window->Table().At(row, col);
         auto* grid = f.Find<PicTable>("picTable");
         const QPoint middle((cell.intLeft + cell.intRight) / 2, (cell.intTop + cell.intBottom) / 2);
@@ -83,9 +81,11 @@ class TestCopyCommands : public QObject {
         QFETCH(int, toCol);
         QFETCH(QStringList, changed);
         StartedMain f;
-        TableSpec& table = f.window->Table();
-        ApplySpans(table, 3, 4, 2, 2);
-        Decorate(table.At(3, 2));
+        Edit(*f.window, [&](TableSpec& table) {
+            ApplySpans(table, 3, 4, 2, 2);
+            Decorate(table.At(3, 2));
+        });
+        const TableSpec& table = f.window->Table();
         const TableSpec before = table;
 
         frmCopyCell* dialog = CopyFrom(f, 3, 2);
@@ -128,11 +128,13 @@ class TestCopyCommands : public QObject {
         StartedMain f;
         f.ChooseOutput(f.Path("colours.htm"));
         QMetaObject::invokeMethod(f.Find<QTimer>("Clock2"), "timeout");  // the file dialog closed
-        TableSpec& table = f.window->Table();
-        Decorate(table.At(2, 2));
-        table.At(5, 5).lngTextColor = 0x123456;
-        table.At(5, 5).lngBgColor = 0x654321;
-        table.At(5, 5).strContent = "Other";
+        Edit(*f.window, [&](TableSpec& table) {
+            Decorate(table.At(2, 2));
+            table.At(5, 5).lngTextColor = 0x123456;
+            table.At(5, 5).lngBgColor = 0x654321;
+            table.At(5, 5).strContent = "Other";
+        });
+        const TableSpec& table = f.window->Table();
 
         frmCopyCell* dialog = CopyFrom(f, 2, 2);
         In<QCheckBox>(dialog, "chkColors")->click();
@@ -149,7 +151,7 @@ class TestCopyCommands : public QObject {
 
     void refusalKeepsTheWindowOpen() {
         StartedMain f;
-        Decorate(f.window->Table().At(1, 1));
+        Edit(*f.window, [](TableSpec& t) { Decorate(t.At(1, 1)); });
         const TableSpec before = f.window->Table();
         frmCopyCell* dialog = CopyFrom(f, 1, 1);
         In<QCheckBox>(dialog, "chkHeight")->click();
@@ -168,7 +170,7 @@ class TestCopyCommands : public QObject {
     // Cancel changes nothing, and clicks on the grid are ignored for a while.
     void cancelChangesNothing() {
         StartedMain f;
-        Decorate(f.window->Table().At(1, 1));
+        Edit(*f.window, [](TableSpec& t) { Decorate(t.At(1, 1)); });
         const TableSpec before = f.window->Table();
         frmCopyCell* dialog = CopyFrom(f, 1, 1);
         In<QCheckBox>(dialog, "chkContent")->click();
@@ -190,7 +192,7 @@ class TestCopyCommands : public QObject {
     // A copy is one undo step.
     void copyIsOneUndoStep() {
         StartedMain f;
-        Decorate(f.window->Table().At(1, 1));
+        Edit(*f.window, [](TableSpec& t) { Decorate(t.At(1, 1)); });
         const TableSpec before = f.window->Table();
         auto* undo = f.Find<QPushButton>("cmdUndo");
         frmCopyCell* dialog = CopyFrom(f, 1, 1);
@@ -239,8 +241,8 @@ class TestCopyCommands : public QObject {
             rowList->setCurrentIndex(2);
             f.Find<QComboBox>("cboNumberOfColumns")->setCurrentIndex(11);
         } else if (change == "undo" || change == "redo") {
-            f.window->Undo().Undo();
-            if (change == "redo") f.window->Undo().Redo();
+            f.window->Document().Undo();
+            if (change == "redo") f.window->Document().Redo();
         } else if (change.startsWith("Insert")) {
             for (QAction* entry : f.window->GridMenu()->actions()) {
                 if (entry->text() == change) entry->trigger();

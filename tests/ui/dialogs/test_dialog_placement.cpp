@@ -3,7 +3,7 @@
 #include <QtTest>
 
 #include "../main_test_files.h"
-#include "ui/app/dialog_placement.h"
+#include "ui/main_window/dialog_placement.h"
 
 using namespace tabloom;
 

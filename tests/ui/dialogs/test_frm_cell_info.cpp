@@ -10,9 +10,9 @@
 
 #include "../scripted_seams.h"
 #include "core/grid/span_rules.h"
-#include "ui/app/program_state.h"
 #include "ui/dialogs/frm_cell_info.h"
 #include "ui/dialogs/frm_specify_colors.h"
+#include "ui/main_window/program_state.h"
 
 using namespace tabloom;
 
@@ -21,17 +21,17 @@ namespace {
 // A cell dialog opened on one cell of a 6 x 6 table, as the grid opens it.
 struct Fixture {
     explicit Fixture(int row = 3, int col = 2) : row(row), col(col) {
-        NewTable(state.table);
-        state.table.lngTableTextColor = 0x202020;
-        state.table.lngTableBgColor = 0xF0F0F0;
+        NewTable(table);
+        table.lngTableTextColor = 0x202020;
+        table.lngTableBgColor = 0xF0F0F0;
     }
     void Open() {
-        const CellSpec& cell = state.table.At(row, col);
+        const CellSpec& cell = table.At(row, col);
         state.lngEditCellTextColor = cell.lngTextColor;
         state.lngEditCellBgColor = cell.lngBgColor;
-        state.lngEditTableTextColor = state.table.lngTableTextColor;
-        state.lngEditTableBgColor = state.table.lngTableBgColor;
-        dialog.Load(CellDialogValuesFor(state.table, row, col), row, col);
+        state.lngEditTableTextColor = table.lngTableTextColor;
+        state.lngEditTableBgColor = table.lngTableBgColor;
+        dialog.Load(CellDialogValuesFor(table, row, col), row, col);
         dialog.show();
     }
     template <typename T>
@@ -50,10 +50,11 @@ struct Fixture {
 
     int row;
     int col;
+    TableSpec table;
     ProgramState state;
     RecordingPrompter prompter;
     int closes = 0;
-    frmCellInfo dialog{state, prompter, [this] { ++closes; }};
+    frmCellInfo dialog{table, state, prompter, [this] { ++closes; }};
 };
 
 }  // namespace
@@ -64,11 +65,11 @@ class TestFrmCellInfo : public QObject {
   private slots:
     void opensFromTheCell() {
         Fixture f(3, 2);
-        CellSpec& cell = f.state.table.At(3, 2);
+        CellSpec& cell = f.table.At(3, 2);
         cell.strContent = "first\r\nsecond";
         cell.lngTextColor = 0x0000FF;
         cell.lngBgColor = 0x00FF00;
-        ApplySpans(f.state.table, 3, 2, 2, 3);
+        ApplySpans(f.table, 3, 2, 2, 3);
         f.Open();
         QCOMPARE(f.Find<QComboBox>("cboRowSpan")->count(), 4);
         QCOMPARE(f.Find<QComboBox>("cboColSpan")->count(), 5);
@@ -85,7 +86,7 @@ class TestFrmCellInfo : public QObject {
 
     void placeMarkerShowsEmptyAndTableColours() {
         Fixture f(2, 5);
-        f.state.table.At(2, 5).strContent = "R2C5";
+        f.table.At(2, 5).strContent = "R2C5";
         f.Open();
         QCOMPARE(f.Find<QPlainTextEdit>("txbCellContent")->toPlainText(), QString());
         QVERIFY(!f.Find<QCheckBox>("chkUseSpecifiedCellColors")->isChecked());
@@ -172,7 +173,7 @@ class TestFrmCellInfo : public QObject {
         QFETCH(QString, content);
         QFETCH(int, kept);
         Fixture f;
-        f.state.table.At(3, 2).strContent = content.toStdString();
+        f.table.At(3, 2).strContent = content.toStdString();
         f.Open();
         const QString stored = QString::fromStdString(f.dialog.Values().content);
         QCOMPARE(stored.toUcs4().size(), kept);
@@ -223,7 +224,7 @@ class TestFrmCellInfo : public QObject {
     // The window has its font, and so its size, before the opener places it.
     void sizedBeforeItIsPlaced() {
         Fixture f;
-        f.dialog.Load(CellDialogValuesFor(f.state.table, 3, 2), 3, 2);
+        f.dialog.Load(CellDialogValuesFor(f.table, 3, 2), 3, 2);
         f.dialog.adjustSize();
         const QSize placed = f.dialog.size();
         const QString family = f.dialog.font().family();
@@ -234,12 +235,12 @@ class TestFrmCellInfo : public QObject {
 
     void clearCellKeepsSpans() {
         Fixture f(1, 1);
-        CellSpec& cell = f.state.table.At(1, 1);
+        CellSpec& cell = f.table.At(1, 1);
         cell.strContent = "x";
         cell.intWidth = 50;
         cell.intAlign = 2;
         cell.lngBgColor = 0x00FF00;
-        ApplySpans(f.state.table, 1, 1, 2, 2);
+        ApplySpans(f.table, 1, 1, 2, 2);
         f.Open();
         f.Find<QPushButton>("cmdResetCell")->click();
         f.Accept();
@@ -254,8 +255,8 @@ class TestFrmCellInfo : public QObject {
 
     void untickingRemovesColoursAtAccept() {
         Fixture f;
-        f.state.table.At(3, 2).lngTextColor = 0x0000FF;
-        f.state.table.At(3, 2).lngBgColor = 0x00FF00;
+        f.table.At(3, 2).lngTextColor = 0x0000FF;
+        f.table.At(3, 2).lngBgColor = 0x00FF00;
         f.Open();
         f.Find<QCheckBox>("chkUseSpecifiedCellColors")->click();
         // The box alone changes nothing yet.

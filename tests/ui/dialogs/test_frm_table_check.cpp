@@ -5,8 +5,7 @@
 
 #include "../main_test_files.h"
 #include "table_builders.h"
-#include "ui/app/grid_commands.h"
-#include "ui/app/undo_history.h"
+#include "ui/commands/grid_commands.h"
 #include "ui/dialogs/frm_table_check.h"
 
 using namespace tabloom;
@@ -47,9 +46,8 @@ class TestFrmTableCheck : public QObject {
         auto* check = f.Find<QPushButton>("cmdCheck");
         OneTurn();
         QVERIFY2(check->toolTip().contains("no findings"), qPrintable(check->toolTip()));
-        f.window->Table().At(1, 1).strContent = "a";
-        f.window->Table().At(2, 2).strContent = "b";
-        f.window->DrawTable();
+        Edit(*f.window, [&](TableSpec& t) { t.At(1, 1).strContent = "a"; });
+        Edit(*f.window, [&](TableSpec& t) { t.At(2, 2).strContent = "b"; });
         OneTurn();
         // No header cells, no caption, the Classic style on a data table.
         QVERIFY2(check->toolTip().contains("3 findings"), qPrintable(check->toolTip()));
@@ -57,7 +55,7 @@ class TestFrmTableCheck : public QObject {
 
     void choosingAFindingMakesItsCellCurrent() {
         StartedMain f;
-        f.window->ApplyTable(GreyTitled(), QString());
+        f.window->Document().Replace(GreyTitled(), QString(), {});
         frmTableCheck* form = Open(f);
         QVERIFY(form != nullptr && form->isVisible());
         auto* list = form->findChild<QListWidget*>("lstFindings");
@@ -78,27 +76,27 @@ class TestFrmTableCheck : public QObject {
     void fixAndFixAllAreOneUndoStepEach() {
         StartedMain f;
         const TableSpec start = GreyTitled();
-        f.window->ApplyTable(start, QString());
+        f.window->Document().Replace(start, QString(), {});
         frmTableCheck* form = Open(f);
         auto* list = form->findChild<QListWidget*>("lstFindings");
-        const int steps = f.window->Undo().Count();
+        const int steps = f.window->Document().StepCount();
 
         list->setCurrentRow(RowOf(*form, FindingKind::TitleRow));
         form->findChild<QPushButton*>("cmdFixFinding")->click();
         QCOMPARE(f.window->Table().strCaption, std::string("Title"));
         QCOMPARE(f.window->Table().intNumRows, 3);
         QCOMPARE(RowOf(*form, FindingKind::TitleRow), -1);  // the list followed
-        QCOMPARE(f.window->Undo().Count(), steps + 1);
+        QCOMPARE(f.window->Document().StepCount(), steps + 1);
 
         form->findChild<QPushButton*>("cmdFixAll")->click();
-        QCOMPARE(f.window->Undo().Count(), steps + 2);
+        QCOMPARE(f.window->Document().StepCount(), steps + 2);
         QCOMPARE(list->count(), 0);
         QVERIFY(!form->findChild<QPushButton*>("cmdFixAll")->isEnabled());
         OneTurn();
         QVERIFY(f.Find<QPushButton>("cmdCheck")->toolTip().contains("no findings"));
 
-        f.window->Undo().Undo();
-        f.window->Undo().Undo();
+        f.window->Document().Undo();
+        f.window->Document().Undo();
         QVERIFY(f.window->Table().SameSpec(start));
         OneTurn();
         QCOMPARE(list->count(), static_cast<int>(AuditTable(start).size()));

@@ -157,11 +157,13 @@ class TestTableFrameCommands : public QObject {
     // The window shows what is stored, whatever was left in it before.
     void reopeningShowsTheTable() {
         StartedMain f;
-        TableSpec& table = f.window->Table();
-        table.intTableWidth = 80;
-        table.intTableWidthUnit = 0;
-        table.intCellPadding = -1;
-        table.intBorderStyleIndex = 9;
+        Edit(*f.window, [&](TableSpec& table) {
+            table.intTableWidth = 80;
+            table.intTableWidthUnit = 0;
+            table.intCellPadding = -1;
+            table.intBorderStyleIndex = 9;
+        });
+        const TableSpec& table = f.window->Table();
         frmSpecifyBorderEtc* dialog = Open(f);
         QCOMPARE(dialog->findChild<QLineEdit*>("txbWidth")->text(), QString("80"));
         QVERIFY(dialog->findChild<QRadioButton*>("optPercent")->isChecked());
@@ -198,11 +200,12 @@ class TestTableFrameCommands : public QObject {
         QFETCH(bool, changed);
         StartedMain f;
         f.ChooseOutput(f.Path("colours.htm"));
-        TableSpec& table = f.window->Table();
-        table.At(1, 1).lngTextColor = 0x000000;
-        table.At(1, 1).lngBgColor = 0x00FF00;  // green of its own
-        table.At(2, 2).strContent = "plain";
-        f.window->DrawTable();
+        Edit(*f.window, [&](TableSpec& table) {
+            table.At(1, 1).lngTextColor = 0x000000;
+            table.At(1, 1).lngBgColor = 0x00FF00;  // green of its own
+            table.At(2, 2).strContent = "plain";
+        });
+        const TableSpec& table = f.window->Table();
 
         f.Find<QPushButton>("cmdSpecifyColors")->click();
         auto* chooser = f.window->findChild<frmSpecifyColors*>();

@@ -11,7 +11,7 @@
 
 #include "../main_test_files.h"
 #include "core/grid/span_rules.h"
-#include "ui/app/grid_commands.h"
+#include "ui/commands/grid_commands.h"
 #include "ui/grid/pic_table.h"
 
 using namespace tabloom;
@@ -34,7 +34,7 @@ bool Reaches(QAccessibleInterface* from, QObject* target, int depth) {
 }
 
 struct Started : StartedMain {
-    TableSpec& Table() { return window->Table(); }
+    const TableSpec& Table() { return window->Table(); }
     PicTable* grid = Find<PicTable>("picTable");
 };
 
@@ -63,8 +63,7 @@ class TestGridCommands : public QObject {
         QFETCH(int, row);
         QFETCH(int, col);
         Started f;
-        ApplySpans(f.Table(), 2, 2, 2, 2);
-        f.window->DrawTable();
+        Edit(*f.window, [&](TableSpec& t) { ApplySpans(t, 2, 2, 2, 2); });
         f.window->State().intRow = 0;
         f.window->State().intCol = 0;
         QTest::mouseClick(f.grid, Qt::MouseButton(button), {}, Widget(at.x(), at.y()));
@@ -79,11 +78,12 @@ class TestGridCommands : public QObject {
 
     void pixels() {
         Started f;
-        CellSpec& cell = f.Table().At(1, 1);
-        cell.lngTextColor = 0xFF0000;  // blue
-        cell.lngBgColor = 0x0000FF;    // red
-        cell.strContent = "WWW";
-        f.window->DrawTable();
+        Edit(*f.window, [](TableSpec& t) {
+            CellSpec& cell = t.At(1, 1);
+            cell.lngTextColor = 0xFF0000;  // blue
+            cell.lngBgColor = 0x0000FF;    // red
+            cell.strContent = "WWW";
+        });
         const QImage shown = f.grid->grab().toImage();
         const QImage& image = f.grid->Image();
         struct Probe {
@@ -156,8 +156,7 @@ class TestGridCommands : public QObject {
         QFETCH(int, row);
         QFETCH(int, col);
         Started f;
-        ApplySpans(f.Table(), 1, 2, 3, 2);
-        f.window->DrawTable();
+        Edit(*f.window, [&](TableSpec& t) { ApplySpans(t, 1, 2, 3, 2); });
         f.grid->setFocus();
         for (int key : keys) {
             QTest::keyClick(f.grid, Qt::Key(key & ~int(Qt::KeyboardModifierMask)),
@@ -182,8 +181,7 @@ class TestGridCommands : public QObject {
         QFETCH(int, modifiers);
         QFETCH(QString, opens);
         Started f;
-        ApplySpans(f.Table(), 2, 2, 2, 2);
-        f.window->DrawTable();
+        Edit(*f.window, [&](TableSpec& t) { ApplySpans(t, 2, 2, 2, 2); });
         f.grid->setFocus();
         QTest::keyClick(f.grid, Qt::Key_Down);
         QTest::keyClick(f.grid, Qt::Key_Right);  // onto the block at (2, 2)
@@ -223,9 +221,10 @@ class TestGridCommands : public QObject {
         Started f;
         for (int r = 1; r <= 6; ++r) {
             for (int c = 1; c <= 6; ++c)
-                f.Table().At(r, c).strContent = QString("%1,%2").arg(r).arg(c).toStdString();
+                Edit(*f.window, [&](TableSpec& t) {
+                    t.At(r, c).strContent = QString("%1,%2").arg(r).arg(c).toStdString();
+                });
         }
-        f.window->DrawTable();
         f.clipboard.text = "P\n1\n2\n3\n4";  // five rows: the table grows by one
         QTest::mouseClick(f.grid, Qt::LeftButton, {}, Widget(30, 30));
         f.window->findChild<QDialog*>("frmCellInfo")->reject();
@@ -264,8 +263,7 @@ class TestGridCommands : public QObject {
         QFETCH(int, spanRows);
         QFETCH(int, spanCols);
         Started f;
-        ApplySpans(f.Table(), 2, 2, 2, 2);
-        f.window->DrawTable();
+        Edit(*f.window, [&](TableSpec& t) { ApplySpans(t, 2, 2, 2, 2); });
         // Rows are edited from (3, 1), beside the block's last row; columns from
         // (1, 3), above its last column.
         QTest::mouseClick(f.grid, Qt::LeftButton, {}, Widget(click.x(), click.y()));

@@ -5,9 +5,8 @@
 
 #include "../main_test_files.h"
 #include "core/grid/span_rules.h"
-#include "ui/app/block_commands.h"
-#include "ui/app/grid_commands.h"
-#include "ui/app/undo_history.h"
+#include "ui/commands/block_commands.h"
+#include "ui/commands/grid_commands.h"
 #include "ui/grid/pic_table.h"
 
 using namespace tabloom;
@@ -22,17 +21,20 @@ constexpr int kFrame = 2;
 // (2, 2).
 struct Filled : StartedMain {
     Filled() {
-        for (int r = 1; r <= 6; ++r) {
-            for (int c = 1; c <= 6; ++c) Cell(r, c) = QString("%1,%2").arg(r).arg(c).toStdString();
-        }
-        window->DrawTable();
+        Edit(*window, [](TableSpec& t) {
+            for (int r = 1; r <= 6; ++r) {
+                for (int c = 1; c <= 6; ++c) {
+                    t.At(r, c).strContent = QString("%1,%2").arg(r).arg(c).toStdString();
+                }
+            }
+        });
         // Shortcuts reach the grid only while its window is active.
         window->activateWindow();
         if (!QTest::qWaitForWindowActive(window.get())) qFatal("window not active");
         grid->setFocus();
         window->Grid().MakeCurrent(2, 2);
     }
-    std::string& Cell(int r, int c) { return window->Table().At(r, c).strContent; }
+    const std::string& Cell(int r, int c) { return window->Table().At(r, c).strContent; }
     QString Content(int r, int c) { return QString::fromStdString(Cell(r, c)); }
 
     // Keys as key | modifiers; text goes to the editor once it is open.
@@ -110,8 +112,8 @@ class TestGridEditing : public QObject {
         QCOMPARE(QPoint(f.window->Grid().CurrentRow(), f.window->Grid().CurrentCol()), current);
         // One undo step for a commit that changed the cell, and it undoes.
         const bool changed = content != QString("%1,%2").arg(row).arg(col);
-        QCOMPARE(f.window->Undo().Count(), changed ? 1 : 0);
-        f.window->Undo().Undo();
+        QCOMPARE(f.window->Document().StepCount(), changed ? 1 : 0);
+        f.window->Document().Undo();
         QCOMPARE(f.Content(row, col), QString("%1,%2").arg(row).arg(col));
     }
 
@@ -119,8 +121,8 @@ class TestGridEditing : public QObject {
     // a click elsewhere keeps what was typed.
     void editorLimitsAndClickAway() {
         Filled f;
-        f.window->Table().At(2, 2).lngTextColor = 0x0000FF;
-        f.window->Table().At(2, 2).lngBgColor = 0x00FF00;
+        Edit(*f.window, [&](TableSpec& t) { t.At(2, 2).lngTextColor = 0x0000FF; });
+        Edit(*f.window, [&](TableSpec& t) { t.At(2, 2).lngBgColor = 0x00FF00; });
         f.Type("q");
         QCOMPARE(f.editor->palette().color(QPalette::Base), QColor(0, 255, 0));
         QCOMPARE(f.editor->palette().color(QPalette::Text), QColor(255, 0, 0));
@@ -151,8 +153,7 @@ class TestGridEditing : public QObject {
         QFETCH(QList<int>, keys);
         QFETCH(QString, described);
         Filled f;
-        ApplySpans(f.window->Table(), 4, 3, 2, 1);
-        f.window->DrawTable();
+        Edit(*f.window, [](TableSpec& t) { ApplySpans(t, 4, 3, 2, 1); });
         f.Press(keys);
         const QString expected = described.isEmpty() ? QString() : described + " selected";
         QCOMPARE(f.Described(), expected);
@@ -224,8 +225,8 @@ class TestGridEditing : public QObject {
         const bool merged = f.window->Table().At(2, 2).intRowSpan == 2;
         QCOMPARE(merged, key == (Qt::Key_M | kCtrl));
         const bool changes = key != (Qt::Key_C | kCtrl);
-        QCOMPARE(f.window->Undo().Count(), changes ? 1 : 0);
-        f.window->Undo().Undo();
+        QCOMPARE(f.window->Document().StepCount(), changes ? 1 : 0);
+        f.window->Document().Undo();
         QCOMPARE(f.Content(2, 2), QString("2,2"));
         QCOMPARE(f.Content(3, 3), QString("3,3"));
         QCOMPARE(int(f.window->Table().At(2, 2).intRowSpan), 1);
@@ -235,8 +236,7 @@ class TestGridEditing : public QObject {
     // cell back into single cells.
     void mergeOverSpansAndSplit() {
         Filled f;
-        ApplySpans(f.window->Table(), 3, 3, 2, 2);
-        f.window->DrawTable();
+        Edit(*f.window, [](TableSpec& t) { ApplySpans(t, 3, 3, 2, 2); });
         f.window->Grid().Blocks().Select(1, 1, 3, 3);
         f.Press({Qt::Key_M | kCtrl});
         QCOMPARE(int(f.window->Table().At(1, 1).intRowSpan), 4);
@@ -245,7 +245,7 @@ class TestGridEditing : public QObject {
         f.Press({Qt::Key_M | kCtrl | kShift});
         QCOMPARE(int(f.window->Table().At(1, 1).intRowSpan), 1);
         QCOMPARE(int(f.window->Table().At(3, 3).intRowSpan), 1);
-        QCOMPARE(f.window->Undo().Count(), 2);
+        QCOMPARE(f.window->Document().StepCount(), 2);
     }
 };
 

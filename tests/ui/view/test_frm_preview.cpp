@@ -28,8 +28,8 @@ class TestFrmPreview : public QObject {
   private slots:
     void showsTheTableAsCreateWritesIt() {
         StartedMain f;
-        f.window->Table().At(1, 1).strContent = "First <b>bold</b>";
-        f.window->Table().At(6, 6).strContent = "Last";
+        Edit(*f.window, [&](TableSpec& t) { t.At(1, 1).strContent = "First <b>bold</b>"; });
+        Edit(*f.window, [&](TableSpec& t) { t.At(6, 6).strContent = "Last"; });
         frmPreview* preview = Open(f);
         QVERIFY(preview != nullptr && preview->isVisible());
         const QString text = Shown(preview);
@@ -55,10 +55,7 @@ class TestFrmPreview : public QObject {
         const int renders = preview->RenderCount();
         switch (kind) {
             case 0:
-                f.window->Table().At(2, 2).strContent = "changed";
-                f.window->DrawTable();
-                f.window->DrawTable();
-                f.window->ClearResult();
+                Edit(*f.window, [&](TableSpec& t) { t.At(2, 2).strContent = "changed"; });
                 break;
             case 1:
                 f.clipboard.text = "pasted\tdata";
@@ -82,8 +79,7 @@ class TestFrmPreview : public QObject {
         f.window->ClosePreview();
         QVERIFY(!preview->isVisible());
         const int renders = preview->RenderCount();
-        f.window->Table().At(1, 1).strContent = "while hidden";
-        f.window->DrawTable();
+        Edit(*f.window, [&](TableSpec& t) { t.At(1, 1).strContent = "while hidden"; });
         OneTurn();
         QCOMPARE(preview->RenderCount(), renders);
         // Shown again, it shows the table as it is now.
