@@ -24,6 +24,8 @@ TEST(ReadDelimitedTest, ReadsRowsAndFields) {
         {"NoFinalLineBreak", "a,b\r\nc,d", ',', {{"a", "b"}, {"c", "d"}}, {1, 2}},
         {"TabsWin", "a,1\tb\r\nc\td,2\r\n", '\t', {{"a,1", "b"}, {"c", "d,2"}}, {}},
         {"TrailingEmptyFields", "a,,\n,,\n", ',', {{"a", "", ""}, {"", "", ""}}, {}},
+        // A separator at the very end leaves one empty field.
+        {"TrailingTabAtEnd", "a\t", '\t', {{"a", ""}}, {}},
         {"EmptyLineIsARow", "a\n\nb\n", ',', {{"a"}, {""}, {"b"}}, {1, 2, 3}},
         {"LoneLineBreak", "\n", ',', {{""}}, {1}},
         {"QuotedSeparators", "\"a,b\",c\n", ',', {{"a,b", "c"}}, {}},
