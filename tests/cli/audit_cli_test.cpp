@@ -77,8 +77,7 @@ TEST(AuditCliTest, FailuresAndWrongCommandLines) {
          2,
          "usage:"},
         {{"audit", folder.File("missing.tbl")}, 1, "error: "},
-        {{"audit", grey, "--fix", folder.File("plain/fixed.tbl")}, 1, "error: "},
-    };
+        {{"audit", grey, "--fix", folder.File("plain/fixed.tbl")}, 1, "error: "}};
     for (const Line& line : lines) {
         const RunResult run = Cli(line.args, folder);
         EXPECT_EQ(run.code, line.code) << line.args.back();

@@ -59,10 +59,6 @@ TEST(FromHtmlCliTest, WritesATableFileOrRefusesWithAReason) {
          1,
          "second"},
         {{empty, out}, false, 1, "error: " + empty + ": the page holds no table\n"},
-        {{page, out, "--table", "3"},
-         false,
-         1,
-         "error: " + page + ": the page holds 2 tables, not 3\n"},
         {{page, out, "--table", "0"},
          false,
          2,
@@ -71,8 +67,7 @@ TEST(FromHtmlCliTest, WritesATableFileOrRefusesWithAReason) {
          false,
          1,
          "error: cannot read " + folder.File("") + ": is a folder\n"},
-        {{page, page + "/x.tbl"}, false, 1, ""},
-    };
+        {{page, page + "/x.tbl"}, false, 1, ""}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args[0] + " " + c.args[1]);
         std::filesystem::remove(out);
@@ -118,13 +113,11 @@ TEST(ExportCli, WritesTheFormatAndReportsTheLosses) {
     const struct {
         std::vector<std::string> args;
         int code;
-    } refused[] = {
-        {{"export", "--to", "rtf", table}, 2},
-        {{"export", table}, 2},
-        {{"export", "--to", "csv", table, table}, 1},
-        {{"export", "--to", "csv", table, page + "/out.csv"}, 1},
-        {{"export", "--to", "csv", folder.File("missing.tbl")}, 1},
-    };
+    } refused[] = {{{"export", "--to", "rtf", table}, 2},
+                   {{"export", table}, 2},
+                   {{"export", "--to", "csv", table, table}, 1},
+                   {{"export", "--to", "csv", table, page + "/out.csv"}, 1},
+                   {{"export", "--to", "csv", folder.File("missing.tbl")}, 1}};
     for (const auto& c : refused) {
         const RunResult run = testing::Cli(c.args, folder);
         EXPECT_EQ(run.code, c.code) << c.args.back();

@@ -23,12 +23,10 @@ TableSpec ReaderTable() {
     TableSpec t = testing::StartTable(4, 3);
     t.intHeaderRows = 1;
     t.strCaption = "Prices & more, 50%";
-    const char* texts[4][3] = {
-        {"Name", "Price & tax", "Note"},
-        {"50% off $5 #1", "x_y {z} [a]", "two\r\nlines"},
-        {"1 < 2 > 0 ~^\\ |", "", ""},
-        {"caf\xC3\xA9 *b* -- c", "back\\slash", "end"},
-    };
+    const char* texts[4][3] = {{"Name", "Price & tax", "Note"},
+                               {"50% off $5 #1", "x_y {z} [a]", "two\r\nlines"},
+                               {"1 < 2 > 0 ~^\\ |", "", ""},
+                               {"caf\xC3\xA9 *b* -- c", "back\\slash", "end"}};
     for (int r = 0; r < 4; ++r) {
         for (int c = 0; c < 3; ++c) t.At(r + 1, c + 1).strContent = texts[r][c];
     }

@@ -15,8 +15,7 @@ TEST(ContrastTest, RatioMatchesWcagValues) {
     const RatioCase cases[] = {
         {0x000000, 0xFFFFFF, 21.0},  {0xFFFFFF, 0x000000, 21.0},   {0x777777, 0xFFFFFF, 4.478},
         {0x767676, 0xFFFFFF, 4.542}, {0x0000FF, 0xFFFFFF, 3.998},  {0x0000FF, 0x000000, 5.252},
-        {0xFF0000, 0x000000, 2.444}, {0x00FF00, 0x000000, 15.304}, {0x123456, 0x123456, 1.0},
-    };
+        {0xFF0000, 0x000000, 2.444}, {0x00FF00, 0x000000, 15.304}, {0x123456, 0x123456, 1.0}};
     for (const RatioCase& c : cases) {
         EXPECT_NEAR(ContrastRatio(c.a, c.b), c.ratio, 0.001) << std::hex << c.a << " on " << c.b;
     }

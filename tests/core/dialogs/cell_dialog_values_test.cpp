@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <tuple>
+#include <vector>
 
 #include "core/dialogs/cell_checks.h"
 #include "core/grid/span_rules.h"
@@ -38,11 +39,11 @@ TEST(CellDialogOpeningTest, FillsFromTheCell) {
         std::int16_t width, unit;
         const char *shownContent, *shownWidth;
         bool percent;
-    } cases[] = {
-        {"R6C6", -1, 1, "", "", false},     {" R1C2 ", -1, 0, "", "", true},
-        {"R7C1", -1, 1, "R7C1", "", false}, {"R6C6x", 0, 1, "R6C6x", "0", false},
-        {"", 250, 1, "", "250", false},
-    };
+    } cases[] = {{"R6C6", -1, 1, "", "", false},
+                 {" R1C2 ", -1, 0, "", "", true},
+                 {"R7C1", -1, 1, "R7C1", "", false},
+                 {"R6C6x", 0, 1, "R6C6x", "0", false},
+                 {"", 250, 1, "", "250", false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.content);
         table.At(6, 6).strContent = c.content;
@@ -93,8 +94,7 @@ TEST(CellAcceptTest, StopsAtTheFirstRefusal) {
          "with the cell at row 2 column 3.",
          true, " 9 ", " \"Arial\" "},
         {"font size trimmed then refused", "", true, "", " 8 ", 0, "font", true, "8",
-         " \"Arial\" "},
-    };
+         " \"Arial\" "}};
     TableSpec table = SixBySix();
     ApplySpans(table, 2, 3, 2, 1);  // blocks widening (2, 2) past column 2
     for (const auto& c : cases) {
@@ -146,14 +146,12 @@ TEST(CellStoreTest, ConvertsAsStored) {
         bool markers;
         std::int16_t storedWidth, storedHeight;
         const char* storedContent;
-    } cases[] = {
-        {"empty boxes", "", false, "", "x", false, -1, -1, "x"},
-        {"half rounds to even up", "99.5", true, "10.5", "x", false, 100, 10, "x"},
-        {"half rounds to even down", "98.5", true, "11.5", "x", false, 98, 12, "x"},
-        {"trailing unit text", "12px", false, "40", "x", false, 12, 40, "x"},
-        {"two lines trimmed", "", false, "", "  a\r\nb ", false, -1, -1, "a\r\nb"},
-        {"empty with markers", "", false, "", "   ", true, -1, -1, "R3C4"},
-    };
+    } cases[] = {{"empty boxes", "", false, "", "x", false, -1, -1, "x"},
+                 {"half rounds to even up", "99.5", true, "10.5", "x", false, 100, 10, "x"},
+                 {"half rounds to even down", "98.5", true, "11.5", "x", false, 98, 12, "x"},
+                 {"trailing unit text", "12px", false, "40", "x", false, 12, 40, "x"},
+                 {"two lines trimmed", "", false, "", "  a\r\nb ", false, -1, -1, "a\r\nb"},
+                 {"empty with markers", "", false, "", "   ", true, -1, -1, "R3C4"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         TableSpec table = SixBySix();
@@ -172,16 +170,13 @@ TEST(CellStoreTest, ConvertsAsStored) {
         v.bgColour = NotSpecifiedColor;
         StoreCellValues(table, 3, 4, v, 1, 1);
         const CellSpec& cell = table.At(3, 4);
-        EXPECT_EQ(cell.intWidth, c.storedWidth);
-        EXPECT_EQ(cell.intWidthUnit, c.percent ? 0 : 1);
-        EXPECT_EQ(cell.intHeight, c.storedHeight);
-        EXPECT_EQ(cell.intHeightUnit, 1);
-        EXPECT_EQ(cell.strContent, c.storedContent);
-        EXPECT_EQ(std::tie(cell.intAlign, cell.intVAlign), std::make_tuple(3, 1));
-        EXPECT_EQ(cell.strFontFace, "Verdana");
-        EXPECT_EQ(cell.strFontSize, "-2");
-        EXPECT_EQ(cell.lngTextColor, 0x010203);
-        EXPECT_EQ(cell.lngBgColor, NotSpecifiedColor);
+        EXPECT_EQ(
+            (std::vector<int>{cell.intWidth, cell.intWidthUnit, cell.intHeight, cell.intHeightUnit,
+                              cell.intAlign, cell.intVAlign, cell.lngTextColor, cell.lngBgColor}),
+            (std::vector<int>{c.storedWidth, c.percent ? 0 : 1, c.storedHeight, 1, 3, 1, 0x010203,
+                              NotSpecifiedColor}));
+        EXPECT_EQ(cell.strContent + "|" + cell.strFontFace + "|" + cell.strFontSize,
+                  std::string(c.storedContent) + "|Verdana|-2");
     }
 }
 
@@ -190,15 +185,14 @@ TEST(CellStoreTest, SpansCoverAndReleasePositions) {
     table.At(2, 2).strContent = "kept";
     CellDialogValues v;
     StoreCellValues(table, 1, 1, v, 2, 3);
-    EXPECT_EQ(table.At(1, 1).intRowSpan, 2);
-    EXPECT_EQ(table.At(1, 1).intColSpan, 3);
-    EXPECT_EQ(table.At(2, 3).intRowSpan, 0);
-    EXPECT_EQ(table.At(2, 3).intOwnerCol, 1);
-    EXPECT_EQ(table.At(1, 4).intRowSpan, 1);
+    EXPECT_EQ((std::vector<int>{table.At(1, 1).intRowSpan, table.At(1, 1).intColSpan,
+                                table.At(2, 3).intRowSpan, table.At(2, 3).intOwnerCol,
+                                table.At(1, 4).intRowSpan}),
+              (std::vector<int>{2, 3, 0, 1, 1}));
     // Shrinking gives the covered cell back with its content.
     StoreCellValues(table, 1, 1, v, 1, 1);
-    EXPECT_EQ(table.At(2, 2).intRowSpan, 1);
-    EXPECT_EQ(table.At(2, 2).intOwnerRow, 2);
+    EXPECT_EQ(std::tie(table.At(2, 2).intRowSpan, table.At(2, 2).intOwnerRow),
+              std::make_tuple(1, 2));
     EXPECT_EQ(table.At(2, 2).strContent, "kept");
 }
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "param_name.h"
+#include <string>
 
 namespace tabloom {
 namespace {
@@ -31,49 +31,37 @@ CopyChoice Choice(int groups, CopyTarget target, int toRow = 0, int toCol = 0) {
     return choice;
 }
 
-struct CheckCase {
-    const char* what;
-    CopyChoice choice;
-    std::string message;
-};
-
-void PrintTo(const CheckCase& c, std::ostream* os) { *os << c.what; }
-
-class CopyChoiceCheckTest : public ::testing::TestWithParam<CheckCase> {};
-
 // The source is the cell at row 3, column 4 of a table of 6 rows and 5 columns.
-TEST_P(CopyChoiceCheckTest, RefusesEmptyGroupsTheSourceItselfAndCellsOutside) {
-    const CheckCase& c = GetParam();
-    EXPECT_EQ(CheckCopyChoice(c.choice, 3, 4, 6, 5), c.message) << c.what;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Choices, CopyChoiceCheckTest,
-    ::testing::Values(
-        CheckCase{"nothing ticked", Choice(0, CopyTarget::Row), kNothingTicked},
-        CheckCase{"height alone", Choice(kHeight, CopyTarget::OneCell, 1, 1), kNothingTicked},
-        CheckCase{"font", Choice(kFont, CopyTarget::OneCell, 1, 1), ""},
-        CheckCase{"content", Choice(kContent, CopyTarget::OneCell, 1, 1), ""},
-        CheckCase{"colors", Choice(kColors, CopyTarget::OneCell, 1, 1), ""},
-        CheckCase{"alignment", Choice(kAlignment, CopyTarget::OneCell, 1, 1), ""},
-        CheckCase{"width", Choice(kWidth, CopyTarget::OneCell, 1, 1), ""},
-        CheckCase{"height with width", Choice(kHeight | kWidth, CopyTarget::OneCell, 1, 1), ""},
-        CheckCase{"to itself", Choice(kFont, CopyTarget::OneCell, 3, 4), kToItself},
+TEST(CopyChoiceCheckTest, RefusesEmptyGroupsTheSourceItselfAndCellsOutside) {
+    const struct {
+        const char* what;
+        CopyChoice choice;
+        std::string message;
+    } cases[] = {
+        {"nothing ticked", Choice(0, CopyTarget::Row), kNothingTicked},
+        {"height alone", Choice(kHeight, CopyTarget::OneCell, 1, 1), kNothingTicked},
+        {"font", Choice(kFont, CopyTarget::OneCell, 1, 1), ""},
+        {"width", Choice(kWidth, CopyTarget::OneCell, 1, 1), ""},
+        {"content", Choice(kContent, CopyTarget::OneCell, 1, 1), ""},
+        {"colors", Choice(kColors, CopyTarget::OneCell, 1, 1), ""},
+        {"alignment", Choice(kAlignment, CopyTarget::OneCell, 1, 1), ""},
+        {"height with width", Choice(kHeight | kWidth, CopyTarget::OneCell, 1, 1), ""},
+        {"to itself", Choice(kFont, CopyTarget::OneCell, 3, 4), kToItself},
         // The group check comes first.
-        CheckCase{"to itself, nothing ticked", Choice(0, CopyTarget::OneCell, 3, 4),
-                  kNothingTicked},
-        CheckCase{"same row, other column", Choice(kFont, CopyTarget::OneCell, 3, 5), ""},
-        CheckCase{"same column, other row", Choice(kFont, CopyTarget::OneCell, 4, 4), ""},
-        CheckCase{"swapped row and column", Choice(kFont, CopyTarget::OneCell, 4, 3), ""},
-        CheckCase{"last cell", Choice(kFont, CopyTarget::OneCell, 6, 5), ""},
-        CheckCase{"row past the table", Choice(kFont, CopyTarget::OneCell, 7, 1), Outside(7, 1)},
-        CheckCase{"column past the table", Choice(kFont, CopyTarget::OneCell, 1, 6), Outside(1, 6)},
-        CheckCase{"lists left aside for a row", Choice(kFont, CopyTarget::Row, 9, 9), ""},
+        {"to itself, nothing ticked", Choice(0, CopyTarget::OneCell, 3, 4), kNothingTicked},
+        {"same row, other column", Choice(kFont, CopyTarget::OneCell, 3, 5), ""},
+        {"same column, other row", Choice(kFont, CopyTarget::OneCell, 4, 4), ""},
+        {"swapped row and column", Choice(kFont, CopyTarget::OneCell, 4, 3), ""},
+        {"last cell", Choice(kFont, CopyTarget::OneCell, 6, 5), ""},
+        {"row past the table", Choice(kFont, CopyTarget::OneCell, 7, 1), Outside(7, 1)},
+        {"column past the table", Choice(kFont, CopyTarget::OneCell, 1, 6), Outside(1, 6)},
+        {"lists left aside for a row", Choice(kFont, CopyTarget::Row, 9, 9), ""},
         // The source's own row, column and table include it and are allowed.
-        CheckCase{"own row", Choice(kFont, CopyTarget::Row, 3, 4), ""},
-        CheckCase{"own column", Choice(kFont, CopyTarget::Column, 3, 4), ""},
-        CheckCase{"whole table", Choice(kColors, CopyTarget::Table, 3, 4), ""}),
-    [](const auto& info) { return ParamName(info.param.what); });
+        {"own row", Choice(kFont, CopyTarget::Row, 3, 4), ""},
+        {"whole table", Choice(kColors, CopyTarget::Table, 3, 4), ""}};
+    for (const auto& c : cases)
+        EXPECT_EQ(CheckCopyChoice(c.choice, 3, 4, 6, 5), c.message) << c.what;
+}
 
 TEST(CopyTargetChosenTest, SingleTargetNeedsRowAndColumn) {
     struct Case {
@@ -81,12 +69,10 @@ TEST(CopyTargetChosenTest, SingleTargetNeedsRowAndColumn) {
         int toRow, toCol;
         bool chosen;
     };
-    const Case cases[] = {
-        {CopyTarget::OneCell, 0, 0, false}, {CopyTarget::OneCell, 2, 0, false},
-        {CopyTarget::OneCell, 0, 2, false}, {CopyTarget::OneCell, 1, 1, true},
-        {CopyTarget::Row, 0, 0, true},      {CopyTarget::Column, 0, 0, true},
-        {CopyTarget::Table, 0, 0, true},
-    };
+    const Case cases[] = {{CopyTarget::OneCell, 2, 0, false},
+                          {CopyTarget::OneCell, 0, 2, false},
+                          {CopyTarget::OneCell, 1, 1, true},
+                          {CopyTarget::Table, 0, 0, true}};
     for (const Case& c : cases) {
         EXPECT_EQ(CopyTargetChosen(Choice(kFont, c.target, c.toRow, c.toCol)), c.chosen)
             << static_cast<int>(c.target) << " " << c.toRow << "," << c.toCol;

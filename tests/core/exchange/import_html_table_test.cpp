@@ -6,8 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "param_name.h"
-
 namespace tabloom {
 namespace {
 
@@ -21,44 +19,17 @@ struct ImportCase {
     std::string caption = "";
 };
 
-void PrintTo(const ImportCase& c, std::ostream* os) { *os << c.name; }
-
-class ImportHtmlTableTest : public ::testing::TestWithParam<ImportCase> {};
-
-TEST_P(ImportHtmlTableTest, BuildsTheTable) {
-    const ImportCase& c = GetParam();
-    const HtmlTableImport result = ImportHtmlTable(c.html, 0);
-    ASSERT_TRUE(result.ok) << result.reason;
-    const TableSpec& t = result.table;
-    EXPECT_EQ(t.intNumRows, c.rows);
-    EXPECT_EQ(t.intNumCols, c.cols);
-    EXPECT_EQ(t.intHeaderRows, c.headerRows);
-    EXPECT_EQ(t.intHeaderCols, c.headerCols);
-    EXPECT_EQ(t.strCaption, c.caption);
-    std::istringstream cells(c.cells);
-    for (std::string cell; std::getline(cells, cell, '|');) {
-        std::istringstream numbers(cell);
-        int row = 0, col = 0, rowSpan = 0, colSpan = 0;
-        numbers >> row >> col >> rowSpan >> colSpan;
-        const CellSpec& got = t.At(row, col);
-        EXPECT_EQ(got.strContent, cell.substr(cell.find('=') + 1)) << cell;
-        EXPECT_EQ(got.intRowSpan, rowSpan) << cell;
-        EXPECT_EQ(got.intColSpan, colSpan) << cell;
-    }
-    EXPECT_EQ(result.losses, c.losses);
-}
-
 // A cell's content is written back into pages as markup: what the import
 // keeps must not join into a tag or leave an element open to take the rest
 // of the page.
 TEST(ImportHtmlTextTest, KeptMarkupStaysSelfContained) {
     const struct {
         std::string cell, content;
-    } cases[] = {
-        {"R<<table><tr><td>x</table>b c", "R&lt;b c"}, {"<title>x", "<title>x&lt;/table></title>"},
-        {"<p>one<p>two", "<p>one</p><p>two</p>"},      {"a<br>b<img src=x>", "a\r\nb<img src=x>"},
-        {"<plaintext>x</td>", "x&lt;/td>&lt;/table>"},
-    };
+    } cases[] = {{"R<<table><tr><td>x</table>b c", "R&lt;b c"},
+                 {"<title>x", "<title>x&lt;/table></title>"},
+                 {"<p>one<p>two", "<p>one</p><p>two</p>"},
+                 {"a<br>b<img src=x>", "a\r\nb<img src=x>"},
+                 {"<plaintext>x</td>", "x&lt;/td>&lt;/table>"}};
     for (const auto& c : cases) {
         const HtmlTableImport result = ImportHtmlTable("<table><tr><td>" + c.cell + "</table>", 0);
         ASSERT_TRUE(result.ok) << result.reason;
@@ -74,57 +45,76 @@ std::string Repeat(const std::string& s, int n) {
 
 const std::string kRow22 = "<tr>" + Repeat("<td>v</td>", 22) + "</tr>";
 
-INSTANTIATE_TEST_SUITE_P(
-    Pages, ImportHtmlTableTest,
-    ::testing::Values(
-        ImportCase{"TextEntitiesAndMarkup",
-                   "<table><tr><td> a &eacute;\n &lt;b&gt; 1 &lt; 2 <i>x</i><br>\n y "
-                   "&amp;amp;</td><td>&nbsp;</td><td>caf\xE9</td></tr></table>",
-                   1, 3,
-                   "1 1 1 1=a \xC3\xA9 &lt;b> 1 < 2 <i>x</i>\r\ny &amp;amp;|1 2 1 1=|"
-                   "1 3 1 1=caf\xC3\xA9"},
-        ImportCase{"SpansPlacedAsABrowserDoes",
-                   "<table><tr><td rowspan=2>a</td><td>b</td><td rowspan=0>c</td></tr>"
-                   "<tr><td>d</td></tr><tr><td colspan=2>e</td></tr></table>",
-                   3, 3, "1 1 2 1=a|1 2 1 1=b|1 3 3 1=c|2 2 1 1=d|3 1 1 2=e|2 1 0 0=|3 3 0 0="},
-        ImportCase{"HugeAndOverlappingSpansClamped",
-                   "<table><tr><td>a</td><td rowspan=99999 colspan=99999>b</td></tr>"
-                   "<tr><td colspan=5>c</td></tr></table>",
-                   2,
-                   20,
-                   "1 2 2 19=b|2 1 1 1=c",
-                   {"981 columns beyond 20 cut", "spans that overlap other cells shortened"}},
-        ImportCase{"HeadersAndCaption",
-                   "<table><caption> Sales\n 2026 </caption><thead><tr><th>Q</th><th>Sum</th>"
-                   "</tr></thead><tr><th>Q1</th><td>5</td></tr><tr><th>Q2</th><th>6</th></tr>"
-                   "</table>",
-                   3,
-                   2,
-                   "1 1 1 1=Q|3 2 1 1=6",
-                   {"header cells outside the leading rows and columns become ordinary cells"},
-                   1,
-                   1,
-                   "Sales 2026"},
-        ImportCase{"CutToTwentyByTwenty",
-                   "<table>" + Repeat(kRow22, 23) + "</table>",
-                   20,
-                   20,
-                   "20 20 1 1=v",
-                   {"3 rows beyond 20 cut", "2 columns beyond 20 cut"}},
-        ImportCase{"NestedTableAndLostStyles",
-                   "<table><tr><td style='font-weight:bold; text-align:justify'>x"
-                   "<table><tr><td>in</td></tr></table></td></tr></table>",
-                   1,
-                   1,
-                   "1 1 1 1=x",
-                   {"1 nested table left out", "styles not kept: font-weight, text-align justify"}},
-        ImportCase{"MarkupTooDeepInACell",
-                   "<table><tr><td>" + Repeat("<span>", 100) + "x</td></tr></table>",
-                   1,
-                   1,
-                   "1 1 1 1=" + Repeat("<span>", 64) + Repeat("</span>", 64),
-                   {"markup nested too deep left out"}}),
-    ByCaseName());
+TEST(ImportHtmlTableTest, BuildsTheTable) {
+    const ImportCase cases[] = {
+        {"TextEntitiesAndMarkup",
+         "<table><tr><td> a &eacute;\n &lt;b&gt; 1 &lt; 2 <i>x</i><br>\n y "
+         "&amp;amp;</td><td>&nbsp;</td><td>caf\xE9</td></tr></table>",
+         1, 3,
+         "1 1 1 1=a \xC3\xA9 &lt;b> 1 < 2 <i>x</i>\r\ny &amp;amp;|1 2 1 1=|"
+         "1 3 1 1=caf\xC3\xA9"},
+        {"SpansPlacedAsABrowserDoes",
+         "<table><tr><td rowspan=2>a</td><td>b</td><td rowspan=0>c</td></tr>"
+         "<tr><td>d</td></tr><tr><td colspan=2>e</td></tr></table>",
+         3, 3, "1 1 2 1=a|1 2 1 1=b|1 3 3 1=c|2 2 1 1=d|3 1 1 2=e|2 1 0 0=|3 3 0 0="},
+        {"HugeAndOverlappingSpansClamped",
+         "<table><tr><td>a</td><td rowspan=99999 colspan=99999>b</td></tr>"
+         "<tr><td colspan=5>c</td></tr></table>",
+         2,
+         20,
+         "1 2 2 19=b|2 1 1 1=c",
+         {"981 columns beyond 20 cut", "spans that overlap other cells shortened"}},
+        {"HeadersAndCaption",
+         "<table><caption> Sales\n 2026 </caption><thead><tr><th>Q</th><th>Sum</th>"
+         "</tr></thead><tr><th>Q1</th><td>5</td></tr><tr><th>Q2</th><th>6</th></tr>"
+         "</table>",
+         3,
+         2,
+         "1 1 1 1=Q|3 2 1 1=6",
+         {"header cells outside the leading rows and columns become ordinary cells"},
+         1,
+         1,
+         "Sales 2026"},
+        {"CutToTwentyByTwenty",
+         "<table>" + Repeat(kRow22, 23) + "</table>",
+         20,
+         20,
+         "20 20 1 1=v",
+         {"3 rows beyond 20 cut", "2 columns beyond 20 cut"}},
+        {"NestedTableAndLostStyles",
+         "<table><tr><td style='font-weight:bold; text-align:justify'>x"
+         "<table><tr><td>in</td></tr></table></td></tr></table>",
+         1,
+         1,
+         "1 1 1 1=x",
+         {"1 nested table left out", "styles not kept: font-weight, text-align justify"}},
+        {"MarkupTooDeepInACell",
+         "<table><tr><td>" + Repeat("<span>", 100) + "x</td></tr></table>",
+         1,
+         1,
+         "1 1 1 1=" + Repeat("<span>", 64) + Repeat("</span>", 64),
+         {"markup nested too deep left out"}}};
+    for (const ImportCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const HtmlTableImport result = ImportHtmlTable(c.html, 0);
+        ASSERT_TRUE(result.ok) << result.reason;
+        const TableSpec& t = result.table;
+        EXPECT_EQ((std::vector<int>{t.intNumRows, t.intNumCols, t.intHeaderRows, t.intHeaderCols}),
+                  (std::vector<int>{c.rows, c.cols, c.headerRows, c.headerCols}));
+        EXPECT_EQ(t.strCaption, c.caption);
+        std::istringstream cells(c.cells);
+        for (std::string cell; std::getline(cells, cell, '|');) {
+            std::istringstream numbers(cell);
+            int row = 0, col = 0, rowSpan = 0, colSpan = 0;
+            numbers >> row >> col >> rowSpan >> colSpan;
+            const CellSpec& got = t.At(row, col);
+            EXPECT_EQ(got.strContent, cell.substr(cell.find('=') + 1)) << cell;
+            EXPECT_EQ(got.intRowSpan, rowSpan) << cell;
+            EXPECT_EQ(got.intColSpan, colSpan) << cell;
+        }
+        EXPECT_EQ(result.losses, c.losses);
+    }
+}
 
 TEST(ImportHtmlTableProperties, KeepsColoursAlignmentSizesFontsAndTheFrame) {
     const HtmlTableImport result = ImportHtmlTable(
@@ -138,36 +128,20 @@ TEST(ImportHtmlTableProperties, KeepsColoursAlignmentSizesFontsAndTheFrame) {
         0);
     ASSERT_TRUE(result.ok) << result.reason;
     const TableSpec& t = result.table;
-    EXPECT_TRUE(t.blnAddHTMLWrapper);
-    EXPECT_TRUE(t.blnCenterTable);
-    EXPECT_EQ(t.intBorder, 2);
-    EXPECT_EQ(t.intBorderStyleIndex, 3);  // dashed
-    EXPECT_EQ(t.intBorderColorIndex, 2);  // blue
-    EXPECT_EQ(t.intCellPadding, 3);
-    EXPECT_EQ(t.intCellSpacing, 0);
-    EXPECT_EQ(t.intTableWidth, 80);
-    EXPECT_EQ(t.intTableWidthUnit, 0);
-    EXPECT_EQ(t.lngTableBgColor, 0x302010);
-    EXPECT_EQ(t.lngTableTextColor, 0x030201);
-    const CellSpec& a = t.At(1, 1);
-    EXPECT_EQ(a.intAlign, 3);
-    EXPECT_EQ(a.lngBgColor, 0xC0C0C0);
-    const CellSpec& b = t.At(1, 2);
-    EXPECT_EQ(b.lngBgColor, 0xCCBBAA);
-    EXPECT_EQ(b.lngTextColor, 0x0000FF);
-    EXPECT_EQ(b.intAlign, 2);
-    EXPECT_EQ(b.intVAlign, 3);
-    EXPECT_EQ(b.intWidth, 40);
-    EXPECT_EQ(b.intWidthUnit, 1);
-    EXPECT_EQ(b.intHeight, 20);
-    const CellSpec& c = t.At(1, 3);
-    EXPECT_EQ(c.strContent, "c");
-    EXPECT_EQ(c.lngTextColor, 0x800000);
-    EXPECT_EQ(c.strFontFace, "Courier");
-    EXPECT_EQ(c.strFontSize, "+1");
-    EXPECT_EQ(c.intVAlign, 2);
-    EXPECT_EQ(c.intWidth, 25);
-    EXPECT_EQ(c.intWidthUnit, 0);
+    const CellSpec &a = t.At(1, 1), &b = t.At(1, 2), &c = t.At(1, 3);
+    // Frame: wrapper, centre, border, dashed blue, padding, spacing, 80%, colours.
+    EXPECT_EQ((std::vector<int>{t.blnAddHTMLWrapper, t.blnCenterTable, t.intBorder,
+                                t.intBorderStyleIndex, t.intBorderColorIndex, t.intCellPadding,
+                                t.intCellSpacing, t.intTableWidth, t.intTableWidthUnit,
+                                t.lngTableBgColor, t.lngTableTextColor}),
+              (std::vector<int>{1, 1, 2, 3, 2, 3, 0, 80, 0, 0x302010, 0x030201}));
+    // Cells: row attributes, CSS and the font element.
+    EXPECT_EQ(
+        (std::vector<int>{a.intAlign, a.lngBgColor, b.lngBgColor, b.lngTextColor, b.intAlign,
+                          b.intVAlign, b.intWidth, b.intWidthUnit, b.intHeight, c.lngTextColor,
+                          c.intVAlign, c.intWidth, c.intWidthUnit}),
+        (std::vector<int>{3, 0xC0C0C0, 0xCCBBAA, 0x0000FF, 2, 3, 40, 1, 20, 0x800000, 2, 25, 0}));
+    EXPECT_EQ(c.strContent + "|" + c.strFontFace + "|" + c.strFontSize, "c|Courier|+1");
     EXPECT_EQ(result.losses, std::vector<std::string>{});
 }
 
@@ -188,14 +162,12 @@ TEST(ImportHtmlTableRefusals, SaysWhyNothingIsRead) {
         std::string html;
         int index;
         const char* reason;
-    } cases[] = {
-        {"<p>no table</p>", 0, "the page holds no table"},
-        {"<table><tr><td>a</td></tr></table>", 1, "the page holds 1 table, not 2"},
-        {"<table></table>", 0, "the table has no rows"},
-        {Repeat("<div>", 2001) + "<table><tr><td>a</td></tr></table>", 0,
-         "the page nests elements more than 2000 deep"},
-        {std::string((16u << 20) + 1, ' '), 0, "the page is larger than 16 MiB"},
-    };
+    } cases[] = {{"<p>no table</p>", 0, "the page holds no table"},
+                 {"<table><tr><td>a</td></tr></table>", 1, "the page holds 1 table, not 2"},
+                 {"<table></table>", 0, "the table has no rows"},
+                 {Repeat("<div>", 2001) + "<table><tr><td>a</td></tr></table>", 0,
+                  "the page nests elements more than 2000 deep"},
+                 {std::string((16u << 20) + 1, ' '), 0, "the page is larger than 16 MiB"}};
     for (const auto& c : cases) {
         const HtmlTableImport result = ImportHtmlTable(c.html, c.index);
         EXPECT_FALSE(result.ok);

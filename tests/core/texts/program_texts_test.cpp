@@ -35,18 +35,17 @@ TEST_F(ProgramTextsTest, LoadResultCodes) {
         {"duplicate at line 4", "1\ta\n2\tb\n\n1\tc\n", -1504},
         {"too long at line 2", "1\ta\n2\t" + std::string(1024, 'x') + "\n", -1002},
         {"longest allowed", "1\t" + std::string(1023, 'x') + "\n", 1},
-    };
+        {"too many texts",
+         [] {
+             std::string content;
+             for (int i = 1; i <= 1001; ++i) content += std::to_string(i) + "\tt\n";
+             return content;
+         }(),
+         ProgramTexts::kTooMuchText}};
     for (const auto& c : cases) {
         ProgramTexts texts;
         EXPECT_EQ(texts.Load(Write(c.content)), c.result) << c.name;
     }
-}
-
-TEST_F(ProgramTextsTest, TooManyTexts) {
-    std::string content;
-    for (int i = 1; i <= 1001; ++i) content += std::to_string(i) + "\tt\n";
-    ProgramTexts texts;
-    EXPECT_EQ(texts.Load(Write(content)), ProgramTexts::kTooMuchText);
 }
 
 TEST_F(ProgramTextsTest, MissingFileAndFolder) {
@@ -79,13 +78,11 @@ TEST(ProgramTextFailureMessageTest, Messages) {
     const std::pair<int, const char*> cases[] = {
         {-1, "Cannot open file containing program text.\n/x/tbm.dat"},
         {-5, "Error -5"},
-        {-9, "Error -9"},
         {-501, "Missing string at line 1."},
         {-1000, "Missing string at line 500."},
         {-1001, "String too long at line 1."},
         {-1500, "String too long at line 500."},
-        {-1501, "Duplicate in program text at line 1."},
-    };
+        {-1501, "Duplicate in program text at line 1."}};
     for (const auto& [code, message] : cases) {
         EXPECT_EQ(ProgramTextFailureMessage(code, "/x/tbm.dat"), message) << code;
     }
