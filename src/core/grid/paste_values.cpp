@@ -1,6 +1,7 @@
 #include "core/grid/paste_values.h"
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 
 #include "core/grid/block_edit.h"
@@ -90,7 +91,19 @@ PasteOutcome PasteCells(TableSpec& table, int row, int col, const TableSpec& sou
     Grow(table, row, col, source.intNumRows, source.intNumCols, outcome);
     const int lastRow = std::min<int>(row + source.intNumRows - 1, table.intNumRows);
     const int lastCol = std::min<int>(col + source.intNumCols - 1, table.intNumCols);
-    outcome.split = SplitBlock(table, GrowToSpans(table, CellBlock{row, col, lastRow, lastCol}));
+    // The merges the paste breaks up; one the pasted cells make again (a
+    // merged cell pasted onto itself) is no loss to tell of.
+    const CellBlock area = GrowToSpans(table, CellBlock{row, col, lastRow, lastCol});
+    std::vector<std::array<int, 4>> merges;
+    for (int r = area.top; r <= area.bottom; ++r) {
+        for (int c = area.left; c <= area.right; ++c) {
+            const CellSpec& cell = table.Cell[r][c];
+            if (cell.intRowSpan > 1 || cell.intColSpan > 1) {
+                merges.push_back({r, c, cell.intRowSpan, cell.intColSpan});
+            }
+        }
+    }
+    SplitBlock(table, area);
 
     for (int r = row; r <= lastRow; ++r) {
         for (int c = col; c <= lastCol; ++c) {
@@ -106,6 +119,10 @@ PasteOutcome PasteCells(TableSpec& table, int row, int col, const TableSpec& sou
                        std::min(colSpan, static_cast<std::int16_t>(lastCol - c + 1)));
             ++outcome.placed;
         }
+    }
+    for (const auto& [r, c, rowSpan, colSpan] : merges) {
+        const CellSpec& now = table.Cell[r][c];
+        if (now.intRowSpan != rowSpan || now.intColSpan != colSpan) ++outcome.split;
     }
     if (table.blnAddPlaceMarkers) FillPlaceMarkers(table, true);
     return outcome;

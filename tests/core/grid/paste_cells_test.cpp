@@ -79,5 +79,13 @@ TEST(PasteCellsMarkers, EmptyPastedCellsGetTheirMarkers) {
     EXPECT_EQ(CheckTable(table), "");
 }
 
+// Copying a merged cell and pasting it where it is breaks nothing up.
+TEST(PasteCellsSplit, AMergePastedOntoItselfIsNoLoss) {
+    TableSpec table = StartTable(3, 3);
+    Span(table, 1, 1, 1, 2);
+    EXPECT_EQ(PasteCells(table, 1, 1, CopiedBlock()).split, 0);
+    EXPECT_EQ(table.At(1, 1).intColSpan, 2);
+}
+
 }  // namespace
 }  // namespace tabloom
