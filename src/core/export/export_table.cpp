@@ -7,54 +7,46 @@
 
 namespace tabloom {
 
+namespace {
+
+// Everything the program knows of a format, in one row.
+struct FormatRow {
+    ExportFormat format;
+    std::string_view name;  // as --to names it
+    const char* title;
+    const char* suffix;
+    ExportResult (*write)(const TableSpec&);
+};
+
+constexpr FormatRow kFormats[] = {
+    {ExportFormat::Markdown, "markdown", "Markdown", ".md", ExportMarkdown},
+    {ExportFormat::Latex, "latex", "LaTeX", ".tex", ExportLatex},
+    {ExportFormat::MediaWiki, "mediawiki", "MediaWiki", ".wiki", ExportMediaWiki},
+    {ExportFormat::Csv, "csv", "CSV", ".csv", ExportCsv},
+};
+
+const FormatRow& Row(ExportFormat format) {
+    for (const FormatRow& row : kFormats) {
+        if (row.format == format) return row;
+    }
+    return kFormats[0];  // unreachable: every format has its row
+}
+
+}  // namespace
+
 std::optional<ExportFormat> ExportFormatNamed(std::string_view name) {
-    if (name == "markdown") return ExportFormat::Markdown;
-    if (name == "latex") return ExportFormat::Latex;
-    if (name == "mediawiki") return ExportFormat::MediaWiki;
-    if (name == "csv") return ExportFormat::Csv;
+    for (const FormatRow& row : kFormats) {
+        if (row.name == name) return row.format;
+    }
     return std::nullopt;
 }
 
-const char* ExportFormatTitle(ExportFormat format) {
-    switch (format) {
-        case ExportFormat::Markdown:
-            return "Markdown";
-        case ExportFormat::Latex:
-            return "LaTeX";
-        case ExportFormat::MediaWiki:
-            return "MediaWiki";
-        case ExportFormat::Csv:
-            return "CSV";
-    }
-    return "";
-}
+const char* ExportFormatTitle(ExportFormat format) { return Row(format).title; }
 
-const char* ExportFileSuffix(ExportFormat format) {
-    switch (format) {
-        case ExportFormat::Markdown:
-            return ".md";
-        case ExportFormat::Latex:
-            return ".tex";
-        case ExportFormat::MediaWiki:
-            return ".wiki";
-        case ExportFormat::Csv:
-            return ".csv";
-    }
-    return "";
-}
+const char* ExportFileSuffix(ExportFormat format) { return Row(format).suffix; }
 
 ExportResult ExportTable(const TableSpec& table, ExportFormat format) {
-    switch (format) {
-        case ExportFormat::Markdown:
-            return ExportMarkdown(table);
-        case ExportFormat::Latex:
-            return ExportLatex(table);
-        case ExportFormat::MediaWiki:
-            return ExportMediaWiki(table);
-        case ExportFormat::Csv:
-            return ExportCsv(table);
-    }
-    return {};
+    return Row(format).write(table);
 }
 
 std::string LossReport(ExportFormat format, const std::vector<std::string>& losses) {
