@@ -400,7 +400,10 @@ class Importer {
 }  // namespace
 
 std::vector<std::string> ListHtmlTables(std::string_view html) {
-    const HtmlDocument doc(html);
+    return ListHtmlTables(HtmlDocument(html));
+}
+
+std::vector<std::string> ListHtmlTables(const HtmlDocument& doc) {
     std::vector<std::string> labels;
     for (const GumboNode* table : doc.Tables()) {
         const GumboNode* caption = nullptr;
@@ -416,8 +419,11 @@ std::vector<std::string> ListHtmlTables(std::string_view html) {
 }
 
 HtmlTableImport ImportHtmlTable(std::string_view html, int index) {
+    return ImportHtmlTable(HtmlDocument(html), index);
+}
+
+HtmlTableImport ImportHtmlTable(const HtmlDocument& doc, int index) {
     HtmlTableImport result;
-    const HtmlDocument doc(html);
     if (!doc.Parsed()) {
         result.reason = doc.Refusal();
         return result;

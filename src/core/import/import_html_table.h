@@ -8,6 +8,8 @@
 
 namespace tabloom {
 
+class HtmlDocument;
+
 // A table read from an HTML page.
 struct HtmlTableImport {
     bool ok = false;
@@ -23,6 +25,7 @@ struct HtmlTableImport {
 // part of that table): its caption, or the text of its first row when it
 // has none, cut to about 60 characters.
 std::vector<std::string> ListHtmlTables(std::string_view html);
+std::vector<std::string> ListHtmlTables(const HtmlDocument& doc);
 
 // The table with the 0-based index of ListHtmlTables, over the table
 // options of a program start. Keeps the cells' text and inline markup,
@@ -30,6 +33,8 @@ std::vector<std::string> ListHtmlTables(std::string_view html);
 // widths, heights, fonts, and the table's border, padding, spacing, width
 // and centring.
 HtmlTableImport ImportHtmlTable(std::string_view html, int index);
+// The same from a page already parsed, for callers that list its tables too.
+HtmlTableImport ImportHtmlTable(const HtmlDocument& doc, int index);
 
 // "The table does not fit entirely: ...", or empty when nothing is lost.
 std::string ImportLossReport(const std::vector<std::string>& losses);

@@ -31,7 +31,9 @@ void HtmlLoadCommand::Load(const QString& path) {
         file.size() <= static_cast<qint64>(HtmlDocument::kMaxBytes)) {
         bytes = file.readAll();
     }
-    const std::string_view page(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    // Parsed once for the list of its tables and the table taken.
+    const HtmlDocument page(
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     int index = 0;
     if (const std::vector<std::string> tables = ListHtmlTables(page); tables.size() > 1) {
         QStringList items;
