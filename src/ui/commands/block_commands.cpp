@@ -9,10 +9,11 @@
 #include "core/grid/block_clipboard.h"
 #include "core/grid/block_edit.h"
 #include "core/grid/grid_drawing.h"
+#include "ui/commands/command_context.h"
 #include "ui/commands/grid_commands.h"
+#include "ui/commands/window_services.h"
 #include "ui/document/table_document.h"
 #include "ui/grid/pic_table.h"
-#include "ui/main_window/frm_main.h"
 #include "ui/platform/clipboard.h"
 #include "ui/platform/prompter.h"
 
@@ -26,9 +27,8 @@ QString Described(const CellBlock& block) {
 
 }  // namespace
 
-BlockCommands::BlockCommands(frmMain& window, GridCommands& grid, PicTable& picTable,
-                             Clipboard& clipboard)
-    : QObject(&window), window_(window), grid_(grid), picTable_(picTable), clipboard_(clipboard) {}
+BlockCommands::BlockCommands(CommandContext& context, GridCommands& grid, PicTable& picTable)
+    : QObject(&context.window.Widget()), ctx_(context), grid_(grid), picTable_(picTable) {}
 
 void BlockCommands::AddToMenu(QMenu* menu) {
     menu->addSeparator();
@@ -50,7 +50,7 @@ void BlockCommands::AddToMenu(QMenu* menu) {
 CellBlock BlockCommands::Target() const {
     if (block_) return *block_;
     const int row = grid_.CurrentRow(), col = grid_.CurrentCol();
-    return BlockBetween(window_.Table(), row, col, row, col);
+    return BlockBetween(ctx_.document.Table(), row, col, row, col);
 }
 
 void BlockCommands::Select(int anchorRow, int anchorCol, int endRow, int endCol) {
@@ -58,7 +58,7 @@ void BlockCommands::Select(int anchorRow, int anchorCol, int endRow, int endCol)
     anchorCol_ = anchorCol;
     endRow_ = endRow;
     endCol_ = endCol;
-    const TableSpec& table = window_.Table();
+    const TableSpec& table = ctx_.document.Table();
     const CellBlock block = BlockBetween(table, anchorRow, anchorCol, endRow, endCol);
     std::optional<CellBlock> next;
     if (!IsOneCell(table, block)) next = block;
@@ -75,7 +75,7 @@ void BlockCommands::Extend(GridMove move) {
     // The end steps off the far side of whatever span it stands on.
     auto row = static_cast<std::int16_t>(endRow_);
     auto col = static_cast<std::int16_t>(endCol_);
-    MoveCurrentCell(window_.Table(), move, row, col);
+    MoveCurrentCell(ctx_.document.Table(), move, row, col);
     Select(anchorRow_, anchorCol_, row, col);
 }
 
@@ -88,7 +88,7 @@ void BlockCommands::ExtendTo(int row, int col) {
 }
 
 void BlockCommands::SelectAll() {
-    const TableSpec& table = window_.Table();
+    const TableSpec& table = ctx_.document.Table();
     Select(1, 1, table.intNumRows, table.intNumCols);
 }
 
@@ -100,7 +100,7 @@ void BlockCommands::Clear() {
 
 void BlockCommands::Refresh() {
     if (block_) {
-        const TableSpec& table = window_.Table();
+        const TableSpec& table = ctx_.document.Table();
         const CellBlock block = BlockBetween(table, anchorRow_, anchorCol_, endRow_, endCol_);
         block_.reset();
         if (!IsOneCell(table, block)) block_ = block;
@@ -124,7 +124,7 @@ void BlockCommands::Show() {
 
 void BlockCommands::UpdateActions() {
     if (merge_ == nullptr) return;
-    const TableSpec& table = window_.Table();
+    const TableSpec& table = ctx_.document.Table();
     const CellBlock target = Target();
     bool spans = false;
     for (int i = target.top; i <= target.bottom && !spans; ++i) {
@@ -178,38 +178,38 @@ bool BlockCommands::KeyPressed(int key, Qt::KeyboardModifiers modifiers) {
 void BlockCommands::Merge() {
     if (!block_) return;
     const CellBlock block = *block_;
-    TableSpec merged = window_.Table();
+    TableSpec merged = ctx_.document.Table();
     const MergeOutcome outcome = MergeBlock(merged, block);
     if (!outcome.merged) {
-        window_.Prompts().Show(QString::fromStdString(outcome.message), kInadmissibleTitle,
-                               PromptIcon::None, PromptButtons::Ok);
+        ctx_.prompter.Show(QString::fromStdString(outcome.message), kInadmissibleTitle,
+                           PromptIcon::None, PromptButtons::Ok);
         return;
     }
     block_.reset();
     grid_.MakeCurrent(block.top, block.left);
-    window_.Document().Change("merge " + Described(block),
-                              [&merged](TableSpec& t) { t = std::move(merged); });
+    ctx_.document.Change("merge " + Described(block),
+                         [&merged](TableSpec& t) { t = std::move(merged); });
 }
 
 void BlockCommands::Split() {
     const CellBlock block = Target();
-    window_.Document().Change("split " + Described(block),
-                              [&block](TableSpec& t) { SplitBlock(t, block); });
+    ctx_.document.Change("split " + Described(block),
+                         [&block](TableSpec& t) { SplitBlock(t, block); });
 }
 
 void BlockCommands::Empty() { EmptyAs("empty"); }
 
 void BlockCommands::EmptyAs(const QString& verb) {
     const CellBlock block = Target();
-    window_.Document().Change(verb + " " + Described(block),
-                              [&block](TableSpec& t) { EmptyBlock(t, block); });
+    ctx_.document.Change(verb + " " + Described(block),
+                         [&block](TableSpec& t) { EmptyBlock(t, block); });
 }
 
 void BlockCommands::Copy() {
-    const TableSpec& table = window_.Table();
+    const TableSpec& table = ctx_.document.Table();
     const CellBlock block = Target();
-    clipboard_.SetContent(QString::fromStdString(BlockAsTabText(table, block)),
-                          QString::fromStdString(BlockAsHtml(table, block)));
+    ctx_.clipboard.SetContent(QString::fromStdString(BlockAsTabText(table, block)),
+                              QString::fromStdString(BlockAsHtml(table, block)));
 }
 
 void BlockCommands::Cut() {

@@ -11,10 +11,9 @@ class QMenu;
 
 namespace tabloom {
 
-class Clipboard;
 class GridCommands;
 class PicTable;
-class frmMain;
+struct CommandContext;
 
 // The block of cells selected on the grid and the commands on it: merge,
 // split, empty, copy and cut. The block runs from an anchor (the current
@@ -24,7 +23,7 @@ class BlockCommands : public QObject {
     Q_OBJECT
 
   public:
-    BlockCommands(frmMain& window, GridCommands& grid, PicTable& picTable, Clipboard& clipboard);
+    BlockCommands(CommandContext& context, GridCommands& grid, PicTable& picTable);
 
     // Adds the block's entries, with their keys, to the grid's menu.
     void AddToMenu(QMenu* menu);
@@ -62,10 +61,9 @@ class BlockCommands : public QObject {
     void EmptyAs(const QString& verb);
     void UpdateActions();
 
-    frmMain& window_;
+    CommandContext& ctx_;
     GridCommands& grid_;
     PicTable& picTable_;
-    Clipboard& clipboard_;
     std::optional<CellBlock> block_;
     int anchorRow_ = 1, anchorCol_ = 1, endRow_ = 1, endCol_ = 1;
     QAction* merge_ = nullptr;

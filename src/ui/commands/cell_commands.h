@@ -5,7 +5,7 @@
 namespace tabloom {
 
 class frmCellInfo;
-class frmMain;
+struct CommandContext;
 
 // The left-click command on a cell: the cell dialog is filled from the cell,
 // opened below its row, and what the user accepted is stored. The dialog is
@@ -15,7 +15,7 @@ class CellCommands : public QObject {
     Q_OBJECT
 
   public:
-    explicit CellCommands(frmMain& window);
+    explicit CellCommands(CommandContext& context);
 
     // Edits the cell at (State().intRow, State().intCol).
     void EditCell();
@@ -25,7 +25,7 @@ class CellCommands : public QObject {
   private:
     void DialogClosed();
 
-    frmMain& window_;
+    CommandContext& ctx_;
     frmCellInfo* dialog_ = nullptr;
     int row_ = 1;
     int col_ = 1;

@@ -3,26 +3,26 @@
 #include "core/dialogs/copy_source_summary.h"
 #include "core/grid/copy_cell_properties.h"
 #include "ui/commands/block_commands.h"
+#include "ui/commands/command_context.h"
 #include "ui/commands/grid_commands.h"
+#include "ui/commands/window_services.h"
 #include "ui/dialogs/frm_copy_cell.h"
 #include "ui/document/table_document.h"
-#include "ui/main_window/dialog_placement.h"
-#include "ui/main_window/frm_main.h"
 
 namespace tabloom {
 
-CopyCommands::CopyCommands(frmMain& window) : window_(window) {}
+CopyCommands::CopyCommands(CommandContext& context) : ctx_(context) {}
 
 frmCopyCell& CopyCommands::DialogWindow() {
     if (dialog_ == nullptr) {
-        dialog_ = new frmCopyCell(window_.Prompts(), &window_);
+        dialog_ = new frmCopyCell(ctx_.prompter, &ctx_.window.Widget());
         dialog_->SetTargetHighlighter([this](int& row, int& col) {
-            window_.Grid().DrawTable();
+            ctx_.window.RedrawGrid();
             auto r = static_cast<std::int16_t>(row);
             auto c = static_cast<std::int16_t>(col);
-            if (window_.HighlightCell(r, c)) return true;
-            row = window_.State().intHighlightRow;
-            col = window_.State().intHighlightCol;
+            if (ctx_.window.HighlightCell(r, c)) return true;
+            row = ctx_.state.intHighlightRow;
+            col = ctx_.state.intHighlightCol;
             return false;
         });
         QObject::connect(dialog_, &QDialog::finished, dialog_, [this] { DialogClosed(); });
@@ -33,36 +33,36 @@ frmCopyCell& CopyCommands::DialogWindow() {
 
 void CopyCommands::RefillCopyTargetLists() {
     if (dialog_ == nullptr) return;
-    const TableSpec& table = window_.Table();
+    const TableSpec& table = ctx_.document.Table();
     dialog_->RefillTargetLists(table.intNumRows, table.intNumCols);
 }
 
 void CopyCommands::CopyCommand() {
     frmCopyCell& dialog = DialogWindow();
-    srcRow_ = window_.State().intRow;
-    srcCol_ = window_.State().intCol;
-    dialog.Fill(SummarizeCopySource(window_.Table(), srcRow_, srcCol_), srcRow_, srcCol_);
-    dialog.OfferBlock(window_.Grid().Blocks().Block());
+    srcRow_ = ctx_.state.intRow;
+    srcCol_ = ctx_.state.intCol;
+    dialog.Fill(SummarizeCopySource(ctx_.document.Table(), srcRow_, srcCol_), srcRow_, srcCol_);
+    dialog.OfferBlock(ctx_.window.SelectedBlock());
     dialog.blnAccepted = false;
     dialog.adjustSize();
-    dialog.move(PlaceDialogBelowRow(window_, srcRow_, dialog.frameGeometry().size()));
+    dialog.move(ctx_.window.BelowRow(srcRow_, dialog.frameGeometry().size()));
     // Modal, but not a nested loop: the copy follows when the window closes.
     dialog.open();
 }
 
 void CopyCommands::DialogClosed() {
     if (dialog_->blnAccepted) {
-        const bool changed = window_.Document().Change(
-            "copy cell properties",
-            [this](TableSpec& t) { CopyCellProperties(t, srcRow_, srcCol_, dialog_->Choice()); });
+        const bool changed = ctx_.document.Change("copy cell properties", [this](TableSpec& t) {
+            CopyCellProperties(t, srcRow_, srcCol_, dialog_->Choice());
+        });
         if (changed) {
-            window_.SuppressGridClicks();
+            ctx_.window.SuppressGridClicks();
             return;
         }
     }
     // The dialog's outlines go.
-    window_.Grid().DrawTable();
-    window_.SuppressGridClicks();
+    ctx_.window.RedrawGrid();
+    ctx_.window.SuppressGridClicks();
 }
 
 }  // namespace tabloom

@@ -3,14 +3,14 @@
 namespace tabloom {
 
 class frmCopyCell;
-class frmMain;
+struct CommandContext;
 
 // The copy command of the grid: copies chosen properties of the clicked
 // cell to a cell, its row, its column or the whole table through the copy
 // window, which is made on first use and then only hidden and shown.
 class CopyCommands {
   public:
-    explicit CopyCommands(frmMain& window);
+    explicit CopyCommands(CommandContext& context);
 
     // Opens the copy window for the cell (intRow, intCol) of the state. The
     // copy happens when the window closes with "Do it".
@@ -26,7 +26,7 @@ class CopyCommands {
     frmCopyCell& DialogWindow();
     void DialogClosed();
 
-    frmMain& window_;
+    CommandContext& ctx_;
     frmCopyCell* dialog_ = nullptr;
     int srcRow_ = 0;
     int srcCol_ = 0;

@@ -6,7 +6,9 @@
 
 #include "core/export/export_table.h"
 #include "core/storage/atomic_file.h"
-#include "ui/main_window/frm_main.h"
+#include "ui/commands/command_context.h"
+#include "ui/commands/window_services.h"
+#include "ui/document/table_document.h"
 #include "ui/platform/file_chooser.h"
 #include "ui/platform/prompter.h"
 
@@ -43,17 +45,17 @@ void ExportCommand::Run() {
     request.filter = filters.join(" | ");
     request.confirmOverwrite = true;
     request.hideReadOnly = true;
-    const QString chosen = window_.Files().ChooseSaveFile(request);
-    window_.SuppressGridClicks();
+    const QString chosen = ctx_.files.ChooseSaveFile(request);
+    ctx_.window.SuppressGridClicks();
     if (chosen.isEmpty()) return;
-    Prompter& prompts = window_.Prompts();
+    Prompter& prompts = ctx_.prompter;
     const std::optional<ExportFormat> format = FormatOf(chosen);
     if (!format) {
         prompts.Show("The file name must end in .md, .tex, .wiki or .csv, which names the format.",
                      kTitle, PromptIcon::Exclamation, PromptButtons::Ok);
         return;
     }
-    const ExportResult result = ExportTable(window_.Table(), *format);
+    const ExportResult result = ExportTable(ctx_.document.Table(), *format);
     if (const std::string report = LossReport(*format, result.losses); !report.empty()) {
         const QString question = QString::fromStdString(report) + ".\n\nExport anyway?";
         if (prompts.Show(question, kTitle, PromptIcon::Question, PromptButtons::YesNo) !=

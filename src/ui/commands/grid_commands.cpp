@@ -14,10 +14,11 @@
 #include "core/grid/row_column_edit.h"
 #include "core/model/place_markers.h"
 #include "ui/commands/block_commands.h"
+#include "ui/commands/command_context.h"
 #include "ui/commands/typing_commands.h"
+#include "ui/commands/window_services.h"
 #include "ui/document/table_document.h"
 #include "ui/grid/pic_table.h"
-#include "ui/main_window/frm_main.h"
 
 namespace tabloom {
 
@@ -48,10 +49,10 @@ void ResizeTable(TableSpec& table, int rows, int cols) {
     FillPlaceMarkers(table, table.blnAddPlaceMarkers);
 }
 
-GridCommands::GridCommands(frmMain& window, const GridControls& controls)
-    : QObject(&window), window_(window), c_(controls) {
-    blocks_ = new BlockCommands(window, *this, *c_.picTable, window.ClipboardSeam());
-    typing_ = new TypingCommands(window, *this, *c_.picTable);
+GridCommands::GridCommands(CommandContext& context, const GridControls& controls)
+    : QObject(&context.window.Widget()), ctx_(context), c_(controls) {
+    blocks_ = new BlockCommands(context, *this, *c_.picTable);
+    typing_ = new TypingCommands(context, *this, *c_.picTable);
     BuildMenu();
     Connect();
 }
@@ -80,23 +81,23 @@ void GridCommands::BuildMenu() {
     connect(c_.cmdGridMenu, &QToolButton::clicked, c_.cmdGridMenu, &QToolButton::showMenu);
 }
 
-std::int16_t GridCommands::CurrentRow() const { return window_.State().intRow; }
+std::int16_t GridCommands::CurrentRow() const { return ctx_.state.intRow; }
 
-std::int16_t GridCommands::CurrentCol() const { return window_.State().intCol; }
+std::int16_t GridCommands::CurrentCol() const { return ctx_.state.intCol; }
 
 void GridCommands::Connect() {
     connect(c_.picTable, &PicTable::pressed, this, &GridCommands::picTable_MouseDown);
     connect(c_.picTable, &PicTable::dragged, this, &GridCommands::picTable_MouseMove);
     connect(c_.picTable, &PicTable::released, this, &GridCommands::picTable_MouseUp);
     connect(c_.picTable, &PicTable::typed, this, [this](const QString& text) {
-        if (window_.State().blnFormInitialized) typing_->Start(text, false);
+        if (ctx_.state.blnFormInitialized) typing_->Start(text, false);
     });
     connect(c_.picTable, &PicTable::keyPressed, this,
             [this](int key, Qt::KeyboardModifiers modifiers, bool& handled) {
                 handled = KeyPressed(key, modifiers);
             });
     connect(c_.picTable, &PicTable::focusEntered, this, [this] {
-        if (!window_.State().blnFormInitialized) return;
+        if (!ctx_.state.blnFormInitialized) return;
         OutlineCurrent();
         AnnounceCurrent();
         c_.picTable->Present();
@@ -109,7 +110,7 @@ void GridCommands::Connect() {
             &GridCommands::chkAddPlaceMarkers_Click);
     auto option = [this](QCheckBox* box, bool TableSpec::*field, const char* name) {
         connect(box, &QCheckBox::toggled, this, [this, field, name](bool on) {
-            window_.Document().Change(
+            ctx_.document.Change(
                 QString("turn %1 %2").arg(name, on ? "on" : "off"),
                 [field, on](TableSpec& t) { t.*field = on; }, TableDocument::kShape);
         });
@@ -125,9 +126,9 @@ void GridCommands::Connect() {
 }
 
 void GridCommands::DrawTable() {
-    ProgramState& state = window_.State();
+    ProgramState& state = ctx_.state;
     if (!state.blnFormInitialized) return;
-    TableSpec& table = window_.Document().ForDrawing();
+    TableSpec& table = ctx_.document.ForDrawing();
     // The current cell stays where it was, brought back into a table that
     // shrank or onto the span that now covers it.
     NormaliseCurrentCell(table, state.intRow, state.intCol);
@@ -140,9 +141,9 @@ void GridCommands::DrawTable() {
 }
 
 bool GridCommands::HighlightCell(std::int16_t& row, std::int16_t& col) {
-    ProgramState& state = window_.State();
+    ProgramState& state = ctx_.state;
     const bool anchor =
-        tabloom::HighlightCell(window_.Table(), geometry_, c_.picTable->Surface(), row, col,
+        tabloom::HighlightCell(ctx_.document.Table(), geometry_, c_.picTable->Surface(), row, col,
                                state.intHighlightRow, state.intHighlightCol);
     c_.picTable->Present();
     return anchor;
@@ -150,12 +151,12 @@ bool GridCommands::HighlightCell(std::int16_t& row, std::int16_t& col) {
 
 void GridCommands::picTable_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
                                       double x, double y) {
-    ProgramState& state = window_.State();
+    ProgramState& state = ctx_.state;
     pressRow_ = pressCol_ = 0;
     selecting_ = false;
     if (button != Qt::LeftButton || state.blnIgnoreGridClick || !state.blnFormInitialized) return;
     std::int16_t row = 0, col = 0;
-    if (!GridHitTest(window_.Table(), x, y, row, col)) return;
+    if (!GridHitTest(ctx_.document.Table(), x, y, row, col)) return;
     pressRow_ = row;
     pressCol_ = col;
     if (modifiers.testFlag(Qt::ShiftModifier)) {
@@ -168,7 +169,7 @@ void GridCommands::picTable_MouseDown(Qt::MouseButton button, Qt::KeyboardModifi
 void GridCommands::picTable_MouseMove(double x, double y) {
     if (pressRow_ == 0) return;
     std::int16_t row = 0, col = 0;
-    if (!GridHitTest(window_.Table(), x, y, row, col)) return;
+    if (!GridHitTest(ctx_.document.Table(), x, y, row, col)) return;
     if (!selecting_ && row == pressRow_ && col == pressCol_) return;
     if (!selecting_) {
         selecting_ = true;
@@ -179,7 +180,7 @@ void GridCommands::picTable_MouseMove(double x, double y) {
 }
 
 void GridCommands::picTable_MouseUp(Qt::MouseButton button, double x, double y) {
-    ProgramState& state = window_.State();
+    ProgramState& state = ctx_.state;
     if (state.blnIgnoreGridClick || !state.blnFormInitialized) return;
     std::int16_t row = 0, col = 0;
     if (button == Qt::LeftButton && selecting_) {
@@ -189,7 +190,7 @@ void GridCommands::picTable_MouseUp(Qt::MouseButton button, double x, double y) 
         DrawTable();
         return;
     }
-    if (!GridHitTest(window_.Table(), x, y, row, col)) return;
+    if (!GridHitTest(ctx_.document.Table(), x, y, row, col)) return;
     // A right click inside the block keeps it for the copy window.
     const auto& block = blocks_->Block();
     if (button == Qt::LeftButton || !block || !block->Contains(row, col)) blocks_->Clear();
@@ -198,41 +199,37 @@ void GridCommands::picTable_MouseUp(Qt::MouseButton button, double x, double y) 
     // the clicked one keeps an outline.
     if (c_.picTable->hasFocus()) DrawTable();
     HighlightCell(state.intRow, state.intCol);
-    if (button == Qt::LeftButton) {
-        window_.CellCommand();
-    } else {
-        window_.CopyCommand();
-    }
+    emit cellCommand(button == Qt::LeftButton);
 }
 
 void GridCommands::NumberOfRowsOrColumns_Click() {
     const int rows = c_.cboNumberOfRows->currentIndex() + 1;
     const int cols = c_.cboNumberOfColumns->currentIndex() + 1;
-    window_.Document().Change(
+    ctx_.document.Change(
         QString("change the table to %1 rows and %2 columns").arg(rows).arg(cols),
         [rows, cols](TableSpec& t) { ResizeTable(t, rows, cols); }, TableDocument::kShape);
-    if (window_.isVisible()) window_.FocusHelpButton();
+    if (ctx_.window.Widget().isVisible()) ctx_.window.FocusHelpButton();
 }
 
 void GridCommands::chkAddPlaceMarkers_Click() {
     const bool on = c_.chkAddPlaceMarkers->isChecked();
-    window_.Document().Change(on ? "turn place markers on" : "turn place markers off",
-                              [on](TableSpec& t) {
-                                  t.blnAddPlaceMarkers = on;
-                                  FillPlaceMarkers(t, on);
-                              });
+    ctx_.document.Change(on ? "turn place markers on" : "turn place markers off",
+                         [on](TableSpec& t) {
+                             t.blnAddPlaceMarkers = on;
+                             FillPlaceMarkers(t, on);
+                         });
 }
 
 void GridCommands::MakeCurrent(int row, int col) {
-    ProgramState& state = window_.State();
+    ProgramState& state = ctx_.state;
     state.intRow = static_cast<std::int16_t>(row);
     state.intCol = static_cast<std::int16_t>(col);
-    NormaliseCurrentCell(window_.Table(), state.intRow, state.intCol);
+    NormaliseCurrentCell(ctx_.document.Table(), state.intRow, state.intCol);
     AnnounceCurrent();
 }
 
 void GridCommands::GoToCell(int row, int col) {
-    ProgramState& state = window_.State();
+    ProgramState& state = ctx_.state;
     if (!state.blnFormInitialized) return;
     MakeCurrent(row, col);
     DrawTable();
@@ -243,8 +240,8 @@ void GridCommands::GoToCell(int row, int col) {
 void GridCommands::OutlineCurrent() {
     // The keyboard's cell carries the outline while the grid has focus; the
     // highlight fields stay the dialogs' own.
-    ProgramState& state = window_.State();
-    const TableSpec& table = window_.Table();
+    ProgramState& state = ctx_.state;
+    const TableSpec& table = ctx_.document.Table();
     NormaliseCurrentCell(table, state.intRow, state.intCol);
     std::int16_t row = state.intRow, col = state.intCol;
     std::int16_t ignoreRow = 0, ignoreCol = 0;
@@ -253,29 +250,29 @@ void GridCommands::OutlineCurrent() {
 }
 
 void GridCommands::AnnounceCurrent() {
-    const ProgramState& state = window_.State();
+    const ProgramState& state = ctx_.state;
     QString content =
-        QString::fromStdString(window_.Table().At(state.intRow, state.intCol).strContent);
+        QString::fromStdString(ctx_.document.Table().At(state.intRow, state.intCol).strContent);
     content.replace("\r\n", "\n");
     c_.picTable->AnnounceCell(state.intRow, state.intCol, content);
 }
 
 void GridCommands::MoveCurrent(GridMove move) {
-    ProgramState& state = window_.State();
+    ProgramState& state = ctx_.state;
     blocks_->Clear();
-    MoveCurrentCell(window_.Table(), move, state.intRow, state.intCol);
+    MoveCurrentCell(ctx_.document.Table(), move, state.intRow, state.intCol);
     DrawTable();
 }
 
 void GridCommands::MoveByTab(bool forward) {
-    ProgramState& state = window_.State();
+    ProgramState& state = ctx_.state;
     blocks_->Clear();
-    tabloom::MoveByTab(window_.Table(), forward, state.intRow, state.intCol);
+    tabloom::MoveByTab(ctx_.document.Table(), forward, state.intRow, state.intCol);
     DrawTable();
 }
 
 bool GridCommands::KeyPressed(int key, Qt::KeyboardModifiers modifiers) {
-    if (!window_.State().blnFormInitialized) return false;
+    if (!ctx_.state.blnFormInitialized) return false;
     const bool ctrl = modifiers.testFlag(Qt::ControlModifier);
     const bool shift = modifiers.testFlag(Qt::ShiftModifier);
     const bool plain = !ctrl && !shift && !modifiers.testFlag(Qt::AltModifier);
@@ -323,21 +320,17 @@ bool GridCommands::KeyPressed(int key, Qt::KeyboardModifiers modifiers) {
 }
 
 void GridCommands::CommandOnCurrent(bool edit) {
-    ProgramState& state = window_.State();
-    NormaliseCurrentCell(window_.Table(), state.intRow, state.intCol);
+    ProgramState& state = ctx_.state;
+    NormaliseCurrentCell(ctx_.document.Table(), state.intRow, state.intCol);
     HighlightCell(state.intRow, state.intCol);
-    if (edit) {
-        window_.CellCommand();
-    } else {
-        window_.CopyCommand();
-    }
+    emit cellCommand(edit);
 }
 
 void GridCommands::ClearCurrentCell() {
-    ProgramState& state = window_.State();
-    NormaliseCurrentCell(window_.Table(), state.intRow, state.intCol);
+    ProgramState& state = ctx_.state;
+    NormaliseCurrentCell(ctx_.document.Table(), state.intRow, state.intCol);
     const int row = state.intRow, col = state.intCol;
-    window_.Document().Change("empty cell at " + CellName(row, col), [row, col](TableSpec& t) {
+    ctx_.document.Change("empty cell at " + CellName(row, col), [row, col](TableSpec& t) {
         // An emptied cell shows its marker again while markers are on.
         t.At(row, col).strContent =
             t.blnAddPlaceMarkers ? MakePlaceMarker(row, col) : std::string();
@@ -346,10 +339,10 @@ void GridCommands::ClearCurrentCell() {
 
 template <typename Edit>
 void GridCommands::EditRowsOrColumns(const QString& what, Edit edit) {
-    ProgramState& state = window_.State();
+    ProgramState& state = ctx_.state;
     if (!state.blnFormInitialized) return;
-    NormaliseCurrentCell(window_.Table(), state.intRow, state.intCol);
-    window_.Document().Change(
+    NormaliseCurrentCell(ctx_.document.Table(), state.intRow, state.intCol);
+    ctx_.document.Change(
         what, [&edit](TableSpec& t) { edit(t); }, TableDocument::kShape);
 }
 
@@ -360,7 +353,7 @@ void GridCommands::InsertRowAbove() {
 }
 
 void GridCommands::InsertRowBelow() {
-    const int at = CurrentRow() + window_.Table().At(CurrentRow(), CurrentCol()).intRowSpan;
+    const int at = CurrentRow() + ctx_.document.Table().At(CurrentRow(), CurrentCol()).intRowSpan;
     EditRowsOrColumns(QString("insert a row below row %1").arg(at - 1),
                       [at](TableSpec& t) { return InsertRow(t, at); });
 }
@@ -378,7 +371,7 @@ void GridCommands::InsertColumnLeft() {
 }
 
 void GridCommands::InsertColumnRight() {
-    const int at = CurrentCol() + window_.Table().At(CurrentRow(), CurrentCol()).intColSpan;
+    const int at = CurrentCol() + ctx_.document.Table().At(CurrentRow(), CurrentCol()).intColSpan;
     EditRowsOrColumns(QString("insert a column right of column %1").arg(at - 1),
                       [at](TableSpec& t) { return InsertColumn(t, at); });
 }
@@ -390,7 +383,7 @@ void GridCommands::DeleteColumn() {
 }
 
 void GridCommands::UpdateMenu() {
-    const TableSpec& table = window_.Table();
+    const TableSpec& table = ctx_.document.Table();
     const bool canInsertRow = table.intNumRows < intMaxRows;
     const bool canInsertCol = table.intNumCols < intMaxCols;
     const QString rowTip = canInsertRow ? QString() : FullTableTip("rows", intMaxRows);

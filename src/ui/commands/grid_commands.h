@@ -19,7 +19,7 @@ namespace tabloom {
 class BlockCommands;
 class PicTable;
 class TypingCommands;
-class frmMain;
+struct CommandContext;
 
 // The controls of the main window the grid commands work with.
 struct GridControls {
@@ -46,7 +46,7 @@ class GridCommands : public QObject {
     Q_OBJECT
 
   public:
-    GridCommands(frmMain& window, const GridControls& controls);
+    GridCommands(CommandContext& context, const GridControls& controls);
 
     void DrawTable();
     bool HighlightCell(std::int16_t& row, std::int16_t& col);
@@ -86,6 +86,11 @@ class GridCommands : public QObject {
     void InsertColumnRight();
     void DeleteColumn();
 
+  signals:
+    // A click or key asks to edit the current cell (edit) or copy its
+    // properties (otherwise).
+    void cellCommand(bool edit);
+
   private:
     void BuildMenu();
     void Connect();
@@ -96,7 +101,7 @@ class GridCommands : public QObject {
     template <typename Edit>
     void EditRowsOrColumns(const QString& what, Edit edit);
 
-    frmMain& window_;
+    CommandContext& ctx_;
     GridControls c_;
     GridGeometry geometry_;
     QMenu* menu_ = nullptr;

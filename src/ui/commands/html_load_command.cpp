@@ -5,9 +5,10 @@
 
 #include "core/import/html_document.h"
 #include "core/import/import_html_table.h"
+#include "ui/commands/command_context.h"
 #include "ui/commands/grid_commands.h"
+#include "ui/commands/window_services.h"
 #include "ui/document/table_document.h"
-#include "ui/main_window/frm_main.h"
 #include "ui/platform/prompter.h"
 
 namespace tabloom {
@@ -24,7 +25,7 @@ bool HtmlLoadCommand::IsPageName(const QString& path) {
 }
 
 void HtmlLoadCommand::Load(const QString& path) {
-    Prompter& prompts = window_.Prompts();
+    Prompter& prompts = ctx_.prompter;
     QFile file(path);
     QByteArray bytes;
     if (file.open(QIODevice::ReadOnly) &&
@@ -55,7 +56,7 @@ void HtmlLoadCommand::Load(const QString& path) {
                                 : QString::fromStdString(imported.reason);
         prompts.Show("Error when attempting to load table: " + why + ".", "Load table error",
                      PromptIcon::None, PromptButtons::Ok);
-        window_.Grid().DrawTable();
+        ctx_.window.RedrawGrid();
         return;
     }
     const QString note = QString::fromStdString(ImportLossReport(imported.losses));
@@ -64,9 +65,9 @@ void HtmlLoadCommand::Load(const QString& path) {
                      PromptIcon::Question, PromptButtons::YesNo) != PromptAnswer::Yes) {
         return;
     }
-    window_.Document().Replace(imported.table, window_.OutputPath(),
-                               "load table " + QFileInfo(path).fileName());
-    window_.FocusHelpButton();
+    ctx_.document.Replace(imported.table, ctx_.document.OutputPath(),
+                          "load table " + QFileInfo(path).fileName());
+    ctx_.window.FocusHelpButton();
 }
 
 }  // namespace tabloom

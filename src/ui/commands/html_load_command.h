@@ -4,13 +4,13 @@
 
 namespace tabloom {
 
-class frmMain;
+struct CommandContext;
 
 // Load table for a web page: the page's first table becomes the current
 // table, as one undo step, after the user has seen what does not fit.
 class HtmlLoadCommand {
   public:
-    explicit HtmlLoadCommand(frmMain& window) : window_(window) {}
+    explicit HtmlLoadCommand(CommandContext& context) : ctx_(context) {}
 
     // True for the names Load table reads as web pages (.htm, .html).
     static bool IsPageName(const QString& path);
@@ -18,7 +18,7 @@ class HtmlLoadCommand {
     void Load(const QString& path);
 
   private:
-    frmMain& window_;
+    CommandContext& ctx_;
 };
 
 }  // namespace tabloom

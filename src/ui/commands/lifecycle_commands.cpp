@@ -5,8 +5,10 @@
 
 #include "core/storage/settings_file.h"
 #include "core/storage/table_file.h"
+#include "ui/commands/command_context.h"
+#include "ui/commands/window_services.h"
 #include "ui/document/table_document.h"
-#include "ui/main_window/frm_main.h"
+#include "ui/platform/data_folder.h"
 #include "ui/platform/file_chooser.h"
 #include "ui/platform/path_helpers.h"
 #include "ui/platform/prompter.h"
@@ -36,15 +38,15 @@ void SetAside(const QString& file) {
 }  // namespace
 
 void LifecycleCommands::LoadSettingsAtStart() {
-    ProgramState& state = window_.State();
+    ProgramState& state = ctx_.state;
     const QString settings = state.strSettingsFile;
     if (!settings.isEmpty() && FileExists(settings)) {
-        TableSpec loaded = window_.Table();
+        TableSpec loaded = ctx_.document.Table();
         std::string outputPath;
         std::string reason;
         if (LoadTableInto(Native(settings), loaded, outputPath, reason)) {
-            window_.Document().Replace(loaded, QString::fromStdString(outputPath), QString());
-            window_.FocusHelpButton();
+            ctx_.document.Replace(loaded, QString::fromStdString(outputPath), QString());
+            ctx_.window.FocusHelpButton();
             state.strTableFile = settings;
             OfferUnsavedTable();
             return;
@@ -53,23 +55,23 @@ void LifecycleCommands::LoadSettingsAtStart() {
         // recovered from it by hand.
         SetAside(settings);
     }
-    TableSpec fresh = window_.Table();
+    TableSpec fresh = ctx_.document.Table();
     NewTable(fresh);
-    window_.Document().Replace(fresh, window_.OutputPath(), QString());
-    window_.FocusHelpButton();
+    ctx_.document.Replace(fresh, ctx_.document.OutputPath(), QString());
+    ctx_.window.FocusHelpButton();
     state.strTableFile.clear();
     OfferUnsavedTable();
 }
 
 void LifecycleCommands::OfferUnsavedTable() {
-    const QString settings = window_.State().strSettingsFile;
+    const QString settings = ctx_.state.strSettingsFile;
     if (settings.isEmpty()) return;
     const QString unsaved = QFile::decodeName(UnsavedTableFile(Native(settings)).c_str());
     if (!FileExists(unsaved)) return;
-    Prompter& prompts = window_.Prompts();
+    Prompter& prompts = ctx_.prompter;
     if (prompts.Show(kUnsavedQuestion, "Restore table", PromptIcon::Question, PromptButtons::YesNo,
                      unsaved) == PromptAnswer::Yes) {
-        TableSpec loaded = window_.Table();
+        TableSpec loaded = ctx_.document.Table();
         std::string outputPath;
         std::string reason;
         if (!LoadTableInto(Native(unsaved), loaded, outputPath, reason)) {
@@ -79,28 +81,40 @@ void LifecycleCommands::OfferUnsavedTable() {
             SetAside(unsaved);
             return;
         }
-        window_.Document().Replace(loaded, QString::fromStdString(outputPath), QString());
-        window_.FocusHelpButton();
+        ctx_.document.Replace(loaded, QString::fromStdString(outputPath), QString());
+        ctx_.window.FocusHelpButton();
     }
     QFile::remove(unsaved);
 }
 
+void LifecycleCommands::InitProgramState(const QString& what) {
+    ProgramState& state = ctx_.state;
+    state.strOutputFilePrompt = kOutputFilePrompt;
+    state.lngMaxViewKB = 60;
+    state.strSettingsFile =
+        QString::fromStdString(LocateSettingsFile(Native(ConfigFolderFor(ctx_.configFolder))).path);
+    state.strTableFile.clear();
+    TableSpec initial;
+    InitTableState(initial);
+    ctx_.document.Replace(initial, QString(), what);
+}
+
 void LifecycleCommands::Reset() {
-    if (window_.Prompts().Show(kResetQuestion, "Reset", PromptIcon::None, PromptButtons::YesNo) ==
+    if (ctx_.prompter.Show(kResetQuestion, "Reset", PromptIcon::None, PromptButtons::YesNo) ==
         PromptAnswer::Yes) {
-        ProgramState& state = window_.State();
+        ProgramState& state = ctx_.state;
         const QString tableFile = state.strTableFile;
-        window_.InitProgramState("reset");
+        InitProgramState("reset");
         state.strTableFile = tableFile;
     }
-    window_.FocusHelpButton();
+    ctx_.window.FocusHelpButton();
 }
 
 bool LifecycleCommands::SaveSettings(QString* reason) {
-    const ProgramState& state = window_.State();
+    const ProgramState& state = ctx_.state;
     std::string why;
-    if (SaveSettingsFile(window_.Table(), Native(window_.OutputPath()),
-                         Native(state.strSettingsFile), window_.Saving(), why)) {
+    if (SaveSettingsFile(ctx_.document.Table(), Native(ctx_.document.OutputPath()),
+                         Native(state.strSettingsFile), ctx_.saving, why)) {
         // A table kept aside by an earlier failure is older than this one.
         QFile::remove(QFile::decodeName(UnsavedTableFile(Native(state.strSettingsFile)).c_str()));
         return true;
@@ -114,11 +128,11 @@ void LifecycleCommands::SaveAtEnd() {
     if (SaveSettings(&reason)) return;
     // Nobody is there to answer a message box: the table goes beside the
     // settings file and the next start offers it.
-    const ProgramState& state = window_.State();
+    const ProgramState& state = ctx_.state;
     const std::string settings = Native(state.strSettingsFile);
     std::string why;
-    const bool kept = KeepUnsavedTable(window_.Table(), Native(window_.OutputPath()), settings,
-                                       window_.Saving(), why);
+    const bool kept = KeepUnsavedTable(ctx_.document.Table(), Native(ctx_.document.OutputPath()),
+                                       settings, ctx_.saving, why);
     std::fprintf(stderr, "tabloom: the table could not be saved for the next start: %s\n",
                  reason.toLocal8Bit().constData());
     if (kept) {
@@ -131,7 +145,7 @@ void LifecycleCommands::SaveAtEnd() {
 }
 
 bool LifecycleCommands::Quit() {
-    Prompter& prompts = window_.Prompts();
+    Prompter& prompts = ctx_.prompter;
     if (prompts.Show("Really quit?", "Quit", PromptIcon::None, PromptButtons::YesNo) !=
         PromptAnswer::Yes) {
         return false;
@@ -145,7 +159,7 @@ bool LifecycleCommands::Quit() {
                      reason) != PromptAnswer::Yes) {
         return false;
     }
-    window_.EndProgram();
+    ctx_.window.EndProgram();
     return true;
 }
 

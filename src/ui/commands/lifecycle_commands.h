@@ -4,14 +4,17 @@
 
 namespace tabloom {
 
-class frmMain;
+struct CommandContext;
 
 // The settings file that carries the table from one run to the next, and
 // the Reset and Quit commands.
 class LifecycleCommands {
   public:
-    explicit LifecycleCommands(frmMain& window) : window_(window) {}
+    explicit LifecycleCommands(CommandContext& context) : ctx_(context) {}
 
+    // Puts the program and the table as they are at the start; what names
+    // the undo step (none when empty).
+    void InitProgramState(const QString& what = {});
     // The last step of start-up: the table of the last run, or a new one.
     void LoadSettingsAtStart();
     void Reset();
@@ -32,7 +35,7 @@ class LifecycleCommands {
     // A table kept at the end of the last run is offered back.
     void OfferUnsavedTable();
 
-    frmMain& window_;
+    CommandContext& ctx_;
 };
 
 }  // namespace tabloom

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,8 +15,9 @@
 
 #include "core/html/output_path_check.h"
 #include "core/html/write_table_html.h"
+#include "ui/commands/command_context.h"
+#include "ui/commands/window_services.h"
 #include "ui/document/table_document.h"
-#include "ui/main_window/frm_main.h"
 #include "ui/main_window/main_messages.h"
 #include "ui/main_window/plain_text.h"
 #include "ui/platform/file_chooser.h"
@@ -47,8 +49,45 @@ QString ErrorDescription(int error) { return QString::fromLocal8Bit(std::strerro
 
 }  // namespace
 
+OutputCommands::OutputCommands(CommandContext& context, const OutputControls& controls)
+    : QObject(&context.window.Widget()), ctx_(context), c_(controls) {
+    c_.txbOutputFile->installEventFilter(this);
+}
+
+void OutputCommands::ShowDocument(int what) {
+    if (what & TableDocument::kOutputPath) {
+        const QString& path = ctx_.document.OutputPath();
+        c_.txbOutputFile->setText(path);
+        c_.txbOutputFile->setCursorPosition(0);
+        const bool given = !path.isEmpty();
+        c_.txbOutputFile->setToolTip(given ? QString()
+                                           : PlainToolTip(ctx_.state.strOutputFilePrompt));
+        c_.cmdClear->setEnabled(given);
+        c_.cmdPerformOperation->setEnabled(given);
+        c_.cmdView->setEnabled(false);
+    }
+    // Whatever the result line said was about the table before this change.
+    if (what & (TableDocument::kCells | TableDocument::kShape)) c_.lblResult->clear();
+}
+
+void OutputCommands::EnableCreate() {
+    c_.cmdPerformOperation->setEnabled(!c_.txbOutputFile->text().isEmpty());
+}
+
+bool OutputCommands::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == c_.txbOutputFile && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            // Enter only leads to the Create button; it never starts it.
+            if (c_.cmdPerformOperation->isEnabled()) c_.cmdPerformOperation->setFocus();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
 void OutputCommands::Show(const QString& text, const QString& title) {
-    window_.Prompts().Show(text, title, PromptIcon::Exclamation, PromptButtons::Ok);
+    ctx_.prompter.Show(text, title, PromptIcon::Exclamation, PromptButtons::Ok);
 }
 
 void OutputCommands::SpecifyOutputFile() {
@@ -56,21 +95,21 @@ void OutputCommands::SpecifyOutputFile() {
     request.title = "Specify output file";
     request.filter = kOutputFilter;
     request.hideReadOnly = true;
-    const QString chosen = window_.Files().ChooseSaveFile(request);
+    const QString chosen = ctx_.files.ChooseSaveFile(request);
 
     // The click that closed the dialog must not reach the grid.
-    window_.SuppressGridClicks();
+    ctx_.window.SuppressGridClicks();
 
     // Refused where it is chosen: such a path would stop every later save.
     const std::string refusal = OutputPathRefusal(chosen.toStdString());
     if (!refusal.empty()) Show(QString::fromStdString(refusal), "Error");
     if (!chosen.isEmpty() && refusal.empty()) {
-        window_.Document().SetOutputPath(chosen, QString());
+        ctx_.document.SetOutputPath(chosen, QString());
         c_.lblResult->clear();
         if (chosen.size() >= kLongPathLength) c_.txbOutputFile->setToolTip(PlainToolTip(chosen));
     }
-    window_.Timer1_Timer();
-    window_.FocusHelpButton();
+    EnableCreate();
+    ctx_.window.FocusHelpButton();
 }
 
 void OutputCommands::Create() {
@@ -81,16 +120,16 @@ void OutputCommands::Create() {
         return;
     }
     if (FileExists(path) &&
-        window_.Prompts().Show(window_.Text(kTextReplaceQuestion), window_.Text(kTextReplaceTitle),
-                               PromptIcon::Question, PromptButtons::YesNo) != PromptAnswer::Yes) {
+        ctx_.prompter.Show(ctx_.Text(kTextReplaceQuestion), ctx_.Text(kTextReplaceTitle),
+                           PromptIcon::Question, PromptButtons::YesNo) != PromptAnswer::Yes) {
         return;
     }
 
     const HtmlResult result =
-        WriteTableHtml(window_.Table(), QFile::encodeName(path).toStdString(),
-                       window_.ClockSource(), window_.Text(kTextCreated).toStdString());
-    window_.State().strOutputFile = path;
-    window_.State().blnOutputWritten = result.blnOutputWritten;
+        WriteTableHtml(ctx_.document.Table(), QFile::encodeName(path).toStdString(), ctx_.clock,
+                       ctx_.Text(kTextCreated).toStdString());
+    ctx_.state.strOutputFile = path;
+    ctx_.state.blnOutputWritten = result.blnOutputWritten;
     c_.lblResult->setText(QString::fromStdString(result.strResult));
 
     c_.cmdView->setEnabled(true);
@@ -106,7 +145,7 @@ bool OutputCommands::OutputExtensionOK(const QString& prefix, const QString& ext
 
 int OutputCommands::OutputFileSizeOK() {
     struct stat info {};
-    const QByteArray name = QFile::encodeName(window_.State().strOutputFile);
+    const QByteArray name = QFile::encodeName(ctx_.state.strOutputFile);
     int error = 0;
     if (name.isEmpty()) {
         error = ENOENT;
@@ -116,27 +155,26 @@ int OutputCommands::OutputFileSizeOK() {
         error = EISDIR;
     }
     if (error != 0) {
-        window_.State().lngOutputFileLen = 0;
+        ctx_.state.lngOutputFileLen = 0;
         Show(ErrorDescription(error), "Error");
         return -1;
     }
-    window_.State().lngOutputFileLen = static_cast<long>(info.st_size);
-    return static_cast<qint64>(info.st_size) <=
-                   static_cast<qint64>(window_.State().lngMaxViewKB) * 1024
+    ctx_.state.lngOutputFileLen = static_cast<long>(info.st_size);
+    return static_cast<qint64>(info.st_size) <= static_cast<qint64>(ctx_.state.lngMaxViewKB) * 1024
                ? 1
                : 0;
 }
 
 void OutputCommands::View(int index) {
     if (index == 0) {
-        window_.Document().SetOutputPath(QString(), QString());
-        window_.FocusHelpButton();
+        ctx_.document.SetOutputPath(QString(), QString());
+        ctx_.window.FocusHelpButton();
         return;
     }
     if (index != 6) return;
 
     if (!OutputExtensionOK("Output", "htm", "html")) return;
-    const ViewChoice choice = window_.ViewChoices().Ask();
+    const ViewChoice choice = ctx_.viewChoice.Ask();
     if (choice == ViewChoice::NotNow) return;
     if (choice == ViewChoice::InBrowser) {
         OpenDocument(c_.txbOutputFile->text().trimmed(), true);
@@ -145,48 +183,41 @@ void OutputCommands::View(int index) {
 
     // Nothing there at all: say so in the program's own words rather than
     // with the system's description of a failed measurement.
-    if (!QFileInfo::exists(window_.State().strOutputFile)) {
-        Show(window_.Text(kTextMissingFile), window_.Text(kTextNoticeTitle));
+    if (!QFileInfo::exists(ctx_.state.strOutputFile)) {
+        Show(ctx_.Text(kTextMissingFile), ctx_.Text(kTextNoticeTitle));
         return;
     }
     const int fits = OutputFileSizeOK();
     if (fits < 0) return;
     if (fits == 0) {
-        Show(TooLargeMessage(window_.Texts(), c_.txbOutputFile->text().trimmed(),
-                             window_.State().lngOutputFileLen),
-             window_.Text(kTextTooLargeTitle));
+        Show(TooLargeMessage(ctx_.texts, c_.txbOutputFile->text().trimmed(),
+                             ctx_.state.lngOutputFileLen),
+             ctx_.Text(kTextTooLargeTitle));
         return;
     }
-    if (!FileExists(window_.State().strOutputFile)) {
-        Show(window_.Text(kTextMissingFile), window_.Text(kTextNoticeTitle));
+    if (!FileExists(ctx_.state.strOutputFile)) {
+        Show(ctx_.Text(kTextMissingFile), ctx_.Text(kTextNoticeTitle));
         return;
     }
 
-    frmView& viewer = window_.ViewerWindow();
-    viewer.strFileToView = window_.State().strOutputFile;
-    viewer.setWindowTitle(window_.Text(kTextViewerCaption) + ' ' + window_.State().strOutputFile);
+    frmView& viewer = ctx_.window.ViewerWindow();
+    viewer.strFileToView = ctx_.state.strOutputFile;
+    viewer.setWindowTitle(ctx_.Text(kTextViewerCaption) + ' ' + ctx_.state.strOutputFile);
     viewer.SetFileEncoding(FileEncoding::Windows1252);
     if (viewer.isMinimized()) viewer.setWindowState(viewer.windowState() & ~Qt::WindowMinimized);
-    if (const QScreen* screen = window_.screen()) {
+    if (const QScreen* screen = ctx_.window.Widget().screen()) {
         const QRect area = screen->availableGeometry();
-        viewer.ApplyFrameRect(ViewPlacement(window_.frameGeometry(), area), area);
+        viewer.ApplyFrameRect(ViewPlacement(ctx_.window.Widget().frameGeometry(), area), area);
     }
-    viewer.setWindowIcon(window_.windowIcon());
+    viewer.setWindowIcon(ctx_.window.Widget().windowIcon());
     viewer.SetTextFont("Courier New");
     viewer.ShowRestored();
 }
 
 bool OutputCommands::OpenDocument(const QString& path, bool showError) {
-    if (window_.Launch().Open(path) > 32) return true;
+    if (ctx_.launcher.Open(path) > 32) return true;
     if (showError) Show(OpenDocumentMessage(path), "Error");
     return false;
-}
-
-void OutputCommands::LaunchDocument(const QString& target) {
-    const QString ext = FileExtension(target, true);
-    const int code = window_.Launch().Open(target);
-    if (code > 32) return;
-    Show(LaunchDocumentMessage(code, ext), "Cannot launch web browser");
 }
 
 }  // namespace tabloom

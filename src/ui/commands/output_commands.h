@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 
 class QLabel;
@@ -8,7 +9,7 @@ class QPushButton;
 
 namespace tabloom {
 
-class frmMain;
+struct CommandContext;
 
 // The controls of the main window that the output commands work with.
 struct OutputControls {
@@ -21,10 +22,15 @@ struct OutputControls {
 
 // The output file and what is done with it: choosing it, Create table,
 // View (as code or in the browser) and Clear.
-class OutputCommands {
+class OutputCommands : public QObject {
   public:
-    OutputCommands(frmMain& window, const OutputControls& controls)
-        : window_(window), c_(controls) {}
+    OutputCommands(CommandContext& context, const OutputControls& controls);
+
+    // The path box, the buttons and the result line follow the document:
+    // what holds TableDocument::What flags.
+    void ShowDocument(int what);
+    // Create is offered while there is an output path.
+    void EnableCreate();
 
     void SpecifyOutputFile();
     void Create();
@@ -39,13 +45,14 @@ class OutputCommands {
     int OutputFileSizeOK();
     // Opens a document with its associated program; false when refused.
     bool OpenDocument(const QString& path, bool showError);
-    // Opens a URL or file in the browser, reporting any failure.
-    void LaunchDocument(const QString& target);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void Show(const QString& text, const QString& title);
 
-    frmMain& window_;
+    CommandContext& ctx_;
     OutputControls c_;
 };
 

@@ -5,9 +5,10 @@
 #include "core/csv/delimited_text.h"
 #include "core/grid/paste_values.h"
 #include "core/import/import_html_table.h"
+#include "ui/commands/command_context.h"
 #include "ui/commands/grid_commands.h"
+#include "ui/commands/window_services.h"
 #include "ui/document/table_document.h"
-#include "ui/main_window/frm_main.h"
 #include "ui/platform/clipboard.h"
 #include "ui/platform/prompter.h"
 
@@ -23,22 +24,19 @@ QString Count(int n, const char* one, const char* many) {
 
 }  // namespace
 
-PasteDataCommand::PasteDataCommand(frmMain& window, Clipboard& clipboard)
-    : window_(window), clipboard_(clipboard) {}
-
 void PasteDataCommand::Tell(const QString& text) {
-    window_.Prompts().Show(text, kTitle, PromptIcon::Information, PromptButtons::Ok);
+    ctx_.prompter.Show(text, kTitle, PromptIcon::Information, PromptButtons::Ok);
 }
 
 void PasteDataCommand::Run() {
     // Spreadsheets and browsers put the copied cells on the clipboard as an
     // HTML table too: it brings the merges and colours the text lacks.
-    const QString html = clipboard_.Html();
+    const QString html = ctx_.clipboard.Html();
     const HtmlTableImport cells =
         html.isEmpty() ? HtmlTableImport{} : ImportHtmlTable(html.toStdString(), 0);
     DelimitedResult read;
     if (!cells.ok) {
-        const QString text = clipboard_.Text();
+        const QString text = ctx_.clipboard.Text();
         read = ReadDelimited(text.toStdString());
         if (!read.ok) {
             Tell(QString("The clipboard text cannot be pasted as rows of values (line %1: %2).")
@@ -61,16 +59,16 @@ void PasteDataCommand::Run() {
     }
     const auto& rows = read.data.rows;
 
-    const TableSpec& table = window_.Table();
-    const int row = std::clamp<int>(window_.State().intRow, 1, table.intNumRows);
-    const int col = std::clamp<int>(window_.State().intCol, 1, table.intNumCols);
+    const TableSpec& table = ctx_.document.Table();
+    const int row = std::clamp<int>(ctx_.state.intRow, 1, table.intNumRows);
+    const int col = std::clamp<int>(ctx_.state.intCol, 1, table.intNumCols);
     const PasteDimensions size =
         cells.ok ? GrownDimensions(table, row, col, cells.table.intNumRows, cells.table.intNumCols)
                  : GrownDimensions(table, row, col, rows);
     PasteOutcome outcome;
     // Growing the table and placing the values are one step; the keyboard
     // stays where it is.
-    window_.Document().Change("paste data", [&](TableSpec& t) {
+    ctx_.document.Change("paste data", [&](TableSpec& t) {
         ResizeTable(t, size.rows, size.cols);
         outcome = cells.ok ? PasteCells(t, row, col, cells.table) : PasteValues(t, row, col, rows);
     });

@@ -4,22 +4,20 @@
 
 namespace tabloom {
 
-class Clipboard;
-class frmMain;
+struct CommandContext;
 
 // Pastes rows of values from the clipboard (as spreadsheets put them there)
 // into the table at the current cell, as one undo step.
 class PasteDataCommand {
   public:
-    PasteDataCommand(frmMain& window, Clipboard& clipboard);
+    explicit PasteDataCommand(CommandContext& context) : ctx_(context) {}
 
     void Run();
 
   private:
     void Tell(const QString& text);
 
-    frmMain& window_;
-    Clipboard& clipboard_;
+    CommandContext& ctx_;
 };
 
 }  // namespace tabloom

@@ -6,10 +6,11 @@
 #include <algorithm>
 
 #include "core/audit/audit_fixes.h"
+#include "ui/commands/command_context.h"
 #include "ui/commands/grid_commands.h"
+#include "ui/commands/window_services.h"
 #include "ui/dialogs/frm_table_check.h"
 #include "ui/document/table_document.h"
-#include "ui/main_window/frm_main.h"
 #include "ui/main_window/plain_text.h"
 
 namespace tabloom {
@@ -28,8 +29,8 @@ QString CheckToolTip(std::size_t findings) {
 
 }  // namespace
 
-TableCheckCommand::TableCheckCommand(frmMain& window, QPushButton* cmdCheck)
-    : QObject(&window), window_(window), cmdCheck_(cmdCheck) {
+TableCheckCommand::TableCheckCommand(CommandContext& context, QPushButton* cmdCheck)
+    : QObject(&context.window.Widget()), ctx_(context), cmdCheck_(cmdCheck) {
     update_ = new QTimer(this);
     update_->setSingleShot(true);
     update_->setInterval(0);
@@ -41,15 +42,15 @@ TableCheckCommand::TableCheckCommand(frmMain& window, QPushButton* cmdCheck)
 
 void TableCheckCommand::Open() {
     if (form_ == nullptr) {
-        form_ = new frmTableCheck(&window_);
+        form_ = new frmTableCheck(&ctx_.window.Widget());
         connect(form_, &frmTableCheck::cellChosen, this,
-                [this](int row, int col) { window_.Grid().GoToCell(row, col); });
+                [this](int row, int col) { ctx_.window.GoToCell(row, col); });
         connect(form_, &frmTableCheck::fixChosen, this, &TableCheckCommand::Fix);
         connect(form_, &frmTableCheck::fixAllChosen, this, &TableCheckCommand::FixAll);
         // Beside the main window when the screen has room there, else below
         // it, else at the screen's right edge; never off the screen.
-        const QRect main = window_.frameGeometry();
-        const QScreen* screen = window_.screen();
+        const QRect main = ctx_.window.Widget().frameGeometry();
+        const QScreen* screen = ctx_.window.Widget().screen();
         const QRect area = screen != nullptr ? screen->availableGeometry() : QRect();
         QRect frame(main.right() + 1 + kGap, main.top(), form_->width(), form_->height());
         if (!area.isEmpty() && !area.contains(frame)) {
@@ -75,21 +76,21 @@ void TableCheckCommand::TableChanged() {
 
 void TableCheckCommand::Refresh() {
     update_->stop();
-    std::vector<Finding> findings = AuditTable(window_.Table());
+    std::vector<Finding> findings = AuditTable(ctx_.document.Table());
     cmdCheck_->setToolTip(PlainToolTip(CheckToolTip(findings.size())));
     if (form_ != nullptr && form_->isVisible()) form_->ShowFindings(std::move(findings));
 }
 
 void TableCheckCommand::Fix(const Finding& finding) {
-    Apply(FixFinding(window_.Table(), finding),
+    Apply(FixFinding(ctx_.document.Table(), finding),
           "fix: " + QString::fromStdString(FixCaption(finding)).toLower());
 }
 
-void TableCheckCommand::FixAll() { Apply(tabloom::FixAll(window_.Table()), "fix all"); }
+void TableCheckCommand::FixAll() { Apply(tabloom::FixAll(ctx_.document.Table()), "fix all"); }
 
 void TableCheckCommand::Apply(const TableSpec& fixed, const QString& what) {
-    window_.Document().Replace(fixed, window_.OutputPath(), what);
-    window_.FocusHelpButton();
+    ctx_.document.Replace(fixed, ctx_.document.OutputPath(), what);
+    ctx_.window.FocusHelpButton();
     Refresh();
 }
 

@@ -10,7 +10,7 @@ class QTimer;
 
 namespace tabloom {
 
-class frmMain;
+struct CommandContext;
 class frmTableCheck;
 struct TableSpec;
 
@@ -21,7 +21,7 @@ class TableCheckCommand : public QObject {
     Q_OBJECT
 
   public:
-    TableCheckCommand(frmMain& window, QPushButton* cmdCheck);
+    TableCheckCommand(CommandContext& context, QPushButton* cmdCheck);
 
     // Shows the findings window, in front.
     void Open();
@@ -39,7 +39,7 @@ class TableCheckCommand : public QObject {
     void FixAll();
     void Apply(const TableSpec& fixed, const QString& what);
 
-    frmMain& window_;
+    CommandContext& ctx_;
     QPushButton* cmdCheck_ = nullptr;
     frmTableCheck* form_ = nullptr;
     QTimer* update_ = nullptr;

@@ -5,10 +5,11 @@
 
 #include "core/grid/place_marker_fill.h"
 #include "core/storage/table_file.h"
+#include "ui/commands/command_context.h"
 #include "ui/commands/grid_commands.h"
 #include "ui/commands/html_load_command.h"
+#include "ui/commands/window_services.h"
 #include "ui/document/table_document.h"
-#include "ui/main_window/frm_main.h"
 #include "ui/platform/file_chooser.h"
 #include "ui/platform/path_helpers.h"
 #include "ui/platform/prompter.h"
@@ -26,7 +27,7 @@ std::string Native(const QString& path) { return QFile::encodeName(path).toStdSt
 }  // namespace
 
 void TableFileCommands::SaveTable() {
-    ProgramState& state = window_.State();
+    ProgramState& state = ctx_.state;
     FileDialogRequest request;
     request.title = "Save table as";
     request.filter = kTableFilter;
@@ -41,15 +42,15 @@ void TableFileCommands::SaveTable() {
         state.strTableFile.clear();
     }
     request.presetName = state.strTableFile;
-    QString chosen = window_.Files().ChooseSaveFile(request);
+    QString chosen = ctx_.files.ChooseSaveFile(request);
     if (chosen.isEmpty()) return;
     if (QFileInfo(chosen).suffix().isEmpty()) chosen += ".tbl";
 
     std::string reason;
-    if (!tabloom::SaveTable(window_.Table(), Native(window_.OutputPath()), Native(chosen),
-                            window_.Saving(), &reason)) {
-        window_.Prompts().Show("Error when attempting to save table.", "Error", PromptIcon::None,
-                               PromptButtons::Ok, QString::fromStdString(reason));
+    if (!tabloom::SaveTable(ctx_.document.Table(), Native(ctx_.document.OutputPath()),
+                            Native(chosen), ctx_.saving, &reason)) {
+        ctx_.prompter.Show("Error when attempting to save table.", "Error", PromptIcon::None,
+                           PromptButtons::Ok, QString::fromStdString(reason));
         return;
     }
     state.strTableFile = chosen;
@@ -60,44 +61,44 @@ void TableFileCommands::LoadTable() {
     request.title = "Load table from";
     request.filter = QString(kTableFilter) + " | Web pages (*.htm, *.html) | *.htm *.html";
     request.hideReadOnly = true;
-    const QString chosen = window_.Files().ChooseOpenFile(request);
-    window_.SuppressGridClicks();
+    const QString chosen = ctx_.files.ChooseOpenFile(request);
+    ctx_.window.SuppressGridClicks();
     if (chosen.isEmpty()) return;
     if (HtmlLoadCommand::IsPageName(chosen)) {
-        HtmlLoadCommand(window_).Load(chosen);
+        HtmlLoadCommand(ctx_).Load(chosen);
         return;
     }
 
     // Nothing of a damaged file is applied, so the table the user has stays
     // exactly as it is.
-    TableSpec loaded = window_.Table();
+    TableSpec loaded = ctx_.document.Table();
     std::string outputPath;
     std::string reason;
     if (!LoadTableInto(Native(chosen), loaded, outputPath, reason)) {
-        window_.Prompts().Show("Error when attempting to load table.", "Load table error",
-                               PromptIcon::None, PromptButtons::Ok);
-        window_.Grid().DrawTable();
+        ctx_.prompter.Show("Error when attempting to load table.", "Load table error",
+                           PromptIcon::None, PromptButtons::Ok);
+        ctx_.window.RedrawGrid();
         return;
     }
-    window_.Document().Replace(loaded, QString::fromStdString(outputPath),
-                               "load table " + QFileInfo(chosen).fileName());
-    window_.FocusHelpButton();
+    ctx_.document.Replace(loaded, QString::fromStdString(outputPath),
+                          "load table " + QFileInfo(chosen).fileName());
+    ctx_.window.FocusHelpButton();
 }
 
 void TableFileCommands::NewTable() {
-    if (window_.Prompts().Show("Clear table and start anew?", "New table", PromptIcon::None,
-                               PromptButtons::YesNo) != PromptAnswer::Yes) {
+    if (ctx_.prompter.Show("Clear table and start anew?", "New table", PromptIcon::None,
+                           PromptButtons::YesNo) != PromptAnswer::Yes) {
         return;
     }
-    TableSpec fresh = window_.Table();
+    TableSpec fresh = ctx_.document.Table();
     tabloom::NewTable(fresh);
-    window_.Document().Replace(fresh, window_.OutputPath(), "new table");
-    window_.FocusHelpButton();
+    ctx_.document.Replace(fresh, ctx_.document.OutputPath(), "new table");
+    ctx_.window.FocusHelpButton();
 }
 
 void TableFileCommands::RestoreTable() {
-    const ProgramState& state = window_.State();
-    Prompter& prompts = window_.Prompts();
+    const ProgramState& state = ctx_.state;
+    Prompter& prompts = ctx_.prompter;
     if (state.strTableFile.isEmpty()) {
         prompts.Show("Table never saved, or no record of it.", kRestoreTitle, PromptIcon::None,
                      PromptButtons::Ok);
@@ -108,7 +109,7 @@ void TableFileCommands::RestoreTable() {
                      PromptIcon::None, PromptButtons::Ok);
         return;
     }
-    const TableSpec& current = window_.Table();
+    const TableSpec& current = ctx_.document.Table();
     TableSpec loaded = current;
     std::string outputPath;
     std::string reason;
@@ -125,8 +126,8 @@ void TableFileCommands::RestoreTable() {
         loaded.blnAddPlaceMarkers = current.blnAddPlaceMarkers;
         FillPlaceMarkers(loaded, loaded.blnAddPlaceMarkers);
     }
-    window_.Document().Replace(loaded, QString::fromStdString(outputPath), "restore table");
-    window_.FocusHelpButton();
+    ctx_.document.Replace(loaded, QString::fromStdString(outputPath), "restore table");
+    ctx_.window.FocusHelpButton();
 }
 
 }  // namespace tabloom

@@ -4,12 +4,12 @@
 
 namespace tabloom {
 
-class frmMain;
+struct CommandContext;
 
 // Save table, Load table, New table and Restore table of the main window.
 class TableFileCommands {
   public:
-    explicit TableFileCommands(frmMain& window) : window_(window) {}
+    explicit TableFileCommands(CommandContext& context) : ctx_(context) {}
 
     void SaveTable();
     void LoadTable();
@@ -17,7 +17,7 @@ class TableFileCommands {
     void RestoreTable();
 
   private:
-    frmMain& window_;
+    CommandContext& ctx_;
 };
 
 }  // namespace tabloom

@@ -2,7 +2,7 @@
 
 namespace tabloom {
 
-class frmMain;
+struct CommandContext;
 class frmSpecifyBorderEtc;
 class frmSpecifyColors;
 
@@ -11,7 +11,7 @@ class frmSpecifyColors;
 // the colour chooser.
 class TableFrameCommands {
   public:
-    explicit TableFrameCommands(frmMain& window);
+    explicit TableFrameCommands(CommandContext& context);
 
     void cmdSpecifyBorder_Click();
     void cmdSpecifyColors_Click();
@@ -25,7 +25,7 @@ class TableFrameCommands {
     void BorderDialogClosed();
     void ColorsDialogClosed();
 
-    frmMain& window_;
+    CommandContext& ctx_;
     frmSpecifyBorderEtc* borderDialog_ = nullptr;
     frmSpecifyColors* colorsDialog_ = nullptr;
 };

@@ -9,7 +9,7 @@ namespace tabloom {
 
 class GridCommands;
 class PicTable;
-class frmMain;
+struct CommandContext;
 
 // Typing straight into the grid: the editor opens over the current cell,
 // and each edit it ends with a commit is stored as one undo step.
@@ -17,7 +17,7 @@ class TypingCommands : public QObject {
     Q_OBJECT
 
   public:
-    TypingCommands(frmMain& window, GridCommands& grid, PicTable& picTable);
+    TypingCommands(CommandContext& context, GridCommands& grid, PicTable& picTable);
 
     // Edits the current cell, starting from text (what was typed) or, when
     // keep is set, from the cell's content.
@@ -27,7 +27,7 @@ class TypingCommands : public QObject {
   private:
     void Finished(InPlaceEditor::Ending ending);
 
-    frmMain& window_;
+    CommandContext& ctx_;
     GridCommands& grid_;
     PicTable& picTable_;
     int row_ = 1;

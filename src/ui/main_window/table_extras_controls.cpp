@@ -8,7 +8,6 @@
 #include <QSpinBox>
 
 #include "ui/document/table_document.h"
-#include "ui/main_window/frm_main.h"
 
 namespace tabloom {
 
@@ -32,8 +31,8 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QWidge
 
 }  // namespace
 
-TableExtrasControls::TableExtrasControls(frmMain& window, QWidget* parent)
-    : QObject(parent), window_(window) {
+TableExtrasControls::TableExtrasControls(TableDocument& document, QWidget* parent)
+    : QObject(parent), document_(document) {
     cboOutputStyle_ = new QComboBox(parent);
     cboOutputStyle_->setObjectName("cboOutputStyle");
     cboOutputStyle_->addItems({"Classic", "Standard"});
@@ -69,7 +68,7 @@ TableExtrasControls::TableExtrasControls(frmMain& window, QWidget* parent)
 }
 
 void TableExtrasControls::Refresh() {
-    const TableSpec& t = window_.Table();
+    const TableSpec& t = document_.Table();
     const QSignalBlocker styleBlock(cboOutputStyle_);
     const QSignalBlocker rowsBlock(spnHeaderRows_);
     const QSignalBlocker colsBlock(spnHeaderColumns_);
@@ -87,20 +86,20 @@ void TableExtrasControls::Refresh() {
 
 void TableExtrasControls::StyleChosen(int index) {
     const auto style = index == 1 ? OutputStyle::Standard : OutputStyle::Classic;
-    window_.Document().Change(
+    document_.Change(
         QString("choose the %1 output style").arg(index == 1 ? "standard" : "classic"),
         [style](TableSpec& t) { t.outputStyle = style; }, TableDocument::kShape);
 }
 
 void TableExtrasControls::HeaderRowsChanged(int value) {
-    window_.Document().Change(
+    document_.Change(
         QString("set header rows to %1").arg(value),
         [value](TableSpec& t) { t.intHeaderRows = static_cast<std::int16_t>(value); },
         TableDocument::kShape);
 }
 
 void TableExtrasControls::HeaderColumnsChanged(int value) {
-    window_.Document().Change(
+    document_.Change(
         QString("set header columns to %1").arg(value),
         [value](TableSpec& t) { t.intHeaderCols = static_cast<std::int16_t>(value); },
         TableDocument::kShape);
@@ -114,8 +113,8 @@ void TableExtrasControls::CaptionEdited() {
         if (ch.unicode() < 0x20) ch = QChar(' ');
     }
     const std::string caption = text.toStdString();
-    if (caption == window_.Table().strCaption) return;
-    if (!window_.Document().Change(
+    if (caption == document_.Table().strCaption) return;
+    if (!document_.Change(
             "change the caption", [&caption](TableSpec& t) { t.strCaption = caption; },
             TableDocument::kShape)) {
         Refresh();

@@ -11,7 +11,7 @@ class QWidget;
 
 namespace tabloom {
 
-class frmMain;
+class TableDocument;
 
 // The output style list (beside Create) and the header rows, header
 // columns and caption inputs of the Table group. Each change is one undo
@@ -21,7 +21,7 @@ class TableExtrasControls : public QObject {
 
   public:
     // The widgets are made in parent; the caller places them.
-    TableExtrasControls(frmMain& window, QWidget* parent);
+    TableExtrasControls(TableDocument& document, QWidget* parent);
 
     // Header rows, header columns and caption with their labels.
     QGridLayout* TableLayout() const { return tableLayout_; }
@@ -37,7 +37,7 @@ class TableExtrasControls : public QObject {
     void HeaderColumnsChanged(int value);
     void CaptionEdited();
 
-    frmMain& window_;
+    TableDocument& document_;
     QGridLayout* tableLayout_ = nullptr;
     QLabel* lblOutputStyle_ = nullptr;
     QComboBox* cboOutputStyle_ = nullptr;
