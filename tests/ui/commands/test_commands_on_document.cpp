@@ -1,0 +1,107 @@
+#include <QTemporaryDir>
+#include <QWidget>
+#include <QtTest>
+
+#include "core/model/clock.h"
+#include "scripted_seams.h"
+#include "ui/commands/command_context.h"
+#include "ui/commands/lifecycle_commands.h"
+#include "ui/commands/paste_data_command.h"
+#include "ui/commands/table_file_commands.h"
+#include "ui/commands/window_services.h"
+#include "ui/document/table_document.h"
+
+namespace tabloom {
+
+// The window a command runs in, reduced to a plain widget; it counts what the
+// commands asked of it.
+class StubWindow : public WindowServices {
+  public:
+    QWidget& Widget() override { return widget; }
+    void FocusHelpButton() override {}
+    void SuppressGridClicks() override {}
+    void RedrawGrid() override {}
+    bool HighlightCell(std::int16_t&, std::int16_t&) override { return true; }
+    void GoToCell(int, int) override {}
+    std::optional<CellBlock> SelectedBlock() const override { return {}; }
+    QPoint BelowRow(int, QSize) const override { return {}; }
+    QPoint GridCorner() const override { return {}; }
+    frmView& ViewerWindow() override { qFatal("no viewer here"); }
+    void EndProgram() override { ++ended; }
+
+    QWidget widget;
+    int ended = 0;
+};
+
+// Commands on a document and scripted seams, with no main window at all.
+class CommandsOnDocumentTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    TableDocument document;
+    ProgramState state;
+    ProgramTexts texts;
+    RecordingPrompter prompter;
+    ScriptedFileChooser chooser;
+    ScriptedLauncher launcher;
+    ScriptedViewChoice choice;
+    FixedClock clock{LocalDateTime{2026, 3, 14, 15, 9, 26}};
+    ScriptedClipboard clipboard;
+    StubWindow window;
+    CommandContext context{document, state,     texts,  prompter,  chooser,    launcher,     choice,
+                           clock,    clipboard, window, QString(), dir.path(), SaveOptions{}};
+
+    void Put(int row, int col, const char* text) {
+        document.Change({}, [&](TableSpec& t) { t.At(row, col).strContent = text; });
+    }
+
+  private slots:
+    void init() {
+        LifecycleCommands(context).InitProgramState();
+        prompter.calls.clear();
+    }
+
+    void saveNewRestoreAndUndo() {
+        Put(2, 3, "kept");
+        chooser.names = {dir.filePath("t")};  // the suffix is added
+        TableFileCommands files(context);
+        files.SaveTable();
+        QCOMPARE(state.strTableFile, dir.filePath("t.tbl"));
+        prompter.answers = {PromptAnswer::Yes};
+        files.NewTable();
+        QCOMPARE(document.Table().At(2, 3).strContent, std::string());
+        files.RestoreTable();
+        QCOMPARE(document.Table().At(2, 3).strContent, std::string("kept"));
+        QCOMPARE(document.UndoCaption(), QString("Undo: restore table"));
+        document.Undo();
+        QCOMPARE(document.Table().At(2, 3).strContent, std::string());
+    }
+
+    void pasteLandsAtTheCurrentCellAsOneStep() {
+        state.intRow = 2;
+        state.intCol = 5;
+        clipboard.text = "a\tb\tc\nd";
+        PasteDataCommand(context).Run();
+        QCOMPARE(document.Table().intNumCols, std::int16_t(7));
+        QCOMPARE(document.Table().At(2, 7).strContent, std::string("c"));
+        QCOMPARE(document.Table().At(3, 5).strContent, std::string("d"));
+        document.Undo();
+        QCOMPARE(document.Table().intNumCols, std::int16_t(6));
+        QCOMPARE(document.Table().At(3, 5).strContent, std::string());
+    }
+
+    void quitKeepsTheTableForTheNextStart() {
+        Put(1, 1, "next run");
+        prompter.answers = {PromptAnswer::Yes};
+        QVERIFY(LifecycleCommands(context).Quit());
+        QCOMPARE(window.ended, 1);
+        LifecycleCommands(context).InitProgramState();
+        LifecycleCommands(context).LoadSettingsAtStart();
+        QCOMPARE(document.Table().At(1, 1).strContent, std::string("next run"));
+    }
+};
+
+}  // namespace tabloom
+
+QTEST_MAIN(tabloom::CommandsOnDocumentTest)
+#include "test_commands_on_document.moc"
