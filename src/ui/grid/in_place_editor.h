@@ -23,6 +23,8 @@ class InPlaceEditor : public QPlainTextEdit {
     void Open(const QRect& cell, const QRect& area, const QFont& font, const QColor& text,
               const QColor& background, const QString& content);
     bool IsOpen() const { return open_; }
+    // Ends an open edit as ending says.
+    void Finish(Ending ending);
 
   signals:
     void finished(tabloom::InPlaceEditor::Ending ending);
@@ -33,7 +35,6 @@ class InPlaceEditor : public QPlainTextEdit {
     void focusOutEvent(QFocusEvent* event) override;
 
   private:
-    void Finish(Ending ending);
     void Limit();
     void Grow();
 

@@ -193,13 +193,16 @@ bool frmMain::StartUp() {
     // The session or the system ending the program keeps the table too.
     auto* termination = new TerminationWatcher(this);
     connect(termination, &TerminationWatcher::terminationRequested, this, [this] {
+        KeepTyping();
         lifecycle_->SaveAtEnd();
         windows_->SetEnding();
         QCoreApplication::quit();
     });
     if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-        connect(app, &QGuiApplication::commitDataRequest, this,
-                [this](QSessionManager&) { lifecycle_->SaveAtEnd(); });
+        connect(app, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) {
+            KeepTyping();
+            lifecycle_->SaveAtEnd();
+        });
     }
     started_ = true;
     return true;
@@ -289,7 +292,10 @@ void frmMain::closeEvent(QCloseEvent* event) {
         return;
     }
     event->ignore();
+    KeepTyping();
     lifecycle_->Quit();
 }
+
+void frmMain::KeepTyping() { c_.picTable->Editor().Finish(InPlaceEditor::Ending::Keep); }
 
 }  // namespace tabloom

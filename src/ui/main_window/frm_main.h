@@ -101,6 +101,9 @@ class frmMain : public QWidget, private WindowServices {
     // Shows the document in every control that follows it.
     void ShowDocument(int what);
     void ShowTableOptions();
+    // Text typed into a cell and not yet stored is stored: the program may
+    // end without the focus leaving the cell.
+    void KeepTyping();
 
     // What the commands ask of the window.
     QWidget& Widget() override { return *this; }

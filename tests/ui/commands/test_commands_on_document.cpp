@@ -1,8 +1,10 @@
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <QtTest>
 
 #include "core/model/clock.h"
+#include "main_test_files.h"
 #include "scripted_seams.h"
 #include "ui/commands/command_context.h"
 #include "ui/commands/lifecycle_commands.h"
@@ -98,6 +100,15 @@ class CommandsOnDocumentTest : public QObject {
         LifecycleCommands(context).InitProgramState();
         LifecycleCommands(context).LoadSettingsAtStart();
         QCOMPARE(document.Table().At(1, 1).strContent, std::string("next run"));
+    }
+
+    // Closing the window while a cell is being typed into keeps the text.
+    void closingKeepsTheTextBeingTyped() {
+        StartedMain f;
+        QTest::keyClicks(f.window->GridWidget(), "typed");
+        f.prompter.answers = {PromptAnswer::Yes};
+        f.window->close();
+        QVERIFY(ReadBytes(f.SettingsFile()).contains("typed"));
     }
 };
 
