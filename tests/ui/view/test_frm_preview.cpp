@@ -1,5 +1,4 @@
 #include <QCheckBox>
-#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QTextBrowser>
@@ -10,84 +9,56 @@
 
 using namespace tabloom;
 
+namespace {
+
+frmPreview* Open(MainFixture& f) {
+    f.Find<QPushButton>("cmdPreview")->click();
+    return f.window->Preview();
+}
+
+QString Shown(frmPreview* preview) {
+    return preview->findChild<QTextBrowser*>("txbPreview")->toPlainText();
+}
+
+}  // namespace
+
 // The live preview window and its part in the main window.
 class TestFrmPreview : public QObject {
     Q_OBJECT
 
-  private:
-    static frmPreview* Open(MainFixture& f) {
-        f.Find<QPushButton>("cmdPreview")->click();
-        return f.window->Preview();
-    }
-    static QString Shown(frmPreview* preview) {
-        return preview->findChild<QTextBrowser*>("txbPreview")->toPlainText();
-    }
-    // Lets the event loop run one turn.
-    static void OneTurn() { QCoreApplication::processEvents(); }
-
   private slots:
-    void showsTheTableAsCreateWritesIt() {
-        StartedMain f;
-        Edit(*f.window, [&](TableSpec& t) { t.At(1, 1).strContent = "First <b>bold</b>"; });
-        Edit(*f.window, [&](TableSpec& t) { t.At(6, 6).strContent = "Last"; });
-        frmPreview* preview = Open(f);
-        QVERIFY(preview != nullptr && preview->isVisible());
-        const QString text = Shown(preview);
-        QVERIFY2(text.contains("First bold"), qPrintable(text));  // rendered, not as code
-        QVERIFY(text.indexOf("First") < text.indexOf("Last"));
-    }
-
-    // Every kind of change reaches the preview at the next turn of the
-    // event loop, once however many changes came before.
-    void followsChangesWithinOneTurn_data() {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("drawn again") << 0 << "changed";
-        QTest::newRow("paste") << 1 << "pasted";
-        QTest::newRow("more rows") << 2 << "R7";
-    }
+    // Rendered, not shown as code; every kind of change reaches it at the
+    // next turn of the event loop, once however many changes came before.
     void followsChangesWithinOneTurn() {
-        QFETCH(int, kind);
-        QFETCH(QString, expected);
         StartedMain f;
         f.Find<QCheckBox>("chkAddPlaceMarkers")->setChecked(true);
+        Edit(*f.window, [&](TableSpec& t) { t.At(1, 1).strContent = "First <b>bold</b>"; });
         frmPreview* preview = Open(f);
-        const int renders = preview->RenderCount();
-        switch (kind) {
-            case 0:
+        QVERIFY(preview != nullptr && preview->isVisible());
+        QVERIFY2(Shown(preview).contains("First bold"), qPrintable(Shown(preview)));
+        QVERIFY(Shown(preview).indexOf("First") < Shown(preview).indexOf("R6C6"));
+        const std::pair<const char*, QString> changes[] = {
+            {"changed", "edit"}, {"pasted", "pasted\tdata"}, {"R7", "a\nb"}};
+        for (const auto& [expected, clipboard] : changes) {
+            const int renders = preview->RenderCount();
+            if (clipboard == "edit") {
                 Edit(*f.window, [&](TableSpec& t) { t.At(2, 2).strContent = "changed"; });
-                break;
-            case 1:
-                f.clipboard.text = "pasted\tdata";
-                f.window->PasteData();
-                break;
-            default:
-                f.clipboard.text = "a\nb";
+                Edit(*f.window, [&](TableSpec& t) { t.At(2, 3).strContent = "twice"; });
+            } else {
+                f.clipboard.text = clipboard;
                 f.window->State().intRow = 6;
                 f.window->PasteData();
-                break;
+            }
+            QVERIFY(!Shown(preview).contains(expected));
+            QCoreApplication::processEvents();
+            QVERIFY2(Shown(preview).contains(expected), qPrintable(Shown(preview)));
+            QCOMPARE(preview->RenderCount(), renders + 1);
         }
-        QVERIFY(!Shown(preview).contains(expected));
-        OneTurn();
-        QVERIFY2(Shown(preview).contains(expected), qPrintable(Shown(preview)));
-        QCOMPARE(preview->RenderCount(), renders + 1);
     }
 
+    // Hidden, it costs nothing; shown again (the same window, where the user
+    // left it) it shows the table as it is now.
     void hiddenPreviewCostsNothing() {
-        StartedMain f;
-        frmPreview* preview = Open(f);
-        f.window->ClosePreview();
-        QVERIFY(!preview->isVisible());
-        const int renders = preview->RenderCount();
-        Edit(*f.window, [&](TableSpec& t) { t.At(1, 1).strContent = "while hidden"; });
-        OneTurn();
-        QCOMPARE(preview->RenderCount(), renders);
-        // Shown again, it shows the table as it is now.
-        Open(f);
-        QVERIFY(Shown(preview).contains("while hidden"));
-    }
-
-    void keepsPlaceAndSize() {
         StartedMain f;
         frmPreview* preview = Open(f);
         const QRect screen = f.window->screen()->availableGeometry();
@@ -95,32 +66,32 @@ class TestFrmPreview : public QObject {
         preview->move(screen.topLeft() + QPoint(40, 50));
         preview->resize(400, 300);
         const QPoint place = preview->pos();
-        preview->close();
-        QCOMPARE(Open(f), preview);  // the same window again
+        f.window->ClosePreview();
+        QVERIFY(!preview->isVisible());
+        const int renders = preview->RenderCount();
+        Edit(*f.window, [&](TableSpec& t) { t.At(1, 1).strContent = "while hidden"; });
+        QCoreApplication::processEvents();
+        QCOMPARE(preview->RenderCount(), renders);
+        QCOMPARE(Open(f), preview);
+        QVERIFY(Shown(preview).contains("while hidden"));
         QCOMPARE(preview->pos(), place);
         QCOMPARE(preview->size(), QSize(400, 300));
     }
 
-    void firstPlace_data() {
-        QTest::addColumn<QRect>("mainFrame");
-        QTest::addColumn<QRect>("screen");
-        QTest::addColumn<QPoint>("topLeft");
-        const QRect screen(0, 0, 1280, 1024);
-        QTest::newRow("beside") << QRect(10, 20, 600, 400) << screen << QPoint(618, 20);
-        QTest::newRow("below") << QRect(270, 100, 740, 420) << screen << QPoint(270, 528);
-        QTest::newRow("over, at the right edge")
-            << QRect(100, 300, 1000, 600) << screen << QPoint();  // only on screen
-    }
+    // Beside the main window, else below it, else only on the screen.
     void firstPlace() {
-        QFETCH(QRect, mainFrame);
-        QFETCH(QRect, screen);
-        QFETCH(QPoint, topLeft);
-        TableSpec table;
-        const FixedClock clock(kTestMoment);
-        frmPreview preview(table, clock);
-        preview.ShowPreview(mainFrame, screen);
-        if (!topLeft.isNull()) QCOMPARE(preview.pos(), topLeft);
-        QVERIFY(screen.contains(preview.frameGeometry()));
+        const QRect screen(0, 0, 1280, 1024);
+        const std::pair<QRect, QPoint> places[] = {{{10, 20, 600, 400}, {618, 20}},
+                                                   {{270, 100, 740, 420}, {270, 528}},
+                                                   {{100, 300, 1000, 600}, {}}};
+        for (const auto& [mainFrame, topLeft] : places) {
+            TableSpec table;
+            const FixedClock clock(kTestMoment);
+            frmPreview preview(table, clock);
+            preview.ShowPreview(mainFrame, screen);
+            if (!topLeft.isNull()) QCOMPARE(preview.pos(), topLeft);
+            QVERIFY(screen.contains(preview.frameGeometry()));
+        }
     }
 
     void f5OpensThePreview() {
