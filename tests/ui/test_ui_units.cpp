@@ -318,6 +318,9 @@ class TestUiUnits : public QObject {
         QCOMPARE(seen, QString("6  "));
         doc.SetOutputPath("a.htm", {});
         QCOMPARE(seen, QString("6  a.htm"));
+        seen.clear();
+        doc.SetOutputPath("a.htm", "again");  // the same path: no step, no redraw
+        QVERIFY(seen.isEmpty());
         QCOMPARE(doc.StepCount(), 2);
     }
 
