@@ -1,4 +1,5 @@
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -7,7 +8,7 @@
 #include <QtTest>
 
 #include "core/html/render_table_html.h"
-#include "core/html/write_table_html.h"
+#include "core/model/check_table.h"
 #include "main_test_files.h"
 #include "ui/main_window/enter_presses_button.h"
 #include "ui/view/frm_view.h"
@@ -18,89 +19,81 @@ namespace {
 
 QString Text(const frmMain& w, int n) { return QString::fromStdString(w.Texts().ProgramText(n)); }
 
+// A started window with an output path chosen in its temporary folder.
+struct Output : StartedMain {
+    explicit Output(const QString& name = "table.htm") { ChooseOutput(Path(name)); }
+    QPushButton* Button(const char* name) { return Find<QPushButton>(name); }
+    void Create() { Button("cmdPerformOperation_6")->click(); }
+    void Tick() { QMetaObject::invokeMethod(Find<QTimer>("Timer1"), "timeout"); }
+    QLineEdit* Box() { return Find<QLineEdit>("txbOutputFile_6"); }
+};
+
+struct Pasting : StartedMain {
+    Pasting(int row, int col) {
+        window->State().intRow = static_cast<std::int16_t>(row);
+        window->State().intCol = static_cast<std::int16_t>(col);
+    }
+    QString Content(int r, int c) {
+        return QString::fromStdString(window->Table().At(r, c).strContent);
+    }
+    QPoint Size() const { return {window->Table().intNumRows, window->Table().intNumCols}; }
+};
+
 }  // namespace
 
-// The output path, the Create command and the View and Clear buttons.
+// The output path, the Create command, the View and Clear buttons, and
+// pasting rows of values from the clipboard.
 class TestFrmMainOutput : public QObject {
     Q_OBJECT
 
-  private:
-    // A started window with an output path chosen in its temporary folder.
-    static void Start(MainFixture& f, const QString& name = "table.htm") {
-        QVERIFY(f.window->StartUp());
-        f.ChooseOutput(f.Path(name));
-    }
-    static void Tick(MainFixture& f) {
-        QMetaObject::invokeMethod(f.Find<QTimer>("Timer1"), "timeout");
-    }
-    static void CreateAndView(MainFixture& f, ViewChoice choice) {
-        f.Find<QPushButton>("cmdPerformOperation_6")->click();
-        f.choice.choice = choice;
-    }
-
   private slots:
-    void specifyOutputFileChosen_data() {
-        QTest::addColumn<int>("length");
-        QTest::addColumn<bool>("pathAsTip");
-        QTest::newRow("56 characters") << 56 << false;
-        QTest::newRow("57 characters") << 57 << true;
-    }
+    // A path longer than the box shows as its tooltip; a cancelled dialog
+    // keeps the path.
     void specifyOutputFileChosen() {
-        QFETCH(int, length);
-        QFETCH(bool, pathAsTip);
-        StartedMain f;
-        const QString path = "/" + QString(length - 5, 'a') + ".htm";
-        f.Find<QLabel>("lblResult")->setText("stale");
-        f.ChooseOutput(path);
-
-        auto* box = f.Find<QLineEdit>("txbOutputFile_6");
-        QCOMPARE(box->text(), path);
-        QCOMPARE(box->toolTip(), pathAsTip ? path : QString());
-        QVERIFY(f.Find<QLabel>("lblResult")->text().isEmpty());
-        QVERIFY(f.Find<QPushButton>("cmdPerformOperation_6")->isEnabled());
-        QVERIFY(!f.Find<QPushButton>("cmdViewOutputFile_6")->isEnabled());
-
-        f.Find<QPushButton>("cmdSpecifyOutputFile")->click();  // cancelled: path kept
-        QCOMPARE(box->text(), path);
+        Output f;
+        for (int length : {56, 57}) {
+            const QString path = "/" + QString(length - 5, 'a') + ".htm";
+            f.Find<QLabel>("lblResult")->setText("stale");
+            f.ChooseOutput(path);
+            QCOMPARE(f.Box()->text(), path);
+            QCOMPARE(f.Box()->toolTip(), length > 56 ? path : QString());
+            QVERIFY(f.Find<QLabel>("lblResult")->text().isEmpty());
+            QVERIFY(f.Button("cmdPerformOperation_6")->isEnabled());
+            QVERIFY(!f.Button("cmdViewOutputFile_6")->isEnabled());
+        }
+        f.Button("cmdSpecifyOutputFile")->click();
+        QCOMPARE(f.Box()->text().size(), 57);
     }
 
     // Such a path could be written once, but then stopped every Save table
     // and the save at Quit.
-    void specifyOutputFileRefusesControlCharacters_data() {
-        QTest::addColumn<QString>("chosen");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("tab in a folder") << "tab\tfolder/t.htm"
-                                         << "tab[tab]folder/t.htm";
-        QTest::newRow("line break in the name") << "t\n.htm"
-                                                << "t[line break].htm";
-    }
     void specifyOutputFileRefusesControlCharacters() {
-        QFETCH(QString, chosen);
-        QFETCH(QString, shown);
-        MainFixture f;
-        Start(f);
-        f.ChooseOutput(f.Path(chosen));
+        Output f;
+        f.ChooseOutput(f.Path("tab\tfolder/t.htm"));
         QCOMPARE(f.prompter.calls.size(), size_t(1));
         QCOMPARE(f.prompter.calls[0].title, QString("Error"));
-        QVERIFY2(f.prompter.calls[0].text.contains(f.Path(shown)),
-                 qPrintable(f.prompter.calls[0].text));
+        QVERIFY(f.prompter.calls[0].text.contains(f.Path("tab[tab]folder/t.htm")));
         QCOMPARE(f.window->OutputPath(), f.Path("table.htm"));
-
         f.chooser.names = {f.Path("saved.tbl")};
-        f.Find<QPushButton>("cmdSaveLoad_5")->click();
+        f.Button("cmdSaveLoad_5")->click();
         QCOMPARE(f.prompter.calls.size(), size_t(1));
         QCOMPARE(f.window->State().strTableFile, f.Path("saved.tbl"));
     }
 
+    // Create follows the path however it came; Clear forgets it.
     void createFollowsThePath() {
         StartedMain f;
         auto* create = f.Find<QPushButton>("cmdPerformOperation_6");
-        f.window->Document().SetOutputPath("/tmp/loaded.htm", {});  // as a loaded file
-        Tick(f);
+        auto* clear = f.Find<QPushButton>("cmdViewOutputFile_0");
+        f.window->Document().SetOutputPath(f.Path("loaded.htm"), {});  // as a loaded file
+        QMetaObject::invokeMethod(f.Find<QTimer>("Timer1"), "timeout");
         QVERIFY(create->isEnabled());
-        f.Find<QPushButton>("cmdViewOutputFile_0")->click();
-        Tick(f);
-        QVERIFY(!create->isEnabled());
+        create->click();
+        QVERIFY(f.Find<QPushButton>("cmdViewOutputFile_6")->isEnabled());
+        clear->click();
+        QMetaObject::invokeMethod(f.Find<QTimer>("Timer1"), "timeout");
+        QVERIFY(!create->isEnabled() && !clear->isEnabled());
+        QVERIFY(!f.Find<QPushButton>("cmdViewOutputFile_6")->isEnabled());
         QVERIFY(f.Find<QLineEdit>("txbOutputFile_6")->text().isEmpty());
     }
 
@@ -109,196 +102,217 @@ class TestFrmMainOutput : public QObject {
     void enterLeadsToCreateThenCreates() {
         EnterPressesFocusedButton filter;
         qApp->installEventFilter(&filter);
-        StartedMain f;
+        Output f("t.htm");
         f.window->activateWindow();
-        f.ChooseOutput(f.Path("t.htm"));
-        auto* box = f.Find<QLineEdit>("txbOutputFile_6");
-        auto* create = f.Find<QPushButton>("cmdPerformOperation_6");
-        box->setFocus();
-        QTest::keyClick(box, Qt::Key_Return);
-        QTRY_VERIFY(create->hasFocus());
+        f.Box()->setFocus();
+        QTest::keyClick(f.Box(), Qt::Key_Return);
+        QTRY_VERIFY(f.Button("cmdPerformOperation_6")->hasFocus());
         QVERIFY(!QFile::exists(f.Path("t.htm")));
-        QTest::keyClick(create, Qt::Key_Return);
+        QTest::keyClick(f.Button("cmdPerformOperation_6"), Qt::Key_Return);
         QTRY_VERIFY(QFile::exists(f.Path("t.htm")));
         qApp->removeEventFilter(&filter);
     }
 
-    void createMissingFolder_data() {
-        QTest::addColumn<QString>("path");
-        QTest::newRow("missing folder") << "missing/t.htm";
-        QTest::newRow("file as folder") << "plain.txt/t.htm";
-        QTest::newRow("bare name") << "bare.htm";
-    }
     void createMissingFolder() {
-        QFETCH(QString, path);
-        StartedMain f;
+        Output f;
         WriteBytes(f.Path("plain.txt"), "x");
-        f.ChooseOutput(path == "bare.htm" ? path : f.Path(path));
-        f.Find<QPushButton>("cmdPerformOperation_6")->click();
-        QCOMPARE(f.prompter.calls.size(), size_t(1));
-        QCOMPARE(f.prompter.calls[0].text, QString("Output folder does not exist."));
+        for (const QString& path :
+             {f.Path("missing/t.htm"), f.Path("plain.txt/t.htm"), QString("bare.htm")}) {
+            f.prompter.calls.clear();
+            f.ChooseOutput(path);
+            f.Create();
+            QCOMPARE(f.prompter.calls.size(), size_t(1));
+            QCOMPARE(f.prompter.calls[0].text, QString("Output folder does not exist."));
+        }
         QCOMPARE(f.choice.asked, 0);
-        QVERIFY(!f.Find<QPushButton>("cmdViewOutputFile_6")->isEnabled());
+        QVERIFY(!f.Button("cmdViewOutputFile_6")->isEnabled());
     }
 
+    // Create writes the core's page and then asks how to view it; "not now"
+    // opens nothing.
     void createWritesCoreOutput() {
-        MainFixture f;
-        Start(f);
+        Output f;
         Edit(*f.window, [&](TableSpec& t) { t.At(2, 3).strContent = "Größe"; });
         f.Find<QCheckBox>("chkAddHTMLWrapper4")->click();
-        f.Find<QPushButton>("cmdPerformOperation_6")->click();
-
+        f.Create();
         QVERIFY(f.prompter.calls.empty());
         QCOMPARE(f.Find<QLabel>("lblResult")->text(), Text(*f.window, 29));
         QVERIFY(f.window->State().blnOutputWritten);
-        QVERIFY(f.Find<QPushButton>("cmdViewOutputFile_6")->isEnabled());
-        QCOMPARE(f.choice.asked, 1);          // View runs after Create
-        QVERIFY(f.launcher.targets.empty());  // "not now" opens nothing
-
+        QCOMPARE(f.choice.asked, 1);
+        QVERIFY(f.launcher.targets.empty());
         const std::string expected = RenderTableHtml(f.window->Table(), FixedClock(kTestMoment));
         QCOMPARE(ReadBytes(f.Path("table.htm")), QByteArray::fromStdString(expected));
-        QVERIFY(
-            QByteArray::fromStdString(expected).contains("Gr\xF6\xDF"
-                                                         "e"));
+        QVERIFY(QByteArray::fromStdString(expected).contains("Gr\xF6\xDF"));
     }
 
-    void createOverwrite_data() {
-        QTest::addColumn<int>("answer");
-        QTest::newRow("no") << int(PromptAnswer::No);
-        QTest::newRow("yes") << int(PromptAnswer::Yes);
-    }
     void createOverwrite() {
-        QFETCH(int, answer);
-        MainFixture f;
-        Start(f);
-        WriteBytes(f.Path("table.htm"), "old content");
-        f.prompter.answers.push_back(PromptAnswer(answer));
-        f.Find<QPushButton>("cmdPerformOperation_6")->click();
-
-        QCOMPARE(f.prompter.calls.size(), size_t(1));
-        QCOMPARE(f.prompter.calls[0].buttons, PromptButtons::YesNo);
-        const bool yes = PromptAnswer(answer) == PromptAnswer::Yes;
-        QCOMPARE(ReadBytes(f.Path("table.htm")) == "old content", !yes);
-        QCOMPARE(f.choice.asked, yes ? 1 : 0);
-        QCOMPARE(f.Find<QPushButton>("cmdViewOutputFile_6")->isEnabled(), yes);
-    }
-
-    void createFailureReportedInResult() {
-        // A folder where the output file should be: the generator cannot open it.
-        MainFixture f;
-        Start(f, "taken.htm");
-        QVERIFY(QDir(f.dir.path()).mkdir("taken.htm"));
-        f.Find<QPushButton>("cmdPerformOperation_6")->click();
-        QVERIFY(f.prompter.calls.empty());  // no overwrite question for a folder
-        const QString result = f.Find<QLabel>("lblResult")->text();
-        QVERIFY(!result.isEmpty());
-        QVERIFY(result != Text(*f.window, 29));
-        QVERIFY(!f.window->State().blnOutputWritten);
-        QCOMPARE(f.choice.asked, 1);  // View still runs and meets the missing file
-    }
-
-    void viewExtensionCheck() {
-        MainFixture f;
-        Start(f, "table");
-        f.window->cmdViewOutputFile_Click(6);
-        QCOMPARE(f.choice.asked, 0);  // refused before the question
-        QCOMPARE(f.prompter.calls.size(), size_t(1));
-    }
-
-    void viewSizeBoundary_data() {
-        QTest::addColumn<int>("bytes");
-        QTest::addColumn<bool>("shown");
-        QTest::newRow("61440 shown") << 61440 << true;
-        QTest::newRow("61441 refused") << 61441 << false;
-    }
-    void viewSizeBoundary() {
-        QFETCH(int, bytes);
-        QFETCH(bool, shown);
-        MainFixture f;
-        Start(f);
-        CreateAndView(f, ViewChoice::AsHtmlCode);
-        WriteBytes(f.Path("table.htm"), QByteArray(bytes, 'a'));
-        f.Find<QPushButton>("cmdViewOutputFile_6")->click();
-
-        if (shown) {
-            QVERIFY(f.prompter.calls.empty());
-            frmView* viewer = f.window->Viewer();
-            QVERIFY(viewer != nullptr && viewer->isVisible());
-            QVERIFY(viewer->LoadFile());
-            QCOMPARE(viewer->findChild<QPlainTextEdit*>("txbText1")->toPlainText().size(), bytes);
-        } else {
-            QVERIFY(f.window->Viewer() == nullptr || !f.window->Viewer()->isVisible());
+        for (bool yes : {false, true}) {
+            Output f;
+            WriteBytes(f.Path("table.htm"), "old content");
+            f.prompter.answers.push_back(yes ? PromptAnswer::Yes : PromptAnswer::No);
+            f.Create();
             QCOMPARE(f.prompter.calls.size(), size_t(1));
-            QVERIFY(f.prompter.calls[0].text.contains(f.Path("table.htm") + " is 60 KB.\n"));
+            QCOMPARE(f.prompter.calls[0].buttons, PromptButtons::YesNo);
+            QCOMPARE(ReadBytes(f.Path("table.htm")) == "old content", !yes);
+            QCOMPARE(f.choice.asked, yes ? 1 : 0);
+            QCOMPARE(f.Button("cmdViewOutputFile_6")->isEnabled(), yes);
         }
     }
 
-    // The file is gone, or a folder stands where it was.
-    void viewUnreadableFile_data() {
-        QTest::addColumn<bool>("folder");
-        QTest::newRow("missing") << false;
-        QTest::newRow("folder") << true;
-    }
-    void viewUnreadableFile() {
-        QFETCH(bool, folder);
-        MainFixture f;
-        Start(f);
-        CreateAndView(f, ViewChoice::AsHtmlCode);
-        QVERIFY(QFile::remove(f.Path("table.htm")));
-        if (folder) QVERIFY(QDir(f.dir.path()).mkdir("table.htm"));
-        f.Find<QPushButton>("cmdViewOutputFile_6")->click();
-        QCOMPARE(f.prompter.calls.size(), size_t(1));
-        QCOMPARE(f.prompter.calls[0].text,
-                 folder ? QString::fromLocal8Bit(std::strerror(EISDIR)) : Text(*f.window, 26));
-        QVERIFY(f.window->Viewer() == nullptr);
-    }
-
-    void viewUsesLastWrittenPath() {
-        // The code viewer shows what Create wrote, even when the box changed since.
-        MainFixture f;
-        Start(f);
-        CreateAndView(f, ViewChoice::AsHtmlCode);
-        f.Find<QLineEdit>("txbOutputFile_6")->setText(f.Path("other.htm"));
-        f.window->cmdViewOutputFile_Click(6);
+    // A folder where the output file should be: no overwrite question, the
+    // failure in the result line, and View meets the missing file.
+    void createFailureReportedInResult() {
+        Output f("taken.htm");
+        QVERIFY(QDir(f.dir.path()).mkdir("taken.htm"));
+        f.Create();
         QVERIFY(f.prompter.calls.empty());
-        QCOMPARE(f.window->Viewer()->strFileToView, f.Path("table.htm"));
+        const QString result = f.Find<QLabel>("lblResult")->text();
+        QVERIFY(!result.isEmpty() && result != Text(*f.window, 29));
+        QVERIFY(!f.window->State().blnOutputWritten);
+        QCOMPARE(f.choice.asked, 1);
     }
 
-    void viewInBrowser_data() {
-        QTest::addColumn<int>("code");
-        QTest::addColumn<bool>("error");
-        QTest::newRow("accepted") << 33 << false;
-        QTest::newRow("no program") << 31 << true;
-        QTest::newRow("failed") << 5 << true;
+    // The code viewer shows what Create wrote, even when the box changed
+    // since, up to 60 KB; a name without .htm is refused before the question.
+    void viewAsCode() {
+        Output f;
+        f.Create();
+        f.choice.choice = ViewChoice::AsHtmlCode;
+        for (int bytes : {61440, 61441}) {
+            WriteBytes(f.Path("table.htm"), QByteArray(bytes, 'a'));
+            f.Box()->setText(f.Path(bytes == 61440 ? "other.htm" : "table.htm"));
+            f.window->cmdViewOutputFile_Click(6);
+            frmView* viewer = f.window->Viewer();
+            if (bytes == 61440) {
+                QVERIFY(f.prompter.calls.empty());
+                QVERIFY(viewer != nullptr && viewer->isVisible() && viewer->LoadFile());
+                QCOMPARE(viewer->strFileToView, f.Path("table.htm"));
+                QCOMPARE(viewer->findChild<QPlainTextEdit*>("txbText1")->toPlainText().size(),
+                         bytes);
+                viewer->hide();
+            } else {
+                QVERIFY(!viewer->isVisible());
+                QCOMPARE(f.prompter.calls.size(), size_t(1));
+                QVERIFY(f.prompter.calls[0].text.contains(f.Path("table.htm") + " is 60 KB.\n"));
+            }
+        }
+        Output bare("table");
+        bare.window->cmdViewOutputFile_Click(6);
+        QCOMPARE(bare.choice.asked, 0);
+        QCOMPARE(bare.prompter.calls.size(), size_t(1));
     }
+
+    // The file is gone, or a folder stands where it was.
+    void viewUnreadableFile() {
+        for (bool folder : {false, true}) {
+            Output f;
+            f.Create();
+            f.choice.choice = ViewChoice::AsHtmlCode;
+            QVERIFY(QFile::remove(f.Path("table.htm")));
+            if (folder) QVERIFY(QDir(f.dir.path()).mkdir("table.htm"));
+            f.Button("cmdViewOutputFile_6")->click();
+            QCOMPARE(f.prompter.calls.size(), size_t(1));
+            QCOMPARE(f.prompter.calls[0].text,
+                     folder ? QString::fromLocal8Bit(std::strerror(EISDIR)) : Text(*f.window, 26));
+            QVERIFY(f.window->Viewer() == nullptr);
+        }
+    }
+
+    // The browser gets the box text without surrounding blanks; asked to be
+    // silent, a failed launch shows nothing more.
     void viewInBrowser() {
-        QFETCH(int, code);
-        QFETCH(bool, error);
-        MainFixture f;
-        Start(f);
-        CreateAndView(f, ViewChoice::InBrowser);
-        // The browser gets the box text without surrounding blanks.
-        f.Find<QLineEdit>("txbOutputFile_6")->setText("  " + f.Path("table.htm") + " ");
-        f.launcher.code = code;
-        f.window->cmdViewOutputFile_Click(6);
-        QCOMPARE(f.launcher.targets, std::vector<QString>{f.Path("table.htm")});
-        QCOMPARE(f.prompter.calls.size(), size_t(error ? 1 : 0));
-        // Asked to be silent, a failed launch shows nothing more.
-        QCOMPARE(f.window->OpenDocument(f.Path("x.htm"), !error), !error);
-        QCOMPARE(f.prompter.calls.size(), size_t(error ? 1 : 0));
+        for (int code : {33, 31}) {
+            Output f;
+            f.Create();
+            f.choice.choice = ViewChoice::InBrowser;
+            f.Box()->setText("  " + f.Path("table.htm") + " ");
+            f.launcher.code = code;
+            f.window->cmdViewOutputFile_Click(6);
+            QCOMPARE(f.launcher.targets, std::vector<QString>{f.Path("table.htm")});
+            const size_t errors = code == 33 ? 0 : 1;
+            QCOMPARE(f.prompter.calls.size(), errors);
+            QCOMPARE(f.window->OpenDocument(f.Path("x.htm"), code == 33), code == 33);
+            QCOMPARE(f.prompter.calls.size(), errors);
+        }
     }
 
-    void clearForgetsPath() {
-        MainFixture f;
-        Start(f);
-        f.Find<QPushButton>("cmdPerformOperation_6")->click();
-        auto* clear = f.Find<QPushButton>("cmdViewOutputFile_0");
-        clear->click();
-        QVERIFY(f.Find<QLineEdit>("txbOutputFile_6")->text().isEmpty());
-        QVERIFY(!clear->isEnabled());
-        QVERIFY(!f.Find<QPushButton>("cmdViewOutputFile_6")->isEnabled());
-        Tick(f);
-        QVERIFY(!f.Find<QPushButton>("cmdPerformOperation_6")->isEnabled());
+  private slots:
+    // A block grows the table (the lists follow), up to 20 rows; what does
+    // not fit is said. A paste is one step back, lists included.
+    void pastesBlock() {
+        Pasting f(5, 5);
+        f.clipboard.text = "a\tb\tc\r\nd\te\tf\r\ng\th\ti\r\nj\tk\tl\r\n";
+        f.window->PasteData();
+        QCOMPARE(f.Size(), QPoint(8, 7));
+        QCOMPARE(f.Find<QComboBox>("cboNumberOfColumns")->currentText(), QString("7"));
+        QCOMPARE(f.Content(5, 5) + f.Content(6, 7) + f.Content(7, 5) + f.Content(8, 6),
+                 QString("afgk"));
+        QCOMPARE(QString::fromStdString(CheckTable(f.window->Table())), QString());
+        QVERIFY(f.prompter.calls.empty());
+        f.Find<QPushButton>("cmdUndo")->click();
+        QCOMPARE(f.Size(), QPoint(6, 6));
+        QCOMPARE(f.Find<QComboBox>("cboNumberOfRows")->currentText(), QString("6"));
+        QVERIFY(!f.Find<QPushButton>("cmdUndo")->isEnabled());
+
+        f.window->State().intRow = 1;
+        f.window->State().intCol = 1;
+        f.clipboard.text = QString("x\ty\tz\r\n").repeated(25);
+        f.window->PasteData();
+        QCOMPARE(f.Size(), QPoint(20, 6));
+        QCOMPARE(f.Content(20, 1), QString("x"));
+        QCOMPARE(f.prompter.calls.size(), size_t(1));
+        QVERIFY2(f.prompter.calls[0].text.contains("5 rows and 0 columns did not fit"),
+                 qPrintable(f.prompter.calls[0].text));
+    }
+
+    // An empty clipboard (or one holding an image) changes nothing.
+    void emptyClipboard() {
+        Pasting f(2, 2);
+        f.window->PasteData();
+        QVERIFY(!f.Find<QPushButton>("cmdUndo")->isEnabled());
+        QCOMPARE(f.prompter.calls.size(), size_t(1));
+        QVERIFY(f.prompter.calls[0].text.contains("holds no text"));
+    }
+
+    void ctrlVOnTheGridPastes() {
+        Pasting f(1, 1);
+        f.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        f.window->GridWidget()->setFocus();
+        f.clipboard.text = "from the keyboard";
+        QTest::keySequence(f.window->GridWidget(), QKeySequence::Paste);
+        QCOMPARE(f.clipboard.reads, 1);
+        QCOMPARE(f.Content(1, 1), QString("from the keyboard"));
+    }
+
+    // A spreadsheet's copy holds text and HTML: the HTML brings the merge and
+    // the colours; HTML without a table leaves the text to paste.
+    void htmlOnTheClipboardBringsMergesAndColours() {
+        const QString merged =
+            "<meta charset='utf-8'><table><tr><td colspan=2 style='background:#ff0'>a</td></tr>"
+            "<tr><td>b</td><td>c</td></tr></table>";
+        for (const QString& html : {merged, QString("<p>just words</p>")}) {
+            Pasting f(2, 2);
+            f.clipboard.text = "a\t\nb\tc\n";
+            f.clipboard.html = html;
+            f.window->PasteData();
+            const CellSpec& anchor = f.window->Table().At(2, 2);
+            QCOMPARE(f.Content(2, 2) + f.Content(3, 3), QString("ac"));
+            QCOMPARE(int(anchor.intColSpan), html == merged ? 2 : 1);
+            QCOMPARE(anchor.lngBgColor, html == merged ? 0x00FFFF : NotSpecifiedColor);
+            QCOMPARE(QString::fromStdString(CheckTable(f.window->Table())), QString());
+        }
+    }
+
+    void placeMarkersStayConsistent() {
+        Pasting f(6, 6);
+        f.Find<QCheckBox>("chkAddPlaceMarkers")->setChecked(true);
+        f.clipboard.text = "x\t\ny\tz\n";
+        f.window->PasteData();
+        QCOMPARE(f.Content(6, 6) + f.Content(6, 7) + f.Content(7, 1) + f.Content(7, 7),
+                 QString("xR6C7R7C1z"));
+        f.Find<QCheckBox>("chkAddPlaceMarkers")->setChecked(false);
+        QCOMPARE(f.Content(6, 7) + f.Content(7, 7), QString("z"));
     }
 };
 
