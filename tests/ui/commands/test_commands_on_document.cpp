@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -105,7 +106,10 @@ class CommandsOnDocumentTest : public QObject {
     // Closing the window while a cell is being typed into keeps the text.
     void closingKeepsTheTextBeingTyped() {
         StartedMain f;
-        QTest::keyClicks(f.window->GridWidget(), "typed");
+        f.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        f.window->GridWidget()->setFocus();
+        for (QChar ch : QString("typed")) QTest::keyClicks(QApplication::focusWidget(), ch);
         f.prompter.answers = {PromptAnswer::Yes};
         f.window->close();
         QVERIFY(ReadBytes(f.SettingsFile()).contains("typed"));
