@@ -43,31 +43,17 @@ TEST(FromHtmlCliTest, WritesATableFileOrRefusesWithAReason) {
         int rows = 0, cols = 0;
         const char* firstCell = "";
     } cases[] = {
-        {{"-", out},
-         true,
-         0,
+        // clang-format off
+        {{"-", out}, true, 0,
          "note: standard input holds 2 tables; the first is taken (--table N for another)\n"
-         "note: The table does not fit entirely: styles not kept: font-weight.\n",
-         2,
-         2,
-         "Fruit"},
-        {{page, out, "--table", "2"},
-         false,
-         0,
-         "note: The table does not fit entirely: 2 rows beyond 20 cut.\n",
-         20,
-         1,
-         "second"},
+         "note: The table does not fit entirely: styles not kept: font-weight.\n", 2, 2, "Fruit"},
+        {{page, out, "--table", "2"}, false, 0,
+         "note: The table does not fit entirely: 2 rows beyond 20 cut.\n", 20, 1, "second"},
         {{empty, out}, false, 1, "error: " + empty + ": the page holds no table\n"},
-        {{page, out, "--table", "0"},
-         false,
-         2,
-         "error: --table takes a table number from 1 on, not 0\n"},
-        {{folder.File(""), out},
-         false,
-         1,
-         "error: cannot read " + folder.File("") + ": is a folder\n"},
+        {{page, out, "--table", "0"}, false, 2, "error: --table takes a table number from 1 on, not 0\n"},
+        {{folder.File(""), out}, false, 1, "error: cannot read " + folder.File("") + ": is a folder\n"},
         {{page, page + "/x.tbl"}, false, 1, ""}};
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args[0] + " " + c.args[1]);
         std::filesystem::remove(out);

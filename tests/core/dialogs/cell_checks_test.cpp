@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
+#include <utility>
+
+#include "core/dialogs/colour_checks.h"
 #include "core/model/table_spec.h"
 
 namespace tabloom {
@@ -29,9 +34,8 @@ TEST(CellSizeChecksTest, RangesAtTheirBoundaries) {
     const std::pair<const char*, bool> heights[] = {{"", true},    {"10", true},    {"1000", true},
                                                     {"9", false},  {"1001", false}, {"9.5", false},
                                                     {"1e3", true}, {"x", false}};
-    for (const auto& [text, ok] : heights) {
+    for (const auto& [text, ok] : heights)
         EXPECT_EQ(CheckCellHeight(text), ok ? "" : kHeightMessage) << text;
-    }
 }
 
 // Absolute 1 to 7 or a signed step up to 6.
@@ -40,9 +44,7 @@ TEST(CellFontChecksTest, SizesSignedDigitsAndFaces) {
         {"", true},     {"1", true},    {"7", true},   {"+6", true},   {"-6", true},  {"+0", true},
         {"+", true},    {"0", false},   {"8", false},  {"+7", false},  {"-7", false}, {"07", false},
         {"2.5", false}, {"+ 3", false}, {"3+", false}, {"++1", false}, {"+-", false}, {"x", false}};
-    for (const auto& [text, ok] : sizes) {
-        EXPECT_EQ(CheckFontSize(text).empty(), ok) << '"' << text << '"';
-    }
+    for (const auto& [text, ok] : sizes) EXPECT_EQ(CheckFontSize(text).empty(), ok) << text;
     const struct {
         const char* text;
         bool minusAllowed;
@@ -52,9 +54,8 @@ TEST(CellFontChecksTest, SizesSignedDigitsAndFaces) {
                  {"-3", false, "3"},      {"3+4", true, "34"}, {"3-", true, "3"},
                  {"2.5", true, "25"},     {"3pt", true, "3"},  {"+ 3", true, "+3"},
                  {"\303\2511", true, "1"}};  // e acute, then 1
-    for (const auto& c : keeps) {
+    for (const auto& c : keeps)
         EXPECT_EQ(KeepSignedDigits(c.text, c.minusAllowed), c.kept) << c.text;
-    }
     const std::pair<const char*, const char*> faces[] = {
         {"", ""},
         {"Arial", "Arial"},
@@ -67,6 +68,7 @@ TEST(CellFontChecksTest, SizesSignedDigitsAndFaces) {
 }
 
 TEST(CellColourViewTest, LabelsAndPreview) {
+    constexpr std::int32_t kNone = NotSpecifiedColor;
     const struct {
         const char* name;
         bool ticked;
@@ -75,24 +77,21 @@ TEST(CellColourViewTest, LabelsAndPreview) {
         const char *textLabel, *bgLabel;
         std::int32_t shownText, shownBg;
     } cases[] = {
+        // clang-format off
         {"own colours", true, 0x0000FF, 0x00FF00, true, "#FF0000", "#00FF00", 0x0000FF, 0x00FF00},
-        {"ticked without colours", true, NotSpecifiedColor, NotSpecifiedColor, true,
-         "table default", "table default", 0x112233, 0xDDEEFF},
-        {"cleared box hides own colours", false, 0x0000FF, 0x00FF00, true, "table default",
-         "table default", 0x112233, 0xDDEEFF},
-        {"cleared without table colours", false, 0x0000FF, 0x00FF00, false, "page default",
-         "page default", 0x112233, 0xDDEEFF},
-        {"text colour alone", true, 0x000080, NotSpecifiedColor, true, "#800000", "table default",
-         0x000080, 0xDDEEFF}};
+        {"ticked without colours", true, kNone, kNone, true, "table default", "table default", 0x112233, 0xDDEEFF},
+        {"cleared box hides own colours", false, 0x0000FF, 0x00FF00, true, "table default", "table default", 0x112233, 0xDDEEFF},
+        {"cleared without table colours", false, 0x0000FF, 0x00FF00, false, "page default", "page default", 0x112233, 0xDDEEFF},
+        {"text colour alone", true, 0x000080, kNone, true, "#800000", "table default", 0x000080, 0xDDEEFF}};
+    // clang-format on
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
         const CellColourView v =
             CellColourViewFor(c.ticked, c.cellText, c.cellBg, 0x112233, 0xDDEEFF, c.tableColours);
-        EXPECT_EQ(v.textLabel, c.textLabel);
-        EXPECT_EQ(v.backgroundLabel, c.bgLabel);
-        EXPECT_EQ(v.textColour, c.shownText);
-        EXPECT_EQ(v.backgroundColour, c.shownBg);
-        EXPECT_EQ(v.specifyEnabled, c.ticked);
+        EXPECT_EQ(std::tie(v.textLabel, v.backgroundLabel, v.textColour, v.backgroundColour,
+                           v.specifyEnabled),
+                  std::make_tuple(std::string(c.textLabel), std::string(c.bgLabel), c.shownText,
+                                  c.shownBg, c.ticked))
+            << c.name;
     }
 }
 
@@ -114,6 +113,48 @@ TEST(ContentLimitTest, KeepsTheLeadingCharactersThatFit) {
         EXPECT_EQ(FittingPrefix(c.inserted, c.others), c.keptBytes)
             << c.inserted << " " << c.others;
     EXPECT_EQ(ContentLength(std::string(2048 / 2, 'a') + alpha + beyond + "\r\n"), 1024u + 4);
+}
+
+// Up to three digits worth a byte, nothing else.
+TEST(ValidComponentTextTest, AcceptsOnlyUpToThreeDigitsWorthAByte) {
+    const std::pair<const char*, bool> cases[] = {
+        {"", true},    {"0", true},        {"7", true},    {"007", true},   {"255", true},
+        {"099", true}, {"256", false},     {"999", false}, {"0255", false}, {"-1", false},
+        {"+1", false}, {"1e2", false},     {"12.", false}, {" 12", false},  {"1 2", false},
+        {"x", false},  {"\xD9\xA3", false}};
+    for (const auto& [text, valid] : cases) EXPECT_EQ(ValidComponentText(text), valid) << text;
+}
+
+constexpr auto Text = ColourElement::Text;
+constexpr auto Back = ColourElement::Background;
+constexpr auto Red = ColourComponent::Red;
+constexpr auto Green = ColourComponent::Green;
+constexpr auto Blue = ColourComponent::Blue;
+
+// Blanks are trimmed; a refused text falls back to the element's default.
+TEST(CheckComponentTextTest, TrimsFallsBackAndReports) {
+    const struct {
+        const char* typed;
+        ColourElement element;
+        ColourComponent component;
+        const char* text;
+        const char* message;
+        int value;
+    } cases[] = {// clang-format off
+        {"128", Text, Red, "128", "", 128}, {"  64 ", Back, Green, "64", "", 64},
+        {"007", Text, Blue, "007", "", 7}, {"", Back, Red, "", "", 0}, {"   ", Text, Red, "", "", 0},
+        {"300", Back, Red, "255", "Invalid entry for red value.", 255},
+        {"300", Text, Red, "0", "Invalid entry for red value.", 0},
+        {"-1", Text, Green, "0", "Invalid entry for green value.", 0},
+        {"1e2", Back, Blue, "255", "Invalid entry for blue value.", 255},
+        {"25 5", Back, Green, "255", "Invalid entry for green value.", 255}};
+    // clang-format on
+    for (const auto& c : cases) {
+        const ComponentTextOutcome out = CheckComponentText(c.typed, c.element, c.component);
+        EXPECT_EQ(std::tie(out.text, out.message, out.value),
+                  std::make_tuple(std::string(c.text), std::string(c.message), c.value))
+            << c.typed;
+    }
 }
 
 }  // namespace

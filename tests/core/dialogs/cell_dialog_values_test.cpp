@@ -50,12 +50,10 @@ TEST(CellDialogOpeningTest, FillsFromTheCell) {
         table.At(6, 6).intWidth = c.width;
         table.At(6, 6).intWidthUnit = c.unit;
         const CellDialogValues shown = CellDialogValuesFor(table, 6, 6);
-        EXPECT_EQ(shown.content, c.shownContent);
-        EXPECT_EQ(shown.width, c.shownWidth);
-        EXPECT_EQ(shown.percent, c.percent);
-        EXPECT_EQ(shown.height, "");
-        EXPECT_EQ(shown.rowSpanItems, 1);
-        EXPECT_FALSE(shown.useCellColours);
+        EXPECT_EQ(std::tie(shown.content, shown.width, shown.percent, shown.height),
+                  std::make_tuple(std::string(c.shownContent), std::string(c.shownWidth), c.percent,
+                                  std::string()));
+        EXPECT_EQ(std::pair(shown.rowSpanItems, shown.useCellColours), std::pair(1, false));
     }
 }
 
@@ -74,6 +72,8 @@ CellDialogValues Typed(const char* width, bool percent, const char* height, cons
 }
 
 TEST(CellAcceptTest, StopsAtTheFirstRefusal) {
+    const char* kWidth = " Width in pixels must be in the range 10 through 1000.";
+    const char* kHeight = " Height in pixels must be in the range 10 through 1000.";
     const struct {
         const char* name;
         const char* width;
@@ -84,17 +84,15 @@ TEST(CellAcceptTest, StopsAtTheFirstRefusal) {
         bool spansSet;
         const char *sizeAfter, *faceAfter;
     } cases[] = {
+        // clang-format off
         {"all fine", " 50 ", true, " 20 ", " 4 ", 0, "", true, "4", "Arial"},
-        {"width before height", "0", false, "5", "9", 0,
-         " Width in pixels must be in the range 10 through 1000.", false, "9", " \"Arial\" "},
-        {"height", "", true, "1001", "9", 0,
-         " Height in pixels must be in the range 10 through 1000.", false, "9", " \"Arial\" "},
+        {"width before height", "0", false, "5", "9", 0, kWidth, false, "9", " \"Arial\" "},
+        {"height", "", true, "1001", "9", 0, kHeight, false, "9", " \"Arial\" "},
         {"overlap before font size", "", true, "", " 9 ", 1,
-         "Proposed cell size is inadmissible because the resulting cell would overlap "
-         "with the cell at row 2 column 3.",
+         "Proposed cell size is inadmissible because the resulting cell would overlap with the cell at row 2 column 3.",
          true, " 9 ", " \"Arial\" "},
-        {"font size trimmed then refused", "", true, "", " 8 ", 0, "font", true, "8",
-         " \"Arial\" "}};
+        {"font size trimmed then refused", "", true, "", " 8 ", 0, "font", true, "8", " \"Arial\" "}};
+    // clang-format on
     TableSpec table = SixBySix();
     ApplySpans(table, 2, 3, 2, 1);  // blocks widening (2, 2) past column 2
     for (const auto& c : cases) {
@@ -107,9 +105,7 @@ TEST(CellAcceptTest, StopsAtTheFirstRefusal) {
         EXPECT_EQ(v.content, "hello");  // trimmed by every press
         EXPECT_EQ(v.fontSize, c.sizeAfter);
         EXPECT_EQ(v.fontFace, c.faceAfter);
-        if (c.spansSet) {
-            EXPECT_EQ(r.newColSpan, c.colSpanIndex + 1);
-        }
+        EXPECT_EQ(r.newColSpan, c.spansSet ? c.colSpanIndex + 1 : r.newColSpan);
     }
 }
 

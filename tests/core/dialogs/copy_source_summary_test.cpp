@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <utility>
 
+#include "core/dialogs/copy_choice_check.h"
 #include "table_builders.h"
 
 namespace tabloom {
@@ -49,12 +51,11 @@ TEST(CopySourceSummaryTest, DescribesTheSourceCell) {
     const CopySourceSummary s = SummarizeCopySource(table, 3, 4);
     EXPECT_EQ(s.ofCellAt + "|" + s.rowOption + "|" + s.columnOption,
               "of cell at row 3 column 4|to all cells in row 3|to all cells in column 4");
-    EXPECT_EQ(s.content, "Total <b>sum</b>");
-    EXPECT_TRUE(s.contentEnabled);
-    EXPECT_EQ(s.align + "|" + s.valign + "|" + s.width + "|" + s.height,
-              "Align = center|VAlign = top|Width = 50%|Height = 40 pixels");
-    EXPECT_EQ(s.fontFace + "|" + s.fontSize, "Verdana|+1");
-    EXPECT_TRUE(s.fontFaceEnabled);
+    EXPECT_EQ(s.content + "|" + s.align + "|" + s.valign + "|" + s.width + "|" + s.height + "|" +
+                  s.fontFace + "|" + s.fontSize,
+              "Total <b>sum</b>|Align = center|VAlign = top|Width = 50%|Height = 40 pixels|"
+              "Verdana|+1");
+    EXPECT_TRUE(s.contentEnabled && s.fontFaceEnabled);
 }
 
 // A place marker of this 6 x 6 table counts as no content; one of another
@@ -63,52 +64,105 @@ TEST(CopySourceSummaryTest, EmptyCellShowsNotices) {
     TableSpec table;
     table.At(2, 2).strContent = " R6C1 ";
     CopySourceSummary s = SummarizeCopySource(table, 2, 2);
-    EXPECT_EQ(s.content, "No cell content specified.");
-    EXPECT_FALSE(s.contentEnabled);
-    EXPECT_EQ(s.align + s.valign + s.width + s.height, "");
-    EXPECT_EQ(s.fontFace, "No font face or font size specified.");
-    EXPECT_FALSE(s.fontFaceEnabled);
+    EXPECT_EQ(s.content + "|" + s.align + s.valign + s.width + s.height + "|" + s.fontFace,
+              "No cell content specified.||No font face or font size specified.");
+    EXPECT_FALSE(s.contentEnabled || s.fontFaceEnabled);
     table.At(2, 2).strContent = "R7C1";
     table.At(2, 2).strFontSize = "3";
     s = SummarizeCopySource(table, 2, 2);
-    EXPECT_EQ(s.content, "R7C1");
-    EXPECT_EQ(s.fontFace, "No font face specified.");
+    EXPECT_EQ(s.content + "|" + s.fontFace, "R7C1|No font face specified.");
     EXPECT_FALSE(s.fontFaceEnabled);
 }
 
 TEST(CopySourceSummaryTest, ContentColours) {
-    struct Case {
+    const std::int32_t tableText = 0x112233, tableBg = 0x445566, none = NotSpecifiedColor;
+    // The text colour decides; a missing background falls back alone.
+    const struct {
         std::int32_t text, bg, wantText, wantBg;
-    };
-    const std::int32_t tableText = 0x112233, tableBg = 0x445566;
-    const Case cases[] = {{NotSpecifiedColor, NotSpecifiedColor, tableText, tableBg},
-                          {0x0000FF, 0x00FF00, 0x0000FF, 0x00FF00},
-                          // The text colour decides; a missing background falls back alone.
-                          {0x0000FF, NotSpecifiedColor, 0x0000FF, tableBg},
-                          {NotSpecifiedColor, 0x00FF00, tableText, tableBg}};
-    for (const Case& c : cases) {
+    } cases[] = {{none, none, tableText, tableBg},
+                 {0x0000FF, 0x00FF00, 0x0000FF, 0x00FF00},
+                 {0x0000FF, none, 0x0000FF, tableBg},
+                 {none, 0x00FF00, tableText, tableBg}};
+    for (const auto& c : cases) {
         TableSpec table;
         table.lngTableTextColor = tableText;
         table.lngTableBgColor = tableBg;
         table.At(1, 1).lngTextColor = c.text;
         table.At(1, 1).lngBgColor = c.bg;
         const CopySourceSummary s = SummarizeCopySource(table, 1, 1);
-        EXPECT_EQ(s.textColor, c.wantText);
-        EXPECT_EQ(s.bgColor, c.wantBg);
+        EXPECT_EQ(std::pair(s.textColor, s.bgColor), std::pair(c.wantText, c.wantBg));
     }
 }
 
 TEST(SizeSummaryTest, CaptionNumberAndUnit) {
-    struct Case {
-        int size, unit;
-        const char* want;
-    };
-    const Case cases[] = {{-1, 1, ""},
-                          {0, 1, "Width ="},
-                          {200, 1, "Width = 200 pixels"},
-                          {25, 0, "Width = 25%"},
-                          {7, 2, "Width = 7 pixels"}};
-    for (const Case& c : cases) EXPECT_EQ(SizeSummary("Width =", c.size, c.unit), c.want) << c.size;
+    EXPECT_EQ(SizeSummary("Width =", -1, 1), "");
+    EXPECT_EQ(SizeSummary("Width =", 0, 1), "Width =");
+    EXPECT_EQ(SizeSummary("Width =", 200, 1), "Width = 200 pixels");
+    EXPECT_EQ(SizeSummary("Width =", 25, 0), "Width = 25%");
+    EXPECT_EQ(SizeSummary("Width =", 7, 2), "Width = 7 pixels");
+}
+
+const std::string kNothingTicked =
+    "At least one of font, content, colors,\r\nalignment and width must be checked.";
+const std::string kToItself = "Cell is being copied to itself.";
+std::string Outside(int row, int col) {
+    return "The cell at row " + std::to_string(row) + " column " + std::to_string(col) +
+           " lies outside the table, which has 6 rows and 5 columns.";
+}
+
+enum Group { kFont = 1, kContent = 2, kColors = 4, kAlignment = 8, kWidth = 16, kHeight = 32 };
+
+CopyChoice Choice(int groups, CopyTarget target, int toRow = 0, int toCol = 0) {
+    CopyChoice choice;
+    choice.target = target;
+    choice.toRow = toRow;
+    choice.toCol = toCol;
+    choice.font = (groups & kFont) != 0;
+    choice.content = (groups & kContent) != 0;
+    choice.colors = (groups & kColors) != 0;
+    choice.alignment = (groups & kAlignment) != 0;
+    choice.width = (groups & kWidth) != 0;
+    choice.height = (groups & kHeight) != 0;
+    return choice;
+}
+
+// The source is the cell at row 3, column 4 of a table of 6 rows and 5 columns.
+TEST(CopyChoiceCheckTest, RefusesEmptyGroupsTheSourceItselfAndCellsOutside) {
+    const struct {
+        const char* what;
+        CopyChoice choice;
+        std::string message;
+    } cases[] = {
+        // clang-format off
+        {"nothing ticked", Choice(0, CopyTarget::Row), kNothingTicked},
+        {"height alone", Choice(kHeight, CopyTarget::OneCell, 1, 1), kNothingTicked},
+        {"font", Choice(kFont, CopyTarget::OneCell, 1, 1), ""}, {"width", Choice(kWidth, CopyTarget::OneCell, 1, 1), ""},
+        {"content", Choice(kContent, CopyTarget::OneCell, 1, 1), ""}, {"colors", Choice(kColors, CopyTarget::OneCell, 1, 1), ""},
+        {"alignment", Choice(kAlignment, CopyTarget::OneCell, 1, 1), ""},
+        {"height with width", Choice(kHeight | kWidth, CopyTarget::OneCell, 1, 1), ""},
+        {"to itself", Choice(kFont, CopyTarget::OneCell, 3, 4), kToItself},
+        // The group check comes first.
+        {"to itself, nothing ticked", Choice(0, CopyTarget::OneCell, 3, 4), kNothingTicked},
+        {"same row, other column", Choice(kFont, CopyTarget::OneCell, 3, 5), ""},
+        {"same column, other row", Choice(kFont, CopyTarget::OneCell, 4, 4), ""},
+        {"swapped row and column", Choice(kFont, CopyTarget::OneCell, 4, 3), ""},
+        {"last cell", Choice(kFont, CopyTarget::OneCell, 6, 5), ""},
+        {"row past the table", Choice(kFont, CopyTarget::OneCell, 7, 1), Outside(7, 1)},
+        {"column past the table", Choice(kFont, CopyTarget::OneCell, 1, 6), Outside(1, 6)},
+        {"lists left aside for a row", Choice(kFont, CopyTarget::Row, 9, 9), ""},
+        // The source's own row, column and table include it and are allowed.
+        {"own row", Choice(kFont, CopyTarget::Row, 3, 4), ""},
+        {"whole table", Choice(kColors, CopyTarget::Table, 3, 4), ""}};
+    // clang-format on
+    for (const auto& c : cases)
+        EXPECT_EQ(CheckCopyChoice(c.choice, 3, 4, 6, 5), c.message) << c.what;
+}
+
+TEST(CopyTargetChosenTest, SingleTargetNeedsRowAndColumn) {
+    EXPECT_FALSE(CopyTargetChosen(Choice(kFont, CopyTarget::OneCell, 2, 0)));
+    EXPECT_FALSE(CopyTargetChosen(Choice(kFont, CopyTarget::OneCell, 0, 2)));
+    EXPECT_TRUE(CopyTargetChosen(Choice(kFont, CopyTarget::OneCell, 1, 1)));
+    EXPECT_TRUE(CopyTargetChosen(Choice(kFont, CopyTarget::Table, 0, 0)));
 }
 
 }  // namespace

@@ -15,17 +15,10 @@ namespace {
 // Content that a page written by Tabloom shows as typed: one line, no
 // leading, trailing or doubled blanks (HTML folds them), markup and
 // characters outside Windows-1252 included.
-const std::vector<std::string> kContents = {"",
-                                            "Title",
-                                            "a b",
-                                            "<b>bold</b> text",
-                                            "caf\xC3\xA9 \xE2\x82\xAC"
-                                            "5",
-                                            "\xE4\xB8\xAD",
-                                            "1 < 2",
-                                            "x & y",
-                                            "say \"hi\"",
-                                            "<i>a</i> b"};
+// clang-format off
+const std::vector<std::string> kContents = {"", "Title", "a b", "<b>bold</b> text",
+    "caf\xC3\xA9 \xE2\x82\xAC" "5", "\xE4\xB8\xAD", "1 < 2", "x & y", "say \"hi\"", "<i>a</i> b"};
+// clang-format on
 const std::vector<std::string> kFaces = {"", "", "Arial", "Times New Roman"};
 const std::vector<std::string> kSizes = {"", "", "3", "+1", "-2"};
 

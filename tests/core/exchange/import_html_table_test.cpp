@@ -46,54 +46,33 @@ std::string Repeat(const std::string& s, int n) {
 const std::string kRow22 = "<tr>" + Repeat("<td>v</td>", 22) + "</tr>";
 
 TEST(ImportHtmlTableTest, BuildsTheTable) {
+    // clang-format off
     const ImportCase cases[] = {
         {"TextEntitiesAndMarkup",
          "<table><tr><td> a &eacute;\n &lt;b&gt; 1 &lt; 2 <i>x</i><br>\n y "
-         "&amp;amp;</td><td>&nbsp;</td><td>caf\xE9</td></tr></table>",
-         1, 3,
-         "1 1 1 1=a \xC3\xA9 &lt;b> 1 < 2 <i>x</i>\r\ny &amp;amp;|1 2 1 1=|"
-         "1 3 1 1=caf\xC3\xA9"},
+         "&amp;amp;</td><td>&nbsp;</td><td>caf\xE9</td></tr></table>", 1, 3,
+         "1 1 1 1=a \xC3\xA9 &lt;b> 1 < 2 <i>x</i>\r\ny &amp;amp;|1 2 1 1=|1 3 1 1=caf\xC3\xA9"},
         {"SpansPlacedAsABrowserDoes",
          "<table><tr><td rowspan=2>a</td><td>b</td><td rowspan=0>c</td></tr>"
-         "<tr><td>d</td></tr><tr><td colspan=2>e</td></tr></table>",
-         3, 3, "1 1 2 1=a|1 2 1 1=b|1 3 3 1=c|2 2 1 1=d|3 1 1 2=e|2 1 0 0=|3 3 0 0="},
+         "<tr><td>d</td></tr><tr><td colspan=2>e</td></tr></table>", 3, 3,
+         "1 1 2 1=a|1 2 1 1=b|1 3 3 1=c|2 2 1 1=d|3 1 1 2=e|2 1 0 0=|3 3 0 0="},
         {"HugeAndOverlappingSpansClamped",
-         "<table><tr><td>a</td><td rowspan=99999 colspan=99999>b</td></tr>"
-         "<tr><td colspan=5>c</td></tr></table>",
-         2,
-         20,
-         "1 2 2 19=b|2 1 1 1=c",
-         {"981 columns beyond 20 cut", "spans that overlap other cells shortened"}},
+         "<table><tr><td>a</td><td rowspan=99999 colspan=99999>b</td></tr><tr><td colspan=5>c</td></tr></table>",
+         2, 20, "1 2 2 19=b|2 1 1 1=c", {"981 columns beyond 20 cut", "spans that overlap other cells shortened"}},
         {"HeadersAndCaption",
          "<table><caption> Sales\n 2026 </caption><thead><tr><th>Q</th><th>Sum</th>"
-         "</tr></thead><tr><th>Q1</th><td>5</td></tr><tr><th>Q2</th><th>6</th></tr>"
-         "</table>",
-         3,
-         2,
-         "1 1 1 1=Q|3 2 1 1=6",
-         {"header cells outside the leading rows and columns become ordinary cells"},
-         1,
-         1,
-         "Sales 2026"},
-        {"CutToTwentyByTwenty",
-         "<table>" + Repeat(kRow22, 23) + "</table>",
-         20,
-         20,
-         "20 20 1 1=v",
+         "</tr></thead><tr><th>Q1</th><td>5</td></tr><tr><th>Q2</th><th>6</th></tr></table>", 3, 2,
+         "1 1 1 1=Q|3 2 1 1=6", {"header cells outside the leading rows and columns become ordinary cells"},
+         1, 1, "Sales 2026"},
+        {"CutToTwentyByTwenty", "<table>" + Repeat(kRow22, 23) + "</table>", 20, 20, "20 20 1 1=v",
          {"3 rows beyond 20 cut", "2 columns beyond 20 cut"}},
         {"NestedTableAndLostStyles",
          "<table><tr><td style='font-weight:bold; text-align:justify'>x"
-         "<table><tr><td>in</td></tr></table></td></tr></table>",
-         1,
-         1,
-         "1 1 1 1=x",
+         "<table><tr><td>in</td></tr></table></td></tr></table>", 1, 1, "1 1 1 1=x",
          {"1 nested table left out", "styles not kept: font-weight, text-align justify"}},
-        {"MarkupTooDeepInACell",
-         "<table><tr><td>" + Repeat("<span>", 100) + "x</td></tr></table>",
-         1,
-         1,
-         "1 1 1 1=" + Repeat("<span>", 64) + Repeat("</span>", 64),
-         {"markup nested too deep left out"}}};
+        {"MarkupTooDeepInACell", "<table><tr><td>" + Repeat("<span>", 100) + "x</td></tr></table>", 1, 1,
+         "1 1 1 1=" + Repeat("<span>", 64) + Repeat("</span>", 64), {"markup nested too deep left out"}}};
+    // clang-format on
     for (const ImportCase& c : cases) {
         SCOPED_TRACE(c.name);
         const HtmlTableImport result = ImportHtmlTable(c.html, 0);

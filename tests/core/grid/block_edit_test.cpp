@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "core/csv/delimited_text.h"
 #include "core/grid/block_clipboard.h"
 #include "core/grid/grid_navigation.h"
+#include "core/grid/place_marker_fill.h"
 #include "core/model/check_table.h"
+#include "grid_layout.h"
 #include "table_builders.h"
 
 namespace tabloom {
@@ -144,6 +147,69 @@ TEST(BlockClipboardTest, TabTextReadsBackAndHtmlKeepsSpansAndColours) {
               "color:#000000;text-align:center;\">two<br>lines</td></tr>\n"
               "<tr></tr>\n"
               "</table>\n");
+}
+
+struct MoveCase {
+    const char* name;
+    int row, col;
+    GridMove move;
+    int endRow, endCol;
+};
+
+// 5 x 5 with a 2 x 2 block at (2, 2) and a 1 x 2 block at (5, 4).
+TEST(MoveCurrentCellTest, StopsOnceOnEveryAnchor) {
+    TableSpec table;
+    table.intNumRows = 5;
+    table.intNumCols = 5;
+    testing::Span(table, 2, 2, 2, 2);
+    testing::Span(table, 5, 4, 1, 2);
+    // clang-format off
+    const MoveCase cases[] = {
+        {"RightOverSpan", 2, 2, GridMove::Right, 2, 4}, {"DownOverSpan", 2, 2, GridMove::Down, 4, 2},
+        {"UpIntoSpan", 4, 3, GridMove::Up, 2, 2}, {"LeftEdgeStays", 3, 1, GridMove::Left, 3, 1},
+        {"TopEdgeStays", 1, 4, GridMove::Up, 1, 4}, {"RightEdgeFromSpanStays", 5, 4, GridMove::Right, 5, 4},
+        {"BottomEdgeStays", 5, 1, GridMove::Down, 5, 1}, {"RowStart", 3, 5, GridMove::RowStart, 3, 1},
+        {"RowEndOnSpan", 5, 1, GridMove::RowEnd, 5, 4}, {"TableStart", 4, 4, GridMove::TableStart, 1, 1},
+        {"TableEndOnSpan", 1, 1, GridMove::TableEnd, 5, 4},
+        {"CoveredStartIsOwner", 3, 3, GridMove::Right, 2, 4},
+        {"OutsideTableIsClamped", 9, 9, GridMove::Left, 5, 3}};
+    // clang-format on
+    for (const MoveCase& c : cases) {
+        std::int16_t row = static_cast<std::int16_t>(c.row), col = static_cast<std::int16_t>(c.col);
+        MoveCurrentCell(table, c.move, row, col);
+        EXPECT_EQ(std::pair(row * 1, col * 1), std::pair(c.endRow, c.endCol)) << c.name;
+    }
+}
+
+struct MarkerCase {
+    const char* name;
+    int rows, cols;
+    bool on;
+    std::string before;  // content of (2, 1); (1, 1) spans 1 x 2 over (1, 2)
+    std::string after;
+    bool changed;
+};
+
+TEST(FillPlaceMarkersTest, FillsBlanksOrClearsMarkers) {
+    const MarkerCase cases[] = {{"FillEmpty", 2, 2, true, "", "R2C1", true},
+                                {"KeepContent", 2, 2, true, "text", "text", false},
+                                {"ClearOtherCellsMarker", 3, 3, false, " R3C2 ", "", true},
+                                {"KeepMissingRow", 2, 2, false, "R3C1", "R3C1", false},
+                                {"KeepTrailingText", 3, 4, false, "R3C4x", "R3C4x", false}};
+    for (const MarkerCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        TableSpec table;
+        table.intNumRows = static_cast<std::int16_t>(c.rows);
+        table.intNumCols = static_cast<std::int16_t>(c.cols);
+        testing::Span(table, 1, 1, 1, 2);
+        table.At(1, 1).strContent = "Head";
+        table.At(2, 1).strContent = c.before;
+        for (int j = 2; j <= c.cols; ++j) table.At(2, j).strContent = "x";
+        EXPECT_EQ(FillPlaceMarkers(table, c.on), c.changed);
+        EXPECT_EQ(table.At(2, 1).strContent, c.after);
+        // The covered position is never filled.
+        EXPECT_EQ(table.At(1, 1).strContent + "|" + table.At(1, 2).strContent, "Head|");
+    }
 }
 
 }  // namespace

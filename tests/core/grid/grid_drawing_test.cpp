@@ -5,7 +5,10 @@
 #include <algorithm>
 #include <string>
 #include <tuple>
+#include <utility>
+#include <vector>
 
+#include "core/grid/grid_hit_test.h"
 #include "grid_layout.h"
 #include "recording_canvas.h"
 
@@ -41,10 +44,8 @@ TEST(GeometryTest, RoundsHalvesToEvenAndDrawsStripsOnlyWhenTheyFit) {
         TableSpec table = StartTable(c.rows, c.cols);
         RecordingCanvas canvas(c.width, c.height);
         const GridGeometry g = DrawTable(table, canvas);
-        EXPECT_EQ(g.intCellWidth, c.cellWidth);
-        EXPECT_EQ(g.intCellHeight, c.cellHeight);
-        EXPECT_EQ(g.intGridRight, c.gridRight);
-        EXPECT_EQ(g.intGridBottom, c.gridBottom);
+        EXPECT_EQ(std::tie(g.intCellWidth, g.intCellHeight, g.intGridRight, g.intGridBottom),
+                  std::tie(c.cellWidth, c.cellHeight, c.gridRight, c.gridBottom));
 
         bool right = false, bottom = false;
         for (const auto& call : canvas.Of(Kind::Fill)) {
@@ -54,12 +55,10 @@ TEST(GeometryTest, RoundsHalvesToEvenAndDrawsStripsOnlyWhenTheyFit) {
             bottom = bottom || (call.x1 == 0 && call.y1 == c.gridBottom + 2 && call.x2 == c.width &&
                                 call.y2 == c.height);
         }
-        EXPECT_EQ(right, c.rightStrip);
-        EXPECT_EQ(bottom, c.bottomStrip);
+        EXPECT_EQ(std::pair(right, bottom), std::pair(c.rightStrip, c.bottomStrip));
         // The last cell is clipped to the grid's edges.
-        const CellSpec& last = table.At(c.rows, c.cols);
-        EXPECT_LE(last.intRight, c.gridRight);
-        EXPECT_LE(last.intBottom, c.gridBottom);
+        EXPECT_LE(table.At(c.rows, c.cols).intRight, c.gridRight);
+        EXPECT_LE(table.At(c.rows, c.cols).intBottom, c.gridBottom);
     }
 }
 
@@ -88,11 +87,9 @@ TEST(TableColourTest, LinesNumbersAndCellsTakeTheTableColours) {
         }
     }
     for (const auto& call : canvas.Of(Kind::Fill)) cells += call.colour == kBg ? 1 : 0;
-    EXPECT_EQ(numbers, 12);
-    EXPECT_EQ(cells, 36);
-    // The first cell starts after the number strips.
-    EXPECT_EQ(table.At(1, 1).intLeft, 14);
-    EXPECT_EQ(table.At(1, 1).intTop, 14);
+    // 12 numbers, 36 cells; the first cell starts after the number strips.
+    EXPECT_EQ((std::vector<int>{numbers, cells, table.At(1, 1).intLeft, table.At(1, 1).intTop}),
+              (std::vector<int>{12, 36, 14, 14}));
 }
 
 TEST(NumberPlacementTest, SwitchesOffsetsAtNineColumnsAndTenRows) {
@@ -108,9 +105,8 @@ TEST(NumberPlacementTest, SwitchesOffsetsAtNineColumnsAndTenRows) {
         double x, y;
     } cases[] = {{7, "8", 198.5, 0}, {8, "9", 220.5, 0}, {28, "9", 4, 100.5}, {29, "10", 0, 111.5}};
     for (const auto& c : cases) {
-        EXPECT_EQ(texts[c.index].text, c.text);
-        EXPECT_DOUBLE_EQ(texts[c.index].x1, c.x) << c.index;
-        EXPECT_DOUBLE_EQ(texts[c.index].y1, c.y) << c.index;
+        EXPECT_EQ(std::tie(texts[c.index].text, texts[c.index].x1, texts[c.index].y1),
+                  std::make_tuple(std::string(c.text), c.x, c.y));
     }
 }
 
@@ -130,16 +126,15 @@ TEST(DrawTableTest, SpanIsOneRectangleDrawnOncePerLowerPosition) {
                   std::make_tuple(14.0, 14.0, 178, 120));
     }
     EXPECT_EQ(drawn, 5);
-    const CellSpec& anchor = table.At(1, 1);
-    EXPECT_EQ(anchor.intRight, 178);
-    EXPECT_EQ(anchor.intBottom, 120);
+    EXPECT_EQ(std::make_tuple(table.At(1, 1).intRight, table.At(1, 1).intBottom),
+              std::make_tuple(178, 120));
     // A selected block over the span covers the same pixels; the editor
     // over a cell takes the colours it is drawn in.
     const CellRect block = BlockRectangle(ComputeGeometry(table, 512, 230), {1, 1, 3, 2});
     EXPECT_EQ(std::tie(block.x1, block.y1, block.x2, block.y2), std::make_tuple(14, 14, 178, 120));
-    EXPECT_EQ(CellColours(table, 1, 1).background, 0x00FF00);
-    EXPECT_EQ(CellColours(table, 1, 1).text, 0x0000FF);
-    EXPECT_EQ(CellColours(table, 4, 4).background, table.lngTableBgColor);
+    EXPECT_EQ(std::make_tuple(CellColours(table, 1, 1).background, CellColours(table, 1, 1).text,
+                              CellColours(table, 4, 4).background),
+              std::make_tuple(0x00FF00, 0x0000FF, table.lngTableBgColor));
     for (const auto& call : canvas.Of(Kind::Text)) EXPECT_NE(call.text, "hidden");
     // The span is drawn last when the scan reaches its bottom-right position:
     // after all of row 2, before the rest of row 3.
@@ -182,11 +177,10 @@ TEST(DrawTableTest, SpanPastTheEdgeIsClipped) {
     table.At(3, 3).intColSpan = 5;
     RecordingCanvas canvas(512, 230);
     const GridGeometry g = DrawTable(table, canvas);
-    EXPECT_EQ(table.At(3, 3).intRight, g.intGridRight);
-    EXPECT_EQ(table.At(3, 3).intBottom, g.intGridBottom);
     const CellRect block = BlockRectangle(g, {3, 3, 7, 7});
-    EXPECT_EQ(block.x2, g.intGridRight);
-    EXPECT_EQ(block.y2, g.intGridBottom);
+    EXPECT_EQ(
+        (std::vector<int>{table.At(3, 3).intRight, table.At(3, 3).intBottom, block.x2, block.y2}),
+        (std::vector<int>{g.intGridRight, g.intGridBottom, g.intGridRight, g.intGridBottom}));
 }
 
 struct ContentCase {
@@ -231,7 +225,6 @@ TEST(HighlightTest, OutlinesTheOwnerOfCoveredPositions) {
         {"PlainCell", 1, 1, true, 1, 1, -1, -1, kBlack, 14, 14, 95, 48},
         {"Anchor", 2, 2, true, 2, 2, -1, -1, 0x0000FF, 97, 50, 344, 120},
         {"CoveredBelow", 3, 3, false, 2, 2, 2, 2, 0x0000FF, 97, 50, 344, 120}};
-
     for (const HighlightCase& c : cases) {
         SCOPED_TRACE(c.name);
         TableSpec table = StartTable(6, 6);
@@ -244,17 +237,55 @@ TEST(HighlightTest, OutlinesTheOwnerOfCoveredPositions) {
         std::int16_t row = static_cast<std::int16_t>(c.row), col = static_cast<std::int16_t>(c.col);
         std::int16_t hiRow = -1, hiCol = -1;
         EXPECT_EQ(HighlightCell(table, g, canvas, row, col, hiRow, hiCol), c.anchor);
-        EXPECT_EQ(row, c.endRow);
-        EXPECT_EQ(col, c.endCol);
-        EXPECT_EQ(hiRow, c.highlightRow);
-        EXPECT_EQ(hiCol, c.highlightCol);
+        EXPECT_EQ((std::vector<int>{row, col, hiRow, hiCol}),
+                  (std::vector<int>{c.endRow, c.endCol, c.highlightRow, c.highlightCol}));
         ASSERT_EQ(canvas.calls.size(), 1u);
         const auto& call = canvas.calls[0];
-        EXPECT_EQ(call.kind, Kind::Outline);
-        EXPECT_EQ(call.colour, c.outline);
-        EXPECT_EQ(std::tie(call.x1, call.y1, call.x2, call.y2),
-                  std::make_tuple(double(c.x1), double(c.y1), c.x2, c.y2));
+        EXPECT_EQ(
+            std::tie(call.kind, call.colour, call.x1, call.y1, call.x2, call.y2),
+            std::make_tuple(Kind::Outline, c.outline, double(c.x1), double(c.y1), c.x2, c.y2));
     }
+}
+
+struct HitCase {
+    const char* name;
+    double x, y;
+    bool hit;
+    int row, col;
+};
+
+// 6 x 6 on 512 x 230: cells 83 x 36, (1, 1) from (14, 14) to (95, 48); a
+// 2 x 2 span at (3, 3) from (180, 86) to (344, 156).
+TEST(GridHitTestTest, FindsTheAnchorWhoseRectangleHoldsThePoint) {
+    TableSpec table;
+    testing::Span(table, 3, 3, 2, 2);
+    testing::RecordingCanvas canvas(512, 230);
+    DrawTable(table, canvas);
+    // clang-format off
+    const HitCase cases[] = {
+        {"TopLeftCorner", 14, 14, true, 1, 1}, {"BottomRightCornerIncluded", 95, 48, true, 1, 1},
+        {"GapBetweenColumns", 96, 30, false, -1, -1}, {"ColumnNumberStrip", 50, 5, false, -1, -1},
+        {"GreyStripBelow", 100, 230, false, -1, -1}, {"SpanCoveredPart", 340, 150, true, 3, 3},
+        {"SpanInnerGapIsInside", 263, 121, true, 3, 3}};
+    // clang-format on
+    for (const HitCase& c : cases) {
+        std::int16_t row = -1, col = -1;
+        EXPECT_EQ(GridHitTest(table, c.x, c.y, row, col), c.hit) << c.name;
+        EXPECT_EQ(std::pair(row * 1, col * 1), std::pair(c.row, c.col)) << c.name;
+    }
+}
+
+TEST(GridHitTestTest, StaleRectanglesOfCoveredPositionsTakeNoPart) {
+    TableSpec table;
+    testing::RecordingCanvas canvas(512, 230);
+    DrawTable(table, canvas);
+    // (2, 2) keeps the rectangle of its last drawing after it is covered.
+    testing::Span(table, 2, 1, 1, 2);
+    std::int16_t row = 0, col = 0;
+    EXPECT_FALSE(GridHitTest(table, 120, 60, row, col));
+    DrawTable(table, canvas);
+    ASSERT_TRUE(GridHitTest(table, 120, 60, row, col));
+    EXPECT_EQ(std::pair(row * 1, col * 1), std::pair(2, 1));
 }
 
 }  // namespace

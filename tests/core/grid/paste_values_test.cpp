@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/model/check_table.h"
+#include "core/model/place_markers.h"
 #include "table_builders.h"
 
 namespace tabloom {
@@ -29,84 +30,68 @@ Rows Block(int h, int w) {
 
 struct GrowCase {
     const char* name;
-    int tableRows, tableCols;
-    int row, col;
-    int blockRows, blockCols;
-    int rowsAfter, colsAfter;
-    int placed, rowsCut, colsCut;
+    int tableRows, tableCols, row, col, blockRows, blockCols;
+    int rowsAfter, colsAfter, placed, rowsCut, colsCut;
 };
 
-class PasteGrowTest : public ::testing::TestWithParam<GrowCase> {};
-
-TEST_P(PasteGrowTest, FillsGrowsAndCounts) {
-    const GrowCase& c = GetParam();
-    TableSpec table = StartTable(c.tableRows, c.tableCols);
-    table.At(1, 1).strContent = "kept unless pasted over";
-    const PasteOutcome outcome = PasteValues(table, c.row, c.col, Block(c.blockRows, c.blockCols));
-    EXPECT_EQ(table.intNumRows, c.rowsAfter);
-    EXPECT_EQ(table.intNumCols, c.colsAfter);
-    EXPECT_EQ(outcome.placed, c.placed);
-    EXPECT_EQ(outcome.rowsCut, c.rowsCut);
-    EXPECT_EQ(outcome.colsCut, c.colsCut);
-    EXPECT_EQ(outcome.skipped, 0);
-    EXPECT_EQ(CheckTable(table), "");
-    for (int r = 1; r <= table.intNumRows; ++r) {
-        for (int c2 = 1; c2 <= table.intNumCols; ++c2) {
-            const bool inside =
-                r >= c.row && r < c.row + c.blockRows && c2 >= c.col && c2 < c.col + c.blockCols;
-            std::string expected;
-            if (inside) {
-                expected = std::to_string(r - c.row + 1) + "," + std::to_string(c2 - c.col + 1);
-            } else if (r == 1 && c2 == 1) {
-                expected = "kept unless pasted over";
+TEST(PasteValuesTest, FillsGrowsAndCounts) {
+    // clang-format off
+    const GrowCase cases[] = {{"InsideTable", 6, 6, 2, 2, 3, 4, 6, 6, 12, 0, 0},
+                              {"GrowsBoth", 2, 2, 2, 2, 3, 3, 4, 4, 9, 0, 0},
+                              {"CutBothWays", 6, 6, 19, 19, 4, 4, 20, 20, 4, 2, 2},
+                              {"NeverShrinks", 10, 10, 1, 1, 1, 1, 10, 10, 1, 0, 0},
+                              {"StartOnLastRow", 6, 6, 20, 1, 2, 1, 20, 6, 1, 1, 0}};
+    // clang-format on
+    for (const GrowCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        TableSpec table = StartTable(c.tableRows, c.tableCols);
+        table.At(1, 1).strContent = "kept unless pasted over";
+        const PasteOutcome out = PasteValues(table, c.row, c.col, Block(c.blockRows, c.blockCols));
+        EXPECT_EQ((std::vector<int>{table.intNumRows, table.intNumCols, out.placed, out.rowsCut,
+                                    out.colsCut, out.skipped}),
+                  (std::vector<int>{c.rowsAfter, c.colsAfter, c.placed, c.rowsCut, c.colsCut, 0}));
+        EXPECT_EQ(CheckTable(table), "");
+        for (int r = 1; r <= table.intNumRows; ++r) {
+            for (int c2 = 1; c2 <= table.intNumCols; ++c2) {
+                const bool inside = r >= c.row && r < c.row + c.blockRows && c2 >= c.col &&
+                                    c2 < c.col + c.blockCols;
+                std::string expected = r == 1 && c2 == 1 ? "kept unless pasted over" : "";
+                if (inside)
+                    expected = std::to_string(r - c.row + 1) + "," + std::to_string(c2 - c.col + 1);
+                EXPECT_EQ(table.At(r, c2).strContent, expected) << "at " << r << "," << c2;
             }
-            EXPECT_EQ(table.At(r, c2).strContent, expected) << "at " << r << "," << c2;
         }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Blocks, PasteGrowTest,
-    ::testing::Values(GrowCase{"InsideTable", 6, 6, 2, 2, 3, 4, 6, 6, 12, 0, 0},
-                      GrowCase{"GrowsBoth", 2, 2, 2, 2, 3, 3, 4, 4, 9, 0, 0},
-                      GrowCase{"CutBothWays", 6, 6, 19, 19, 4, 4, 20, 20, 4, 2, 2},
-                      GrowCase{"NeverShrinks", 10, 10, 1, 1, 1, 1, 10, 10, 1, 0, 0},
-                      GrowCase{"StartOnLastRow", 6, 6, 20, 1, 2, 1, 20, 6, 1, 1, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PasteValuesTest, SkipsCoveredPositionsAndKeepsTheAnchor) {
     TableSpec table = StartTable(6, 6);
     Span(table, 3, 3, 2, 2);
     table.At(3, 3).strContent = "anchor";
     table.At(4, 4).strContent = "hidden";
-    const Rows rows = {{"a", "b", "c"}, {"d", "e", "f"}, {"g", "", "i"}};
-    const PasteOutcome outcome = PasteValues(table, 2, 2, rows);
-    EXPECT_EQ(table.At(3, 3).strContent, "e");  // the anchor takes its own value
-    EXPECT_EQ(table.At(4, 4).strContent, "hidden");
-    EXPECT_EQ(table.At(4, 3).intRowSpan, 0);
-    EXPECT_EQ(table.At(3, 3).intRowSpan, 2);
-    // f and i are lost; the empty value on (4,3) loses nothing.
-    EXPECT_EQ(outcome.skipped, 2);
-    EXPECT_EQ(outcome.placed, 6);
-    EXPECT_EQ(table.At(4, 2).strContent, "g");
+    const PasteOutcome outcome =
+        PasteValues(table, 2, 2, {{"a", "b", "c"}, {"d", "e", "f"}, {"g", "", "i"}});
+    // The anchor takes its own value; f and i are lost, the empty value on
+    // (4, 3) loses nothing.
+    EXPECT_EQ(table.At(3, 3).strContent + table.At(4, 4).strContent + table.At(4, 2).strContent,
+              "ehiddeng");
+    EXPECT_EQ((std::vector<int>{table.At(4, 3).intRowSpan, table.At(3, 3).intRowSpan,
+                                outcome.skipped, outcome.placed}),
+              (std::vector<int>{0, 2, 2, 6}));
 }
 
-// Without markers an empty value empties its cell; a short row leaves the rest.
-TEST(PasteValuesTest, ShortRowsLeaveTheirCellsAlone) {
+// Without markers an empty value empties its cell; a short row leaves the
+// rest; an empty block changes nothing.
+TEST(PasteValuesTest, ShortRowsAndEmptyBlocksLeaveTheirCellsAlone) {
     TableSpec table = StartTable(3, 3);
     table.At(1, 1).strContent = table.At(1, 3).strContent = "old";
     PasteValues(table, 1, 1, {{""}, {"y", "z", "w"}});
-    EXPECT_EQ(table.At(1, 1).strContent, "");
-    EXPECT_EQ(table.At(1, 3).strContent, "old");
-    EXPECT_EQ(table.At(2, 3).strContent, "w");
-}
-
-TEST(PasteValuesTest, EmptyBlockChangesNothing) {
-    TableSpec table = StartTable(6, 6);
+    EXPECT_EQ(table.At(1, 1).strContent + "|" + table.At(1, 3).strContent + "|" +
+                  table.At(2, 3).strContent,
+              "|old|w");
     const TableSpec before = table;
     for (const Rows& rows : {Rows{}, Rows{{}, {}}}) {
-        const PasteOutcome outcome = PasteValues(table, 6, 6, rows);
-        EXPECT_EQ(outcome.placed, 0);
+        EXPECT_EQ(PasteValues(table, 3, 3, rows).placed, 0);
         EXPECT_TRUE(table.SameSpec(before));
     }
 }
@@ -119,12 +104,86 @@ TEST(PasteValuesTest, PlaceMarkersStayConsistent) {
     table.At(2, 1).strContent = "R2C1";
     table.At(2, 2).strContent = "R2C2";
     PasteValues(table, 2, 2, {{"v", ""}, {"", "  "}});
-    ASSERT_EQ(table.intNumRows, 3);
-    ASSERT_EQ(table.intNumCols, 3);
-    EXPECT_EQ(table.At(2, 2).strContent, "v");
-    EXPECT_EQ(table.At(2, 3).strContent, "R2C3");  // an empty value leaves the cell empty
-    EXPECT_EQ(table.At(3, 3).strContent, "R3C3");
-    EXPECT_EQ(table.At(3, 1).strContent, "R3C1");  // grown, outside the block
+    ASSERT_EQ(table.intNumRows * 100 + table.intNumCols, 303);
+    // An empty value leaves the cell empty: its marker comes back; (3, 1)
+    // grew outside the block.
+    EXPECT_EQ(table.At(2, 2).strContent + " " + table.At(2, 3).strContent + " " +
+                  table.At(3, 3).strContent + " " + table.At(3, 1).strContent,
+              "v R2C3 R3C3 R3C1");
+}
+
+// A 2 x 3 block as a spreadsheet's HTML gives it: "a" in Arial over two
+// columns, then a row of three.
+TableSpec CopiedBlock() {
+    TableSpec block = StartTable(2, 3);
+    for (int r = 1; r <= 2; ++r) {
+        for (int c = 1; c <= 3; ++c) block.Cell[r][c].strContent = std::to_string(r * 10 + c);
+    }
+    Span(block, 1, 1, 1, 2);
+    block.Cell[1][1].strContent = "a";
+    block.Cell[1][1].strFontFace = "Arial";
+    return block;
+}
+
+struct PasteCellsCase {
+    const char* name;
+    int row, col;
+    bool tableSpanInTheWay;  // a 3 x 2 merge at (1, 1)
+    int rowsAfter, colsAfter, rowsCut, colsCut, split;
+    int spanRows, spanCols;  // the pasted merge as it lands
+};
+
+class PasteCellsTest : public ::testing::TestWithParam<PasteCellsCase> {};
+
+TEST_P(PasteCellsTest, PlacesSpansAndPropertiesWithoutBreakingTheGrid) {
+    const PasteCellsCase& c = GetParam();
+    TableSpec table = StartTable(6, 6);
+    if (c.tableSpanInTheWay) Span(table, 1, 1, 3, 2);
+    const PasteOutcome outcome = PasteCells(table, c.row, c.col, CopiedBlock());
+
+    EXPECT_EQ(CheckTable(table), "");
+    EXPECT_EQ(table.intNumRows, c.rowsAfter);
+    EXPECT_EQ(table.intNumCols, c.colsAfter);
+    EXPECT_EQ(outcome.rowsCut, c.rowsCut);
+    EXPECT_EQ(outcome.colsCut, c.colsCut);
+    EXPECT_EQ(outcome.split, c.split);
+    const CellSpec& anchor = table.At(c.row, c.col);
+    EXPECT_EQ(anchor.strContent, "a");
+    EXPECT_EQ(anchor.intRowSpan, c.spanRows);
+    EXPECT_EQ(anchor.intColSpan, c.spanCols);
+    EXPECT_EQ(anchor.strFontFace, "Arial");
+    if (c.row < 20) {
+        EXPECT_EQ(table.At(c.row + 1, c.col).strContent, "21");
+    }
+    if (c.col < 20) {
+        EXPECT_EQ(table.At(c.row, c.col + 1).intRowSpan, 0);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Blocks, PasteCellsTest,
+    ::testing::Values(PasteCellsCase{"InsideTheTable", 4, 4, false, 6, 6, 0, 0, 0, 1, 2},
+                      PasteCellsCase{"OverAMergeReachingIn", 2, 2, true, 6, 6, 0, 0, 1, 1, 2},
+                      PasteCellsCase{"CutAtTheLastRowAndColumn", 20, 20, false, 20, 20, 1, 2, 0, 1,
+                                     1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PasteCellsMarkers, EmptyPastedCellsGetTheirMarkers) {
+    TableSpec table = StartTable(3, 3);
+    table.blnAddPlaceMarkers = true;
+    TableSpec block = CopiedBlock();
+    block.Cell[2][2].strContent.clear();
+    PasteCells(table, 1, 1, block);
+    EXPECT_EQ(table.At(2, 2).strContent, MakePlaceMarker(2, 2));
+    EXPECT_EQ(CheckTable(table), "");
+}
+
+// Copying a merged cell and pasting it where it is breaks nothing up.
+TEST(PasteCellsSplit, AMergePastedOntoItselfIsNoLoss) {
+    TableSpec table = StartTable(3, 3);
+    Span(table, 1, 1, 1, 2);
+    EXPECT_EQ(PasteCells(table, 1, 1, CopiedBlock()).split, 0);
+    EXPECT_EQ(table.At(1, 1).intColSpan, 2);
 }
 
 }  // namespace

@@ -64,39 +64,33 @@ TEST_P(RowColumnEditTest, SpansFollowAndCellsMoveWithTheirContent) {
     }
 }
 
-constexpr const char* kBlockRowsKept =
-    "a1x1 a1x1 a1x1 a1x1|a1x1 a2x2 2,2 a1x1|a1x1 2,2 2,2 a1x1|a1x1 a1x1 a1x1 a1x1|a1x1 a1x1 "
-    "a1x1 a1x1";
-constexpr const char* kBlockRowCut = "a1x1 a1x1 a1x1 a1x1|a1x1 a1x2 2,2 a1x1|a1x1 a1x1 a1x1 a1x1";
+constexpr const char* kBlockRowsKept = "- - - -|- a2x2 2,2 -|- 2,2 2,2 -|- - - -|- - - -";
+constexpr const char* kBlockRowCut = "- - - -|- a1x2 2,2 -|- - - -";
 
 const EditCase kRowCases[] = {
     {"InsertAboveBlock", 4, 4, "2 2 2 2", InsertRow, 2,
-     "a1x1 a1x1 a1x1 a1x1|a1x1 a1x1 a1x1 a1x1|a1x1 a2x2 3,2 a1x1|a1x1 3,2 3,2 a1x1|a1x1 a1x1 "
-     "a1x1 a1x1",
-     "2,1= 2,2= 3,2=r2c2 5,4=r4c4 1,1=r1c1"},
+     "- - - -|- - - -|- a2x2 3,2 -|- 3,2 3,2 -|- - - -", "2,1= 2,2= 3,2=r2c2 5,4=r4c4 1,1=r1c1"},
     {"InsertInsideBlockWidensIt", 4, 4, "2 2 2 2", InsertRow, 3,
-     "a1x1 a1x1 a1x1 a1x1|a1x1 a3x2 2,2 a1x1|a1x1 2,2 2,2 a1x1|a1x1 2,2 2,2 a1x1|a1x1 a1x1 "
-     "a1x1 a1x1",
-     "2,2=r2c2 3,1= 4,1=r3c1 4,3=r3c3"},
+     "- - - -|- a3x2 2,2 -|- 2,2 2,2 -|- 2,2 2,2 -|- - - -", "2,2=r2c2 3,1= 4,1=r3c1 4,3=r3c3"},
     {"InsertAfterLastRow", 4, 4, "2 2 2 2", InsertRow, 5, kBlockRowsKept, "4,1=r4c1 5,1="},
-    {"InsertOneByOne", 1, 1, "", InsertRow, 1, "a1x1|a1x1", "1,1= 2,1=r1c1"},
+    {"InsertOneByOne", 1, 1, "", InsertRow, 1, "-|-", "1,1= 2,1=r1c1"},
     {"InsertAtTwentyRefused", 20, 20, "19 19 2 2", InsertRow, 1, nullptr, ""},
     {"InsertOutOfRangeRefused", 4, 4, "", InsertRow, 6, nullptr, ""},
-    {"DeleteAboveBlock", 4, 4, "2 2 2 2", DeleteRow, 1,
-     "a1x1 a2x2 1,2 a1x1|a1x1 1,2 1,2 a1x1|a1x1 a1x1 a1x1 a1x1", "1,1=r2c1 1,2=r2c2 3,4=r4c4"},
+    {"DeleteAboveBlock", 4, 4, "2 2 2 2", DeleteRow, 1, "- a2x2 1,2 -|- 1,2 1,2 -|- - - -",
+     "1,1=r2c1 1,2=r2c2 3,4=r4c4"},
     {"DeleteBlockFirstRowKeepsItsContent", 4, 4, "2 2 2 2", DeleteRow, 2, kBlockRowCut,
      "2,1=r3c1 2,2=r2c2 2,4=r3c4"},
     {"DeleteBlockLastRow", 4, 4, "2 2 2 2", DeleteRow, 3, kBlockRowCut, "2,2=r2c2 3,1=r4c1"},
-    {"DeleteOneRowBlockGoesWithIt", 4, 4, "2 2 1 3", DeleteRow, 2,
-     "a1x1 a1x1 a1x1 a1x1|a1x1 a1x1 a1x1 a1x1|a1x1 a1x1 a1x1 a1x1", "2,2=r3c2"},
+    {"DeleteOneRowBlockGoesWithIt", 4, 4, "2 2 1 3", DeleteRow, 2, "- - - -|- - - -|- - - -",
+     "2,2=r3c2"},
     {"DeleteLastOfTwenty", 20, 20, "19 19 2 2", DeleteRow, 20, "", "19,19=r19c19"},
     {"DeleteOnlyRowRefused", 1, 4, "", DeleteRow, 1, nullptr, ""},
 };
 
 const EditCase kColumnCases[] = {
     {"InsertInsideBlockWidensIt", 3, 3, "1 1 2 2", InsertColumn, 2,
-     "a2x3 1,1 1,1 a1x1|1,1 1,1 1,1 a1x1|a1x1 a1x1 a1x1 a1x1", "1,1=r1c1 3,2= 3,3=r3c2 1,4=r1c3"},
-    {"DeleteBlockFirstColumn", 3, 3, "1 1 2 2", DeleteColumn, 1, "a2x1 a1x1|1,1 a1x1|a1x1 a1x1",
+     "a2x3 1,1 1,1 -|1,1 1,1 1,1 -|- - - -", "1,1=r1c1 3,2= 3,3=r3c2 1,4=r1c3"},
+    {"DeleteBlockFirstColumn", 3, 3, "1 1 2 2", DeleteColumn, 1, "a2x1 -|1,1 -|- -",
      "1,1=r1c1 1,2=r1c3 3,1=r3c2"},
     {"DeleteOnlyColumnRefused", 4, 1, "", DeleteColumn, 1, nullptr, ""},
 };

@@ -111,48 +111,38 @@ TEST(StandardHtmlTest, RowsWithoutCellsAreLeftOut) {
 }
 
 TEST(StandardHtmlTest, LineBreaksBecomeBreakTags) {
-    const struct {
-        const char* content;
-        const char* standard;
-    } cases[] = {
+    const std::pair<const char*, const char*> cases[] = {
         {"", "&nbsp;"},
         {"a\r\nb", "a<br>\r\nb"},
         {"a<BR />\r\nb", "a<BR />\r\nb"},
         {"a<br> \r\n\r\n  b\r\n", "a<br> \r\n&nbsp;<br>\r\n&nbsp;&nbsp;b"},
         {"a<b>\r\n   \r\nc", "a<b><br>\r\n<br>\r\nc"},
-        {"\r\n\xCE\xB1\r\n  ", "\xCE\xB1"},
-    };
-    for (const auto& c : cases) {
+        {"\r\n\xCE\xB1\r\n  ", "\xCE\xB1"}};
+    for (const auto& [content, standard] : cases) {
         std::string out;
-        AppendContent(out, c.content, OutputStyle::Standard);
-        EXPECT_EQ(out, c.standard) << c.content;
+        AppendContent(out, content, OutputStyle::Standard);
+        EXPECT_EQ(out, standard) << content;
     }
 }
 
 // As a browser reads the font element's size and face.
 TEST(StandardHtmlTest, FontSizesAndFacesAsCss) {
-    const struct {
-        const char* size;
-        const char* keyword;
-    } sizes[] = {{"1", "x-small"}, {" 7", "xxx-large"}, {"9", "xxx-large"}, {"0", "x-small"},
-                 {"+1", "large"},  {"-5", "x-small"},   {"2.5", "small"},   {"x", nullptr},
-                 {"+", nullptr},   {"", nullptr}};
-    for (const auto& c : sizes) {
-        const char* keyword = FontSizeKeyword(c.size);
-        EXPECT_EQ(std::string(keyword != nullptr ? keyword : "(none)"),
-                  std::string(c.keyword != nullptr ? c.keyword : "(none)"))
-            << c.size;
+    const std::pair<const char*, const char*> sizes[] = {
+        {"1", "x-small"}, {" 7", "xxx-large"}, {"9", "xxx-large"}, {"0", "x-small"},
+        {"+1", "large"},  {"-5", "x-small"},   {"2.5", "small"},   {"x", "none"},
+        {"+", "none"},    {"", "none"}};
+    for (const auto& [size, keyword] : sizes) {
+        const char* got = FontSizeKeyword(size);
+        EXPECT_STREQ(got != nullptr ? got : "none", keyword) << size;
     }
-    const struct {
-        const char* face;
-        const char* family;
-    } faces[] = {{"Arial", "Arial"},
-                 {" Times New Roman , serif", "Times New Roman,serif"},
-                 {"'Gill Sans', \"Noto Sans\"", "'Gill Sans',\"Noto Sans\""},
-                 {"Arial \"Narrow\"", ""},
-                 {"3D Font", ""},
-                 {"Arial,", ""}};
-    for (const auto& c : faces) EXPECT_EQ(FontFamilyList(c.face), c.family) << c.face;
+    const std::pair<const char*, const char*> faces[] = {
+        {"Arial", "Arial"},
+        {" Times New Roman , serif", "Times New Roman,serif"},
+        {"'Gill Sans', \"Noto Sans\"", "'Gill Sans',\"Noto Sans\""},
+        {"Arial \"Narrow\"", ""},
+        {"3D Font", ""},
+        {"Arial,", ""}};
+    for (const auto& [face, family] : faces) EXPECT_EQ(FontFamilyList(face), family) << face;
 
     // A face outside ASCII stays UTF-8 in the page, quotes as references.
     TableSpec t = PriceTable();

@@ -30,109 +30,58 @@ TEST_P(CheckTableTest, FindsTheFirstOffence) {
     EXPECT_EQ(CheckTable(t), GetParam().reason);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Tables, CheckTableTest,
-    ::testing::Values(
-        Case{"LastIndexes",
-             [](TableSpec& t) {
-                 t.intBorderColorIndex = 6;
-                 t.intBorderStyleIndex = 9;
-                 t.At(4, 4).intAlign = t.At(4, 4).intVAlign = 3;
-             },
-             ""},
-        Case{"HeadersAndCaption",
-             [](TableSpec& t) {
-                 t.intHeaderRows = t.intHeaderCols = 4;
-                 t.strLang = "zh-Hant-TW";
-                 t.strCaption = std::string(1024, 'a');
-             },
-             ""},
-        Case{"HeaderRowsPastTable", [](TableSpec& t) { t.intHeaderRows = 5; },
-             "table: number out of range for intHeaderRows"},
-        Case{"NegativeHeaderColumns", [](TableSpec& t) { t.intHeaderCols = -1; },
-             "table: number out of range for intHeaderCols"},
-        Case{"StyleUnknown", [](TableSpec& t) { t.outputStyle = static_cast<OutputStyle>(2); },
-             "table: number out of range for outputStyle"},
-        Case{"CaptionTooLong", [](TableSpec& t) { t.strCaption = std::string(1025, 'a'); },
-             "table: text too long for strCaption"},
-        // 1024 two-byte characters are 2048 bytes but still 1024 characters.
-        Case{"CaptionOfWideCharacters",
-             [](TableSpec& t) {
-                 for (int i = 0; i < 1024; ++i) t.strCaption += "\xCE\xB1";
-             },
-             ""},
-        Case{"LineEndInCaption", [](TableSpec& t) { t.strCaption = "a\r\nb"; },
-             "table: control character for strCaption"},
-        Case{"DigitStartsLanguage", [](TableSpec& t) { t.strLang = "1de"; },
-             "table: not a language tag for strLang"},
-        Case{"EmptySubtag", [](TableSpec& t) { t.strLang = "de--CH"; },
-             "table: not a language tag for strLang"},
-        Case{"TrailingHyphen", [](TableSpec& t) { t.strLang = "en-"; },
-             "table: not a language tag for strLang"},
-        Case{"SubtagTooLong", [](TableSpec& t) { t.strLang = "en-abcdefghi"; },
-             "table: not a language tag for strLang"},
-        Case{"RowsTooMany", [](TableSpec& t) { t.intNumRows = 21; },
-             "table: number out of range for intNumRows"},
-        Case{"NoColumns", [](TableSpec& t) { t.intNumCols = 0; },
-             "table: number out of range for intNumCols"},
-        Case{"BorderColour", [](TableSpec& t) { t.intBorderColorIndex = 7; },
-             "table: number out of range for intBorderColorIndex"},
-        Case{"BorderStyle", [](TableSpec& t) { t.intBorderStyleIndex = -1; },
-             "table: number out of range for intBorderStyleIndex"},
-        Case{"Align", [](TableSpec& t) { t.At(2, 3).intAlign = 4; },
-             "row 2, column 3: number out of range for intAlign"},
-        Case{"NegativeVAlign", [](TableSpec& t) { t.At(3, 1).intVAlign = -1; },
-             "row 3, column 1: number out of range for intVAlign"},
-        Case{"NulInFace", [](TableSpec& t) { t.At(1, 2).strFontFace = std::string("Ar\0ial", 6); },
-             "row 1, column 2: control character for strFontFace"},
-        Case{"TabInSize", [](TableSpec& t) { t.At(1, 1).strFontSize = "+\t1"; },
-             "row 1, column 1: control character for strFontSize"},
-        Case{"CommaInSize", [](TableSpec& t) { t.At(1, 1).strFontSize = "1,2"; },
-             "row 1, column 1: text not storable for strFontSize"},
-        Case{"QuoteFirstInSize", [](TableSpec& t) { t.At(1, 1).strFontSize = "\"2"; },
-             "row 1, column 1: text not storable for strFontSize"},
-        Case{"NegativeSpan", [](TableSpec& t) { t.At(2, 2).intColSpan = -2; },
-             "row 2, column 2: negative span for intColSpan"},
-        Case{"HalfCovered", [](TableSpec& t) { t.At(2, 2).intRowSpan = 0; },
-             "row 2, column 2: span of 0 on one axis only for intRowSpan"},
-        Case{"AnchorOwnedElsewhere", [](TableSpec& t) { t.At(2, 2).intOwnerRow = 1; },
-             "row 2, column 2: anchor does not own itself for intOwnerRow"},
-        Case{"SpanPastLastRow", [](TableSpec& t) { t.At(3, 1).intRowSpan = 3; },
-             "row 3, column 1: span leaves the table for intRowSpan"},
-        Case{"SpanPastLastColumn", [](TableSpec& t) { t.At(1, 4).intColSpan = 2; },
-             "row 1, column 4: span leaves the table for intColSpan"},
-        Case{"AnchorInsideBlock",
-             [](TableSpec& t) {
-                 Span(t, 1, 1, 2, 2);
-                 t.At(2, 2) = CellSpec{};
-                 t.At(2, 2).intOwnerRow = t.At(2, 2).intOwnerCol = 2;
-             },
-             "row 1, column 1: span overlaps the cell at row 2, column 2 for intRowSpan"},
-        Case{"OverlappingBlocks",
-             [](TableSpec& t) {
-                 Span(t, 1, 2, 2, 2);
-                 t.At(2, 1).intColSpan = 2;
-             },
-             "row 2, column 1: span overlaps the cell at row 2, column 2 for intRowSpan"},
-        Case{"CoveredByNothing",
-             [](TableSpec& t) {
-                 t.At(4, 4).intRowSpan = t.At(4, 4).intColSpan = 0;
-                 t.At(4, 4).intOwnerRow = 3;
-             },
-             "row 4, column 4: covered by no span for intRowSpan"},
-        Case{"WrongOwner",
-             [](TableSpec& t) {
-                 Span(t, 2, 2, 2, 2);
-                 t.At(3, 3).intOwnerCol = 3;
-             },
-             "row 3, column 3: owner is not the cell whose span covers it for intOwnerCol"},
-        Case{"OutsideIgnored",
-             [](TableSpec& t) {
-                 t.At(5, 5).intAlign = 9;
-                 t.At(1, 7).intRowSpan = 0;
-             },
-             ""}),
+using T = TableSpec;
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Tables, CheckTableTest, ::testing::Values(
+    Case{"LastIndexes", [](T& t) {
+        t.intBorderColorIndex = 6;
+        t.intBorderStyleIndex = 9;
+        t.At(4, 4).intAlign = t.At(4, 4).intVAlign = 3; }, ""},
+    Case{"HeadersAndCaption", [](T& t) {
+        t.intHeaderRows = t.intHeaderCols = 4;
+        t.strLang = "zh-Hant-TW";
+        t.strCaption = std::string(1024, 'a'); }, ""},
+    Case{"HeaderRowsPastTable", [](T& t) { t.intHeaderRows = 5; }, "table: number out of range for intHeaderRows"},
+    Case{"NegativeHeaderColumns", [](T& t) { t.intHeaderCols = -1; }, "table: number out of range for intHeaderCols"},
+    Case{"StyleUnknown", [](T& t) { t.outputStyle = OutputStyle(2); }, "table: number out of range for outputStyle"},
+    Case{"CaptionTooLong", [](T& t) { t.strCaption = std::string(1025, 'a'); }, "table: text too long for strCaption"},
+    // 1024 two-byte characters are 2048 bytes but still 1024 characters.
+    Case{"CaptionOfWideCharacters", [](T& t) { for (int i = 0; i < 1024; ++i) t.strCaption += "\xCE\xB1"; }, ""},
+    Case{"LineEndInCaption", [](T& t) { t.strCaption = "a\r\nb"; }, "table: control character for strCaption"},
+    Case{"DigitStartsLanguage", [](T& t) { t.strLang = "1de"; }, "table: not a language tag for strLang"},
+    Case{"EmptySubtag", [](T& t) { t.strLang = "de--CH"; }, "table: not a language tag for strLang"},
+    Case{"TrailingHyphen", [](T& t) { t.strLang = "en-"; }, "table: not a language tag for strLang"},
+    Case{"SubtagTooLong", [](T& t) { t.strLang = "en-abcdefghi"; }, "table: not a language tag for strLang"},
+    Case{"RowsTooMany", [](T& t) { t.intNumRows = 21; }, "table: number out of range for intNumRows"},
+    Case{"NoColumns", [](T& t) { t.intNumCols = 0; }, "table: number out of range for intNumCols"},
+    Case{"BorderColour", [](T& t) { t.intBorderColorIndex = 7; }, "table: number out of range for intBorderColorIndex"},
+    Case{"BorderStyle", [](T& t) { t.intBorderStyleIndex = -1; }, "table: number out of range for intBorderStyleIndex"},
+    Case{"Align", [](T& t) { t.At(2, 3).intAlign = 4; }, "row 2, column 3: number out of range for intAlign"},
+    Case{"NegativeVAlign", [](T& t) { t.At(3, 1).intVAlign = -1; }, "row 3, column 1: number out of range for intVAlign"},
+    Case{"NulInFace", [](T& t) { t.At(1, 2).strFontFace = std::string("Ar\0ial", 6); }, "row 1, column 2: control character for strFontFace"},
+    Case{"TabInSize", [](T& t) { t.At(1, 1).strFontSize = "+\t1"; }, "row 1, column 1: control character for strFontSize"},
+    Case{"CommaInSize", [](T& t) { t.At(1, 1).strFontSize = "1,2"; }, "row 1, column 1: text not storable for strFontSize"},
+    Case{"QuoteFirstInSize", [](T& t) { t.At(1, 1).strFontSize = "\"2"; }, "row 1, column 1: text not storable for strFontSize"},
+    Case{"NegativeSpan", [](T& t) { t.At(2, 2).intColSpan = -2; }, "row 2, column 2: negative span for intColSpan"},
+    Case{"HalfCovered", [](T& t) { t.At(2, 2).intRowSpan = 0; }, "row 2, column 2: span of 0 on one axis only for intRowSpan"},
+    Case{"AnchorOwnedElsewhere", [](T& t) { t.At(2, 2).intOwnerRow = 1; }, "row 2, column 2: anchor does not own itself for intOwnerRow"},
+    Case{"SpanPastLastRow", [](T& t) { t.At(3, 1).intRowSpan = 3; }, "row 3, column 1: span leaves the table for intRowSpan"},
+    Case{"SpanPastLastColumn", [](T& t) { t.At(1, 4).intColSpan = 2; }, "row 1, column 4: span leaves the table for intColSpan"},
+    Case{"AnchorInsideBlock", [](T& t) {
+        Span(t, 1, 1, 2, 2);
+        t.At(2, 2) = CellSpec{};
+        t.At(2, 2).intOwnerRow = t.At(2, 2).intOwnerCol = 2; },
+        "row 1, column 1: span overlaps the cell at row 2, column 2 for intRowSpan"},
+    Case{"OverlappingBlocks", [](T& t) { Span(t, 1, 2, 2, 2); t.At(2, 1).intColSpan = 2; },
+        "row 2, column 1: span overlaps the cell at row 2, column 2 for intRowSpan"},
+    Case{"CoveredByNothing", [](T& t) { t.At(4, 4).intRowSpan = t.At(4, 4).intColSpan = 0; t.At(4, 4).intOwnerRow = 3; },
+        "row 4, column 4: covered by no span for intRowSpan"},
+    Case{"WrongOwner", [](T& t) { Span(t, 2, 2, 2, 2); t.At(3, 3).intOwnerCol = 3; },
+        "row 3, column 3: owner is not the cell whose span covers it for intOwnerCol"},
+    Case{"OutsideIgnored", [](T& t) { t.At(5, 5).intAlign = 9; t.At(1, 7).intRowSpan = 0; }, ""}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+// clang-format on
 
 }  // namespace
 }  // namespace tabloom

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/model/colour.h"
+#include "core/model/place_markers.h"
 #include "table_builders.h"
 
 namespace tabloom {
@@ -99,6 +101,52 @@ TEST(TableSpecTest, SameSpecIgnoresDrawnRectanglesAndOutsideCells) {
     EXPECT_TRUE(a.SameSpec(b));
     b.At(6, 6).intVAlign = 2;
     EXPECT_FALSE(a.SameSpec(b));
+}
+
+// Colours are stored 0x00BBGGRR and written #RRGGBB; a value past a byte is
+// padded, never cut.
+TEST(ColourTest, HexWritesRedGreenBlueInUpperCaseAndComponentsComposeBack) {
+    const std::pair<std::int32_t, const char*> cases[] = {{0x000000, "#000000"},
+                                                          {0xFFFFFF, "#FFFFFF"},
+                                                          {0x0A0B0C, "#0C0B0A"},
+                                                          {NotSpecifiedColor, "#FFFF7FFF"}};
+    for (const auto& [colour, hex] : cases) EXPECT_EQ(ColorToHex(colour), hex) << colour;
+    EXPECT_EQ(HexColor(10, 0, 255), "#0A00FF");
+    EXPECT_EQ(HexColor(255, 255, 32767), "#FFFF7FFF");
+    EXPECT_EQ(ColorFromRGB(0x0C, 0x0B, 0x0A), 0x0A0B0C);
+    EXPECT_EQ(ColorFromRGB(255, 255, 255), 0xFFFFFF);
+}
+
+struct MarkerCase {
+    const char* content;
+    int rows;
+    int cols;
+    bool marker;
+};
+
+TEST(PlaceMarkerTest, RecognisesMarkersOfAnyCellOfTheTable) {
+    const MarkerCase cases[] = {
+        {"R3C4", 6, 6, true},  {"  R3C4  ", 6, 6, true}, {"R3C4x", 6, 6, false},
+        {"r3c4", 6, 6, false}, {"R3C04", 6, 6, false},   {"R123C1", 20, 20, false},
+        {"R03C4", 6, 6, true}, {"R2C3", 2, 3, true},     {"R2C3", 2, 2, false},
+        {"R0C1", 6, 6, false}, {"R1C0", 6, 6, false},    {"R20C20", 20, 20, true},
+        {"", 6, 6, false},     {"RC1", 6, 6, false},     {"R1C", 6, 6, false},
+        {"R1X1", 6, 6, false}, {"R7C6", 6, 6, false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(IsPlaceMarkerText(c.content, c.rows, c.cols), c.marker)
+            << c.content << " in " << c.rows << "x" << c.cols;
+    }
+    EXPECT_EQ(MakePlaceMarker(20, 20), "R20C20");
+}
+
+TEST(PlaceMarkerTest, ReadsTheCellOfTheTable) {
+    TableSpec table;
+    NewTable(table);
+    table.At(5, 1).strContent = "R2C3";
+    EXPECT_TRUE(IsPlaceMarker(table, 5, 1));
+    table.intNumCols = 2;
+    EXPECT_FALSE(IsPlaceMarker(table, 5, 1));
 }
 
 }  // namespace

@@ -17,26 +17,13 @@ struct NumberCase {
 // A German desktop sets a decimal comma as the process locale; typed numbers
 // still read a decimal point.
 TEST(LeadingNumberTest, ReadsTheLongestLeadingNumberUnderEveryLocale) {
+    // clang-format off
     const NumberCase cases[] = {
-        {"12px", 12},
-        {"99.5", 99.5},
-        {"1e2", 100},
-        {" -3 ", -3},
-        {"", 0},
-        {"abc", 0},
-        {".5", 0.5},
-        {"5.", 5},
-        {"1 2", 12},
-        {"1e", 1},
-        {"2E-1x", 0.2},
-        {"-.", 0},
-        {"3.25.1", 3.25},
-        {"0x10", 0},
-        {"1,5", 1},
-        {"1e999", HUGE_VAL},
-        {"-9e999", -HUGE_VAL},
-        {"0.00e400", 0},
-    };
+        {"12px", 12}, {"99.5", 99.5}, {"1e2", 100}, {" -3 ", -3}, {"", 0}, {"abc", 0},
+        {".5", 0.5}, {"5.", 5}, {"1 2", 12}, {"1e", 1}, {"2E-1x", 0.2}, {"-.", 0},
+        {"3.25.1", 3.25}, {"0x10", 0}, {"1,5", 1}, {"1e999", HUGE_VAL}, {"-9e999", -HUGE_VAL},
+        {"0.00e400", 0}};
+    // clang-format on
     const std::string before = std::setlocale(LC_ALL, nullptr);
     for (const char* name : {"C", "de_DE.UTF-8"}) {
         // scripts/install-deps generates the German locale.
@@ -47,19 +34,13 @@ TEST(LeadingNumberTest, ReadsTheLongestLeadingNumberUnderEveryLocale) {
     std::setlocale(LC_ALL, before.c_str());
 }
 
-TEST(RoundingTest, HalvesGoToEven) {
+TEST(RoundingTest, HalvesGoToEvenAndInt16Saturates) {
     const double in[] = {0.5, 1.5, -0.5, -1.5, 2.4999, 2.5001};
     const double out[] = {0, 2, 0, -2, 2, 3};
-    for (std::size_t i = 0; i < std::size(in); ++i)
-        EXPECT_EQ(RoundHalfEven(in[i]), out[i]) << in[i];
-}
-
-TEST(RoundingTest, RoundToInt16Saturates) {
-    EXPECT_EQ(RoundToInt16(40000), 32767);
-    EXPECT_EQ(RoundToInt16(-40000), -32768);
-    EXPECT_EQ(RoundToInt16(INFINITY), 32767);
-    EXPECT_EQ(RoundToInt16(NAN), 0);
-    EXPECT_EQ(RoundToInt16(12.5), 12);
+    for (std::size_t i = 0; i < std::size(in); ++i) EXPECT_EQ(RoundHalfEven(in[i]), out[i]) << i;
+    const std::pair<double, int> int16s[] = {
+        {40000, 32767}, {-40000, -32768}, {INFINITY, 32767}, {NAN, 0}, {12.5, 12}};
+    for (const auto& [value, rounded] : int16s) EXPECT_EQ(RoundToInt16(value), rounded) << value;
 }
 
 struct SplitCase {

@@ -62,6 +62,7 @@ struct Refusal {
 };
 
 const std::vector<Refusal>& Refusals() {
+    // clang-format off
     static const std::vector<Refusal> cases = {
         {{{2, " 21  3 "}}, "line 2: number out of range for intNumRows"},
         {{{2, " 3  0 "}}, "line 2: number out of range for intNumCols"},
@@ -69,39 +70,31 @@ const std::vector<Refusal>& Refusals() {
         // The limits of a 16-bit field, then past 32 bits and past 64.
         {{{3, " 40000  1  4  4  4 "}}, "line 3: number out of range for intTableWidth"},
         {{{3, "-1  1 -32769  4  4 "}}, "line 3: number out of range for intBorder"},
-        {{{4, " 2147483648  16777215  0  2 "}},
-         "line 4: number out of range for lngTableTextColor"},
+        {{{4, " 2147483648  16777215  0  2 "}}, "line 4: number out of range for lngTableTextColor"},
         {{{4, " 0  99999999999999999999999999  0  2 "}},
          "line 4: number out of range for lngTableBgColor"},
         {{{3, "-1  1  4x  4  4 "}}, "line 3: not a number for intBorder"},
         {{{1, " 0 ,, 0 "}}, "line 1: not a number for chkCenterTable4"},
         {{{8, " 4  0 -1  1 -1  1 "}}, "line 8: number out of range for intAlign"},
         // Two blocks over one position.
-        {{{5, " 1  1 "},
-          {12, " 2  1 "},
-          {14, " 1  2 "},
-          {26, " 1  2 "},
-          {33, " 0  0 "},
-          {35, " 1  2 "}},
+        {{{5, " 1  1 "}, {12, " 2  1 "}, {14, " 1  2 "}, {26, " 1  2 "}, {33, " 0  0 "}, {35, " 1  2 "}},
          "line 26: span overlaps the cell at row 2, column 2 for intRowSpan"},
         {{{61, " 0  0 "}}, "line 61: covered by no span for intRowSpan"},
         {{{61, " 2  1 "}}, "line 61: span leaves the table for intRowSpan"},
         {{{67, "\"1,2\""}}, "line 67: text not storable for strFontSize"},
         {{{66, "\"Arial"}}, "line 66: no closing quote for strFontFace"},
         // A NUL would cut the path or font short wherever the text is used.
-        {{{68, std::string("/home/x/.profile\0.htm", 22)}},
-         "line 68: control character for txbOutputFile"},
+        {{{68, std::string("/home/x/.profile\0.htm", 22)}}, "line 68: control character for txbOutputFile"},
         {{{25, std::string("3\0", 2)}}, "line 25: control character for strFontSize"},
         {{{68, "<drop>"}}, "line 68: end of file for txbOutputFile"},
         {{{69, "[tabloom]"}, {70, "header-rows 4"}}, "line 70: value out of range for header-rows"},
-        {{{69, "[tabloom]"}, {70, "lang \"de\""}, {71, "header-columns 1x"}},
-         "line 71: value out of range for header-columns"},
+        {{{69, "[tabloom]"}, {70, "lang \"de\""}, {71, "header-columns 1x"}}, "line 71: value out of range for header-columns"},
         {{{69, "[tabloom]"}, {70, "style \"fancy\""}}, "line 70: value out of range for style"},
         {{{69, "[tabloom]"}, {70, "lang \"de_DE\""}}, "line 70: value out of range for lang"},
         {{{69, "[tabloom]"}, {70, "caption \"Prices"}}, "line 70: value out of range for caption"},
         {{{69, "[tabloom]"}, {70, "caption \"" + std::string(1025, 'c') + "\""}},
-         "line 70: value out of range for caption"},
-    };
+         "line 70: value out of range for caption"}};
+    // clang-format on
     return cases;
 }
 
@@ -154,6 +147,7 @@ TEST(TableFileRefusalTest, EveryTruncationFails) {
         EXPECT_FALSE(loaded.ok) << "cut at " << n;
         EXPECT_EQ(loaded.reason.rfind("line ", 0), 0u) << "cut at " << n;
     }
+    EXPECT_EQ(ParseTable("").reason, "line 1: end of file for chkAddHTMLWrapper4");
     EXPECT_TRUE(ParseTable(std::string_view(bytes).substr(0, bytes.size() - 1)).ok);
     EXPECT_TRUE(ParseTable(bytes).ok);
 }
@@ -180,12 +174,6 @@ TEST(TableFileRefusalTest, OnlyRegularFilesAreRead) {
         EXPECT_FALSE(loaded.ok);
         EXPECT_EQ(loaded.reason, file + ": not a regular file");
     }
-}
-
-TEST(TableFileRefusalTest, EmptyFileNamesTheFirstField) {
-    const TableLoadResult loaded = ParseTable("");
-    EXPECT_FALSE(loaded.ok);
-    EXPECT_EQ(loaded.reason, "line 1: end of file for chkAddHTMLWrapper4");
 }
 
 }  // namespace

@@ -128,35 +128,28 @@ TEST(TableFileSaveTest, FailuresLeaveTheOldFileAndNoTemporary) {
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"t.tbl"});
 }
 
-TEST(TableFileSaveTest, UnusablePlacesFail) {
+// Unusable places and an unstorable table fail and leave what was there.
+TEST(TableFileSaveTest, UnusablePlacesAndUnstorableTablesFail) {
     TempFolder folder;
-    WriteBytes(folder.File("plain"), "a regular file");
+    WriteBytes(folder.File("plain"), "old");
     fs::create_directory(folder.File("dir.tbl"));
     WriteBytes(folder.File("dir.tbl/inner"), "x");
-
-    for (const std::string& target :
-         {folder.File("missing/t.tbl"), folder.File("plain/t.tbl"), folder.File("dir.tbl")}) {
+    TableSpec broken = RichTable();
+    broken.At(2, 4).intRowSpan = 3;  // inside the block of (1, 2)
+    for (const auto& [table, target] : {std::pair{RichTable(), folder.File("missing/t.tbl")},
+                                        {RichTable(), folder.File("plain/t.tbl")},
+                                        {RichTable(), folder.File("dir.tbl")},
+                                        {broken, folder.File("plain")}}) {
         std::string reason;
-        EXPECT_FALSE(SaveTable(RichTable(), "", target, SaveOptions{}, &reason)) << target;
+        EXPECT_FALSE(SaveTable(table, "", target, SaveOptions{}, &reason)) << target;
         EXPECT_FALSE(reason.empty()) << target;
     }
-    EXPECT_EQ(ReadBytes(folder.File("plain")), "a regular file");
+    EXPECT_EQ(ReadBytes(folder.File("plain")), "old");
     EXPECT_TRUE(fs::is_directory(folder.File("dir.tbl")));
     EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"dir.tbl", "plain"}));
-    EXPECT_FALSE(fs::exists(folder.File("missing")));
-}
-
-TEST(TableFileSaveTest, AnUnstorableTableLeavesTheOldFile) {
-    TempFolder folder;
-    const std::string file = folder.File("t.tbl");
-    WriteBytes(file, "old");
-    TableSpec t = RichTable();
-    t.At(2, 4).intRowSpan = 3;  // inside the block of (1, 2)
     std::string reason;
-    EXPECT_FALSE(SaveTable(t, "", file, SaveOptions{}, &reason));
+    SaveTable(broken, "", folder.File("plain"), SaveOptions{}, &reason);
     EXPECT_EQ(reason.rfind("row 2, column 4: ", 0), 0u) << reason;
-    EXPECT_EQ(ReadBytes(file), "old");
-    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"t.tbl"});
 }
 
 // Records the waits instead of sleeping.
@@ -175,17 +168,16 @@ TEST(DeleteFileTest, DeletesFilesAndAcceptsMissingOnes) {
     WriteBytes(folder.File("target"), "x");
     fs::create_symlink(folder.File("target"), folder.File("link"));
 
-    struct Case {
-        std::string path;
-        bool clearReadOnly;
-    };
-    for (const Case& c : {Case{folder.File("plain"), false}, Case{folder.File("readonly"), true},
-                          Case{folder.File("link"), true}, Case{folder.File("never"), false},
-                          Case{folder.File("no/such/folder/file"), true}, Case{"", true}}) {
+    for (const auto& [path, clearReadOnly] : {std::pair{folder.File("plain"), false},
+                                              {folder.File("readonly"), true},
+                                              {folder.File("link"), true},
+                                              {folder.File("never"), false},
+                                              {folder.File("no/such/folder/file"), true},
+                                              {std::string(), true}}) {
         Waits waits;
-        EXPECT_TRUE(DeleteFile(c.path, true, c.clearReadOnly, true, waits.Function())) << c.path;
-        EXPECT_FALSE(fs::exists(fs::symlink_status(c.path))) << c.path;
-        EXPECT_TRUE(waits.seen.empty()) << c.path;
+        EXPECT_TRUE(DeleteFile(path, true, clearReadOnly, true, waits.Function())) << path;
+        EXPECT_FALSE(fs::exists(fs::symlink_status(path))) << path;
+        EXPECT_TRUE(waits.seen.empty()) << path;
     }
     // The link went, not what it pointed to.
     EXPECT_TRUE(fs::exists(folder.File("target")));

@@ -25,6 +25,9 @@ struct LoadCase {
 };
 
 TEST_F(ProgramTextsTest, LoadResultCodes) {
+    std::string thousandAndOne;
+    for (int i = 1; i <= 1001; ++i) thousandAndOne += std::to_string(i) + "\tt\n";
+    // clang-format off
     const LoadCase cases[] = {
         {"two texts", "1\tOne\n2\tTwo\n", 2},
         {"comments and blanks", "# c\n\n11\tTabloom\r\n", 1},
@@ -35,13 +38,8 @@ TEST_F(ProgramTextsTest, LoadResultCodes) {
         {"duplicate at line 4", "1\ta\n2\tb\n\n1\tc\n", -1504},
         {"too long at line 2", "1\ta\n2\t" + std::string(1024, 'x') + "\n", -1002},
         {"longest allowed", "1\t" + std::string(1023, 'x') + "\n", 1},
-        {"too many texts",
-         [] {
-             std::string content;
-             for (int i = 1; i <= 1001; ++i) content += std::to_string(i) + "\tt\n";
-             return content;
-         }(),
-         ProgramTexts::kTooMuchText}};
+        {"too many texts", thousandAndOne, ProgramTexts::kTooMuchText}};
+    // clang-format on
     for (const auto& c : cases) {
         ProgramTexts texts;
         EXPECT_EQ(texts.Load(Write(c.content)), c.result) << c.name;
@@ -57,7 +55,7 @@ TEST_F(ProgramTextsTest, MissingFileAndFolder) {
         << folder;
 }
 
-TEST_F(ProgramTextsTest, LookupAndLineBreaks) {
+TEST_F(ProgramTextsTest, LookupLineBreaksAndAFailedReload) {
     ProgramTexts texts;
     ASSERT_EQ(texts.Load(Write("1\tFirst\\nSecond\n2\t~\n3\t~x\n4\ta\\\\n\n")), 4);
     EXPECT_EQ(texts.ProgramText(1), "First\nSecond");
@@ -65,11 +63,7 @@ TEST_F(ProgramTextsTest, LookupAndLineBreaks) {
     EXPECT_EQ(texts.ProgramText(3), "~x");
     EXPECT_EQ(texts.ProgramText(4), "a\\n");
     EXPECT_EQ(texts.ProgramText(99), "");
-}
-
-TEST_F(ProgramTextsTest, FailedLoadForgetsEarlierTexts) {
-    ProgramTexts texts;
-    ASSERT_EQ(texts.Load(Write("1\tOne\n")), 1);
+    // A failed load forgets the earlier texts.
     EXPECT_LT(texts.Load(Write("1\tOne\n1\tAgain\n")), 0);
     EXPECT_EQ(texts.ProgramText(1), "");
 }
