@@ -4,9 +4,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "cli_run.h"
+#include "core/audit/table_audit.h"
 #include "core/html/render_table_html.h"
 #include "core/model/clock.h"
 #include "core/storage/table_file.h"
@@ -36,29 +38,26 @@ std::string SuccessText() {
 // The HTML that Create writes for table now, for comparison.
 std::string ExpectedHtml(const TableSpec& table) { return RenderTableHtml(table, SystemClock()); }
 
-// Each line: the exit code and the start of standard output or, when that
-// is empty, a part of standard error.
 TEST(CliTest, VersionHelpAndWrongCommandLines) {
     TempFolder folder;
-    const struct {
-        std::vector<std::string> args;
-        int code;
-        const char* text;
-    } lines[] = {{{"--version"}, 0, "tabloom-cli 12.00\n"},
-                 {{"--help"}, 0, "usage: tabloom-cli html [--force]"},
-                 {{}, 2, "usage:"},
-                 {{"frobnicate"}, 2, "usage:"},
-                 {{"check"}, 2, "usage:"},
-                 {{"html", "--force", "a.tbl", "b.htm", "--force"}, 2, "usage:"},
-                 {{"html", "--style", "fancy", "a.tbl"}, 2, "usage:"},
-                 {{"html", "a.tbl", "--style"}, 2, "usage:"},
-                 {{"html", "--style", "classic", "--style", "standard", "a.tbl"}, 2, "usage:"},
-                 {{"resave", "a.tbl"}, 2, "usage:"}};
-    for (const auto& line : lines) {
-        const RunResult run = Cli(line.args, folder);
-        EXPECT_EQ(run.code, line.code) << (line.args.empty() ? "(none)" : line.args[0]);
-        EXPECT_EQ(run.code == 0 ? run.err : run.out, "");
-        EXPECT_NE((run.code == 0 ? run.out : run.err).find(line.text), std::string::npos);
+    const RunResult version = Cli({"--version"}, folder);
+    const RunResult help = Cli({"--help"}, folder);
+    EXPECT_EQ(std::tie(version.code, version.out, help.code, help.err),
+              std::make_tuple(0, std::string("tabloom-cli 12.00\n"), 0, std::string()));
+    EXPECT_EQ(help.out.rfind("usage: tabloom-cli html [--force]", 0), 0u) << help.out;
+    // clang-format off
+    const std::vector<std::vector<std::string>> wrong = {
+        {}, {"frobnicate"}, {"check"}, {"resave", "a.tbl"}, {"html"}, {"html", "a.tbl", "--style"},
+        {"html", "--force", "a.tbl", "b.htm", "--force"}, {"html", "--style", "fancy", "a.tbl"},
+        {"html", "--style", "classic", "--style", "standard", "a.tbl"},
+        {"audit"}, {"audit", "a.tbl", "b.tbl"}, {"audit", "a.tbl", "--fix"},
+        {"audit", "--fix", "a.tbl", "--fix", "b.tbl", "c.tbl"}};
+    // clang-format on
+    for (const auto& args : wrong) {
+        const RunResult run = Cli(args, folder);
+        EXPECT_EQ(run.code, 2) << (args.empty() ? "(none)" : args.back());
+        EXPECT_TRUE(run.out.empty());
+        EXPECT_NE(run.err.find("usage:"), std::string::npos);
     }
 }
 
@@ -229,6 +228,54 @@ TEST(CliTest, FindsItsTextsBesideItOrInstalled) {
     const RunResult run = RunProgram(installed, {"html", tbl, folder.File("b.htm")}, folder);
     EXPECT_EQ(run.code, 0) << run.err;
     EXPECT_TRUE(fs::exists(folder.File("b.htm")));
+}
+
+TEST(AuditCliTest, PrintsOneFindingALineAndExitsOneWithSome) {
+    TempFolder folder;
+    const std::string grey = folder.File("grey.tbl");
+    ASSERT_TRUE(SaveTable(testing::GreyTitledTable(), "", grey));
+    const RunResult run = Cli({"audit", grey}, folder);
+    EXPECT_EQ(run.code, 1);
+    EXPECT_EQ(run.out,
+              "contrast\tR1C1 R2C1 R2C2 R2C3 R3C1 R3C2 R3C3 R4C1 R4C2 R4C3\t2.32:1, needs 4.5:1\n"
+              "no-headers\tR2C1 R2C2 R2C3\t4 rows and 3 columns with text, no header cells\n"
+              "no-caption\tR1C1\tno caption; row 1 is the title\n"
+              "title-row\tR1C1\tone cell over all 3 columns\n"
+              "classic-style\ttable\tClassic style on a data table: it writes font, center and "
+              "bgcolor, which HTML no longer has, and no header cells or caption\n");
+    EXPECT_EQ(run.err, "");
+
+    const std::string clean = folder.File("clean.tbl");
+    ASSERT_TRUE(SaveTable(testing::StartTable(1, 2), "", clean));
+    const RunResult none = Cli({"audit", clean}, folder);
+    EXPECT_EQ(none.code, 0);
+    EXPECT_EQ(none.out, "");
+    // A table that does not load and a repair that cannot be written fail.
+    WriteBytes(folder.File("plain"), "x");
+    for (const auto& args : {std::vector<std::string>{"audit", folder.File("missing.tbl")},
+                             {"audit", grey, "--fix", folder.File("plain/fixed.tbl")}}) {
+        const RunResult failed = Cli(args, folder);
+        EXPECT_EQ(failed.code, 1) << args.back();
+        EXPECT_EQ(failed.err.rfind("error: ", 0), 0u) << failed.err;
+    }
+}
+
+TEST(AuditCliTest, FixWritesTheRepairedTable) {
+    TempFolder folder;
+    const std::string grey = folder.File("grey.tbl");
+    const std::string fixed = folder.File("fixed.tbl");
+    ASSERT_TRUE(SaveTable(testing::GreyTitledTable(), "/x/out.htm", grey));
+    const RunResult run = Cli({"audit", "--fix", fixed, grey}, folder);
+    EXPECT_EQ(run.code, 0) << run.err;  // everything found had a repair
+    EXPECT_NE(run.out.find("title-row"), std::string::npos);
+
+    const TableLoadResult loaded = LoadTable(fixed);
+    ASSERT_TRUE(loaded.ok) << loaded.reason;
+    EXPECT_EQ(loaded.data.strOutputFile, "/x/out.htm");
+    EXPECT_EQ(loaded.data.table.intNumRows, 3);
+    // The stored header rows, caption and style keep every repair.
+    for (const Finding& f : AuditTable(loaded.data.table)) ADD_FAILURE() << f.figure;
+    EXPECT_EQ(Cli({"audit", fixed}, folder).code, 0);
 }
 
 }  // namespace

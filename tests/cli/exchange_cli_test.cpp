@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli_run.h"
@@ -110,6 +111,76 @@ TEST(ExportCli, WritesTheFormatAndReportsTheLosses) {
         EXPECT_NE(run.err, "") << c.args.back();
     }
     EXPECT_NE(testing::ReadBytes(table), "");  // not overwritten by the refused export
+}
+
+// Every value of a 20 x 20 table: row * 100 + column.
+std::string FullText() {
+    std::string text;
+    for (int r = 1; r <= 20; ++r) {
+        for (int c = 1; c <= 20; ++c) text += std::to_string(r * 100 + c) + (c < 20 ? "," : "\n");
+    }
+    return text;
+}
+
+TEST(FromCsvTest, WritesATableFileThatLoads) {
+    const struct {
+        std::string text;
+        bool viaStdin;
+        int rows, cols;
+        const char* corners;  // the first and the last cell
+    } cases[] = {{"Name,Price\r\nPear,\"1,20\"\r\n", false, 2, 2, "Name|1,20"},
+                 {"a,b,c\n", true, 1, 3, "a|c"},
+                 {FullText(), false, 20, 20, "101|2020"}};
+    for (const auto& c : cases) {
+        TempFolder folder;
+        const std::string in = folder.File("in.csv");
+        const std::string out = folder.File("out.tbl");
+        WriteBytes(in, c.text);
+        const RunResult run = testing::Cli({"from-csv", c.viaStdin ? "-" : in, out}, folder,
+                                           c.viaStdin ? in : "/dev/null");
+        ASSERT_EQ(run.code, 0) << run.err;
+        EXPECT_EQ(run.err, "");
+        const TableLoadResult loaded = LoadTable(out);
+        ASSERT_TRUE(loaded.ok) << loaded.reason;
+        const TableSpec& t = loaded.data.table;
+        EXPECT_EQ(std::pair(t.intNumRows * 1, t.intNumCols * 1), std::pair(c.rows, c.cols));
+        EXPECT_EQ(t.At(1, 1).strContent + "|" + t.At(c.rows, c.cols).strContent, c.corners);
+    }
+}
+
+std::string Rows(int n) {
+    std::string text;
+    for (int i = 1; i <= n; ++i) text += std::to_string(i) + "\n";
+    return text;
+}
+
+// Every refusal exits 1 with the reason and leaves no table file.
+TEST(FromCsvRefusalTest, ExitsOneWithTheReasonAndLeavesNoFile) {
+    TempFolder folder;
+    const std::string blocker = folder.File("plain");
+    WriteBytes(blocker, "a file where a folder should be");
+    const struct {
+        const char* name;
+        std::string text;  // the input, when in.csv is read
+        std::string in, out;
+        const char* expected;
+    } cases[] = {
+        {"TwentyOneColumns", "a\nb\n1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21\n",
+         folder.File("in.csv"), folder.File("a.tbl"), "line 3: 21 fields"},
+        // A line break inside a field moves the line of every later row.
+        {"TwentyOneRowsAfterAQuotedBreak", "\"a\nb\"\n" + Rows(20), folder.File("in.csv"),
+         folder.File("a.tbl"), "line 22: row 21"},
+        {"NoRows", "", folder.File("in.csv"), folder.File("a.tbl"), "holds no rows"},
+        {"Missing", "", folder.File("missing.csv"), folder.File("a.tbl"), "cannot read"},
+        {"Unwritable", "a,b\n", folder.File("in.csv"), blocker + "/out.tbl", "error:"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteBytes(folder.File("in.csv"), c.text);
+        const RunResult run = testing::Cli({"from-csv", c.in, c.out}, folder);
+        EXPECT_EQ(run.code, 1);
+        EXPECT_NE(run.err.find(c.expected), std::string::npos) << run.err;
+        EXPECT_FALSE(std::filesystem::exists(c.out));
+    }
 }
 
 }  // namespace

@@ -105,7 +105,7 @@ TEST(CellAcceptTest, StopsAtTheFirstRefusal) {
         EXPECT_EQ(v.content, "hello");  // trimmed by every press
         EXPECT_EQ(v.fontSize, c.sizeAfter);
         EXPECT_EQ(v.fontFace, c.faceAfter);
-        EXPECT_EQ(r.newColSpan, c.spansSet ? c.colSpanIndex + 1 : r.newColSpan);
+        EXPECT_TRUE(!c.spansSet || r.newColSpan == c.colSpanIndex + 1) << r.newColSpan;
     }
 }
 
