@@ -140,32 +140,36 @@ TEST(SplitTextTest, CrLfSplittingRules) {
     }
 }
 
-TEST(SplitTextTest, EmptyTextLeavesPartsAlone) {
+// Text empty or shorter than the start leaves the parts alone; then trim,
+// minimum length, maximum parts and a blank delimiter.
+TEST(SplitTextTest, EmptyTextTrimMinLengthMaxPartsAndBlankDelimiter) {
     std::vector<std::string> parts = {"keep"};
-    EXPECT_EQ(SplitText("", "\r\n", 1, parts, false, 0, 0), 0);
-    EXPECT_EQ(SplitText("abc", "\r\n", 4, parts, false, 0, 0), 0);
+    EXPECT_EQ(SplitText("", "\r\n", 1, parts, false, 0, 0) +
+                  SplitText("abc", "\r\n", 4, parts, false, 0, 0),
+              0);
     EXPECT_EQ(parts, std::vector<std::string>{"keep"});
-}
-
-TEST(SplitTextTest, TrimMinLengthMaxPartsAndBlankDelimiter) {
-    std::vector<std::string> parts;
-    EXPECT_EQ(SplitText(" a , b ,, c ", ",", 1, parts, true, 0, 1), 3);
-    EXPECT_EQ(parts, (std::vector<std::string>{"a", "b", "c"}));
-    EXPECT_EQ(SplitText("a,b,c,d", ",", 1, parts, false, 2, 0), 2);
-    EXPECT_EQ(parts, (std::vector<std::string>{"a", "b"}));
-    EXPECT_EQ(SplitText("one   two three", " ", 1, parts, false, 0, 0), 3);
-    EXPECT_EQ(parts, (std::vector<std::string>{"one", "two", "three"}));
-    EXPECT_EQ(SplitText("xxab", ",", 3, parts, false, 0, 0), 1);
-    EXPECT_EQ(parts, (std::vector<std::string>{"ab"}));
+    const struct {
+        const char *text, *delimiter;
+        int start;
+        bool trim;
+        int maxParts, minLength;
+        std::vector<std::string> parts;
+    } cases[] = {{" a , b ,, c ", ",", 1, true, 0, 1, {"a", "b", "c"}},
+                 {"a,b,c,d", ",", 1, false, 2, 0, {"a", "b"}},
+                 {"one   two three", " ", 1, false, 0, 0, {"one", "two", "three"}},
+                 {"xxab", ",", 3, false, 0, 0, {"ab"}}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(SplitText(c.text, c.delimiter, c.start, parts, c.trim, c.maxParts, c.minLength),
+                  static_cast<int>(c.parts.size()));
+        EXPECT_EQ(parts, c.parts) << c.text;
+    }
 }
 
 TEST(FirstNotInTest, Positions) {
-    EXPECT_EQ(FirstNotIn("", 1, " "), 0);
-    EXPECT_EQ(FirstNotIn("abc", 1, ""), 1);
-    EXPECT_EQ(FirstNonBlank("  b", 1), 3);
-    EXPECT_EQ(FirstNonBlank("   ", 1), 0);
-    EXPECT_EQ(FirstNonBlank("ab", 0), 1);
-    EXPECT_EQ(FirstNotIn("aabx", 1, "ab"), 4);
+    EXPECT_EQ((std::vector<int>{FirstNotIn("", 1, " "), FirstNotIn("abc", 1, ""),
+                                FirstNotIn("aabx", 1, "ab"), FirstNonBlank("  b", 1),
+                                FirstNonBlank("   ", 1), FirstNonBlank("ab", 0)}),
+              (std::vector<int>{0, 1, 4, 3, 0, 1}));
 }
 
 TEST(TimeStampTest, Forms) {

@@ -58,13 +58,10 @@ TEST(TableSpecTest, NewTableResetsCellsAndColoursButKeepsFrameAndOptions) {
     t.intHeaderRows = t.intHeaderCols = 2;
     t.strCaption = "Prices";
     NewTable(t);
-    EXPECT_EQ(t.strLang, "de");
-    EXPECT_EQ(t.intTableWidth, 80);
-    EXPECT_EQ(t.intHeaderRows + t.intHeaderCols, 0);
-    EXPECT_EQ(t.strCaption, "");
-    EXPECT_EQ(t.intNumRows, 6);
-    EXPECT_EQ(t.lngTableBgColor, 0xFFFFFF);
-    EXPECT_EQ(t.lngTableTextColor, 0);
+    EXPECT_EQ(t.strLang + "|" + t.strCaption, "de|");
+    EXPECT_EQ((std::vector<int>{t.intTableWidth, t.intHeaderRows, t.intHeaderCols, t.intNumRows,
+                                t.lngTableBgColor, t.lngTableTextColor}),
+              (std::vector<int>{80, 0, 0, 6, 0xFFFFFF, 0}));
     for (int r = 1; r <= 20; ++r) {
         for (int c = 1; c <= 20; ++c) ExpectReset(t, r, c);
     }
@@ -81,12 +78,10 @@ TEST(TableSpecTest, ShrinkingCutsSpansAndResetsOutside) {
     t.intNumRows = 4;
     t.intNumCols = 3;
     AdjustCellsToDimensions(t);
-    EXPECT_EQ(t.intHeaderRows, 4);
-    EXPECT_EQ(t.intHeaderCols, 3);
-    EXPECT_EQ(t.At(3, 2).intRowSpan, 2);
-    EXPECT_EQ(t.At(3, 2).intColSpan, 2);
-    EXPECT_EQ(t.At(1, 3).intColSpan, 1);
-    EXPECT_EQ(t.At(4, 3).intOwnerRow, 3);
+    EXPECT_EQ(
+        (std::vector<int>{t.intHeaderRows, t.intHeaderCols, t.At(3, 2).intRowSpan,
+                          t.At(3, 2).intColSpan, t.At(1, 3).intColSpan, t.At(4, 3).intOwnerRow}),
+        (std::vector<int>{4, 3, 2, 2, 1, 3}));
     EXPECT_EQ(t.At(4, 2).strContent, "under the span");
     for (int r = 1; r <= 20; ++r) {
         for (int c = 1; c <= 20; ++c) {
