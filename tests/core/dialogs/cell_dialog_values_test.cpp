@@ -24,14 +24,15 @@ TableSpec SixBySix() {
 // markers and unset sizes show as empty boxes.
 TEST(CellDialogOpeningTest, FillsFromTheCell) {
     TableSpec table = SixBySix();
-    CellSpec& cell = table.At(2, 3);
-    cell.intAlign = 2;
-    cell.intVAlign = 3;
-    cell.intWidth = 40;
-    cell.intWidthUnit = 0;
-    cell.intHeight = 25;
-    cell.strFontFace = "Arial";
-    cell.strFontSize = "+1";
+    table.At(2, 3) = {.intOwnerRow = 2,
+                      .intOwnerCol = 3,
+                      .intAlign = 2,
+                      .intVAlign = 3,
+                      .intWidth = 40,
+                      .intWidthUnit = 0,
+                      .strFontFace = "Arial",
+                      .strFontSize = "+1",
+                      .intHeight = 25};
     const CellDialogValues v = CellDialogValuesFor(table, 2, 3);
     EXPECT_EQ(std::tie(v.align, v.valign, v.width, v.percent, v.height, v.fontFace, v.fontSize),
               std::make_tuple(2, 3, std::string("40"), true, std::string("25"),
@@ -62,16 +63,14 @@ TEST(CellDialogOpeningTest, FillsFromTheCell) {
 
 // A dialog as the user left it before pressing Accept.
 CellDialogValues Typed(const char* width, bool percent, const char* height, const char* size) {
-    CellDialogValues v;
-    v.rowSpanItems = 6;
-    v.colSpanItems = 6;
-    v.content = "  hello  ";
-    v.width = width;
-    v.percent = percent;
-    v.height = height;
-    v.fontSize = size;
-    v.fontFace = " \"Arial\" ";
-    return v;
+    return {.rowSpanItems = 6,
+            .colSpanItems = 6,
+            .content = "  hello  ",
+            .width = width,
+            .percent = percent,
+            .height = height,
+            .fontFace = " \"Arial\" ",
+            .fontSize = size};
 }
 
 TEST(CellAcceptTest, StopsAtTheFirstRefusal) {
@@ -156,17 +155,15 @@ TEST(CellStoreTest, ConvertsAsStored) {
         TableSpec table = SixBySix();
         table.blnAddPlaceMarkers = c.markers;
         table.At(3, 4).intHeightUnit = 0;
-        CellDialogValues v;
-        v.width = c.width;
-        v.percent = c.percent;
-        v.height = c.height;
-        v.content = c.content;
-        v.align = 3;
-        v.valign = 1;
-        v.fontFace = "Verdana";
-        v.fontSize = "-2";
-        v.textColour = 0x010203;
-        v.bgColour = NotSpecifiedColor;
+        CellDialogValues v{.content = c.content,
+                           .align = 3,
+                           .valign = 1,
+                           .width = c.width,
+                           .percent = c.percent,
+                           .height = c.height,
+                           .fontFace = "Verdana",
+                           .fontSize = "-2",
+                           .textColour = 0x010203};
         StoreCellValues(table, 3, 4, v, 1, 1);
         const CellSpec& cell = table.At(3, 4);
         EXPECT_EQ(
