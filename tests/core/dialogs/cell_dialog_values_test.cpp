@@ -24,15 +24,11 @@ TableSpec SixBySix() {
 // markers and unset sizes show as empty boxes.
 TEST(CellDialogOpeningTest, FillsFromTheCell) {
     TableSpec table = SixBySix();
-    table.At(2, 3) = {.intOwnerRow = 2,
-                      .intOwnerCol = 3,
-                      .intAlign = 2,
-                      .intVAlign = 3,
-                      .intWidth = 40,
-                      .intWidthUnit = 0,
-                      .strFontFace = "Arial",
-                      .strFontSize = "+1",
-                      .intHeight = 25};
+    // clang-format off
+    table.At(2, 3) = {.intOwnerRow = 2, .intOwnerCol = 3, .intAlign = 2, .intVAlign = 3,
+                      .intWidth = 40, .intWidthUnit = 0, .strFontFace = "Arial",
+                      .strFontSize = "+1", .intHeight = 25};
+    // clang-format on
     const CellDialogValues v = CellDialogValuesFor(table, 2, 3);
     EXPECT_EQ(std::tie(v.align, v.valign, v.width, v.percent, v.height, v.fontFace, v.fontSize),
               std::make_tuple(2, 3, std::string("40"), true, std::string("25"),
@@ -63,14 +59,10 @@ TEST(CellDialogOpeningTest, FillsFromTheCell) {
 
 // A dialog as the user left it before pressing Accept.
 CellDialogValues Typed(const char* width, bool percent, const char* height, const char* size) {
-    return {.rowSpanItems = 6,
-            .colSpanItems = 6,
-            .content = "  hello  ",
-            .width = width,
-            .percent = percent,
-            .height = height,
-            .fontFace = " \"Arial\" ",
-            .fontSize = size};
+    // clang-format off
+    return {.rowSpanItems = 6, .colSpanItems = 6, .content = "  hello  ", .width = width,
+            .percent = percent, .height = height, .fontFace = " \"Arial\" ", .fontSize = size};
+    // clang-format on
 }
 
 TEST(CellAcceptTest, StopsAtTheFirstRefusal) {
@@ -155,15 +147,11 @@ TEST(CellStoreTest, ConvertsAsStored) {
         TableSpec table = SixBySix();
         table.blnAddPlaceMarkers = c.markers;
         table.At(3, 4).intHeightUnit = 0;
-        CellDialogValues v{.content = c.content,
-                           .align = 3,
-                           .valign = 1,
-                           .width = c.width,
-                           .percent = c.percent,
-                           .height = c.height,
-                           .fontFace = "Verdana",
-                           .fontSize = "-2",
-                           .textColour = 0x010203};
+        // clang-format off
+        CellDialogValues v{.content = c.content, .align = 3, .valign = 1, .width = c.width,
+                           .percent = c.percent, .height = c.height, .fontFace = "Verdana",
+                           .fontSize = "-2", .textColour = 0x010203};
+        // clang-format on
         StoreCellValues(table, 3, 4, v, 1, 1);
         const CellSpec& cell = table.At(3, 4);
         EXPECT_EQ(

@@ -39,15 +39,11 @@ TEST(ProposedTargetTest, ProposesTheNextFreeCell) {
 
 TEST(CopySourceSummaryTest, DescribesTheSourceCell) {
     TableSpec table;
-    CellSpec& cell = table.At(3, 4);
-    cell.strContent = "Total <b>sum</b>";
-    cell.intAlign = 2;
-    cell.intVAlign = 1;
-    cell.intWidth = 50;
-    cell.intWidthUnit = 0;
-    cell.intHeight = 40;
-    cell.strFontFace = "Verdana";
-    cell.strFontSize = "+1";
+    // clang-format off
+    table.At(3, 4) = {.strContent = "Total <b>sum</b>", .intOwnerRow = 3, .intOwnerCol = 4,
+                      .intAlign = 2, .intVAlign = 1, .intWidth = 50, .intWidthUnit = 0,
+                      .strFontFace = "Verdana", .strFontSize = "+1", .intHeight = 40};
+    // clang-format on
     const CopySourceSummary s = SummarizeCopySource(table, 3, 4);
     EXPECT_EQ(s.ofCellAt + "|" + s.rowOption + "|" + s.columnOption,
               "of cell at row 3 column 4|to all cells in row 3|to all cells in column 4");

@@ -222,20 +222,13 @@ constexpr std::int32_t kSrcBg = 0x445566;
 // (3, 3) covering (3, 4).
 TableSpec SourceTable(const std::string& sourceContent, bool sourceColors) {
     TableSpec table = LabelledTable(4, 4);
-    CellSpec& s = table.At(2, 2);
-    s.strContent = sourceContent;
-    s.strFontFace = "Verdana";
-    s.strFontSize = "+1";
-    s.intAlign = 2;
-    s.intVAlign = 3;
-    s.intWidth = 50;
-    s.intWidthUnit = 0;
-    s.intHeight = 40;
-    s.intHeightUnit = 1;
-    if (sourceColors) {
-        s.lngTextColor = kSrcText;
-        s.lngBgColor = kSrcBg;
-    }
+    // clang-format off
+    table.At(2, 2) = {.lngTextColor = sourceColors ? kSrcText : NotSpecifiedColor,
+                      .lngBgColor = sourceColors ? kSrcBg : NotSpecifiedColor,
+                      .strContent = sourceContent, .intOwnerRow = 2, .intOwnerCol = 2,
+                      .intAlign = 2, .intVAlign = 3, .intWidth = 50, .intWidthUnit = 0,
+                      .strFontFace = "Verdana", .strFontSize = "+1", .intHeight = 40};
+    // clang-format on
     table.At(1, 4).lngTextColor = 0x010101;
     table.At(1, 4).lngBgColor = 0x020202;
     Span(table, 3, 3, 1, 2);

@@ -239,11 +239,11 @@ TableSpec PriceTable() {
     t.At(1, 1).strContent = "Name";
     t.At(1, 2).strContent = "Price";
     t.At(1, 2).intAlign = 3;
-    CellSpec& apple = t.At(2, 1);
-    apple.strContent = "Apple\r\n  red<br>\r\nsweet";
-    apple.strFontFace = "Arial, sans-serif";
-    apple.strFontSize = "+1";
-    apple.lngTextColor = 0xFF0000;
+    // clang-format off
+    t.At(2, 1) = {.lngTextColor = 0xFF0000, .strContent = "Apple\r\n  red<br>\r\nsweet",
+                  .intOwnerRow = 2, .intOwnerCol = 1, .strFontFace = "Arial, sans-serif",
+                  .strFontSize = "+1"};
+    // clang-format on
     t.At(2, 2).strContent = "1.20 \xE2\x82\xAC";
     t.At(2, 2).intWidth = 40;
     t.At(2, 2).intVAlign = 1;

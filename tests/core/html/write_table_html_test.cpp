@@ -60,19 +60,16 @@ TEST_F(WriteTableHtmlTest, WrappedCentredTableMatchesWorkedExample) {
     table.intBorderStyleIndex = 2;
     table.intBorderColorIndex = 6;
     Span(table, 1, 1, 1, 2);
-    CellSpec& title = table.At(1, 1);
-    title.strContent = "Title";
-    title.intAlign = 2;
-    title.lngBgColor = 0xC0C0C0;
-    title.lngTextColor = 0xFF0000;
-    title.strFontFace = "Arial";
-    title.strFontSize = "4";
+    // clang-format off
+    table.At(1, 1) = {.intColSpan = 2, .lngTextColor = 0xFF0000, .lngBgColor = 0xC0C0C0,
+                      .strContent = "Title", .intOwnerRow = 1, .intOwnerCol = 1, .intAlign = 2,
+                      .strFontFace = "Arial", .strFontSize = "4"};
+    // clang-format on
     table.At(2, 1).strContent = "a\r\n  b";
-    CellSpec& x = table.At(2, 2);
-    x.strContent = "x";
-    x.intWidth = 50;
-    x.intWidthUnit = 0;
-    x.intVAlign = 3;
+    // clang-format off
+    table.At(2, 2) = {.strContent = "x", .intOwnerRow = 2, .intOwnerCol = 2, .intVAlign = 3,
+                      .intWidth = 50, .intWidthUnit = 0};
+    // clang-format on
 
     const std::string expected =
         "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">\r\n"
