@@ -49,36 +49,29 @@ TEST(TableFileSaveTest, ReplacesAnExistingFileWithTheNewTable) {
 // Saving through a link writes the file it names, existing or not, and the
 // link stays; a loop is refused with nothing written.
 TEST(TableFileSaveTest, SymbolicLinksStayLinks) {
-    struct Link {
-        const char* at;
-        const char* to;  // "@" stands for the test folder
-    };
-    struct Case {
+    using Links = std::vector<std::pair<const char*, const char*>>;  // at, to; "@" the folder
+    const struct {
         const char* name;
-        std::vector<Link> links;
+        Links links;
         const char* written;  // nullptr: refused
-    };
-    const Case cases[] = {
-        {"ExistingTarget", {{"link.tbl", "@/real.tbl"}}, "real.tbl"},
-        {"MissingTargetBesideTheLink", {{"sub/link.tbl", "real.tbl"}}, "sub/real.tbl"},
-        {"ChainToAMissingFile", {{"a.tbl", "b.tbl"}, {"b.tbl", "c.tbl"}}, "c.tbl"},
-        {"Loop", {{"a.tbl", "b.tbl"}, {"b.tbl", "a.tbl"}}, nullptr},
-    };
-    for (const Case& c : cases) {
+    } cases[] = {{"ExistingTarget", {{"link.tbl", "@/real.tbl"}}, "real.tbl"},
+                 {"MissingTargetBesideTheLink", {{"sub/link.tbl", "real.tbl"}}, "sub/real.tbl"},
+                 {"ChainToAMissingFile", {{"a.tbl", "b.tbl"}, {"b.tbl", "c.tbl"}}, "c.tbl"},
+                 {"Loop", {{"a.tbl", "b.tbl"}, {"b.tbl", "a.tbl"}}, nullptr}};
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         TempFolder folder;
         fs::create_directory(folder.Path() / "sub");
         if (std::string(c.name) == "ExistingTarget") WriteBytes(folder.File("real.tbl"), "old");
-        for (const Link& link : c.links) {
-            std::string to = link.to;
-            if (to[0] == '@') to = folder.Path().string() + to.substr(1);
-            fs::create_symlink(to, folder.Path() / link.at);
+        for (const auto& [at, to] : c.links) {
+            fs::create_symlink(to[0] == '@' ? folder.Path().string() + (to + 1) : to,
+                               folder.Path() / at);
         }
         std::string reason;
         const bool saved =
-            SaveTable(RichTable(), "", folder.File(c.links[0].at), SaveOptions{}, &reason);
+            SaveTable(RichTable(), "", folder.File(c.links[0].first), SaveOptions{}, &reason);
         EXPECT_EQ(saved, c.written != nullptr) << reason;
-        for (const Link& link : c.links) EXPECT_TRUE(fs::is_symlink(folder.Path() / link.at));
+        for (const auto& link : c.links) EXPECT_TRUE(fs::is_symlink(folder.Path() / link.first));
         if (c.written != nullptr) {
             EXPECT_EQ(ReadBytes(folder.File(c.written)), FileBytes(RichTable(), ""));
         } else {
@@ -247,21 +240,17 @@ TEST(SettingsFileTest, ARegularFileInTheWayOrNoFolderFails) {
 // program ran; the unsaved-table file keeps the table even when its output
 // path cannot be stored.
 TEST(SettingsFileTest, SavesForTheNextStart) {
-    struct Case {
+    const struct {
         const char* name;
         bool keepUnsaved;
-        const char* folderState;  // "removed", "kept" or "a file"
-        std::string outputPath;
-        const char* pathRead;  // nullptr: refused
-    };
-    const Case cases[] = {
-        {"settings, folder removed", false, "removed", "/o.htm", "/o.htm"},
-        {"settings, a file in the way", false, "a file", "/o.htm", nullptr},
-        {"settings, path with a tab", false, "kept", "/a\tb/o.htm", nullptr},
-        {"unsaved, folder removed", true, "removed", "/o.htm", "/o.htm"},
-        {"unsaved, path with a tab", true, "kept", "/a\tb/o.htm", ""},
-    };
-    for (const Case& c : cases) {
+        const char *folderState, *outputPath;  // "removed", "kept" or "a file"
+        const char* pathRead;                  // nullptr: refused
+    } cases[] = {{"settings, folder removed", false, "removed", "/o.htm", "/o.htm"},
+                 {"settings, a file in the way", false, "a file", "/o.htm", nullptr},
+                 {"settings, path with a tab", false, "kept", "/a\tb/o.htm", nullptr},
+                 {"unsaved, folder removed", true, "removed", "/o.htm", "/o.htm"},
+                 {"unsaved, path with a tab", true, "kept", "/a\tb/o.htm", ""}};
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         TempFolder folder;
         const std::string config = folder.File("config");
