@@ -129,6 +129,8 @@ TEST(FromCsvTest, WritesATableFileThatLoads) {
         int rows, cols;
         const char* corners;  // the first and the last cell
     } cases[] = {{"Name,Price\r\nPear,\"1,20\"\r\n", false, 2, 2, "Name|1,20"},
+                 // The file's stand-in for a quote must not turn a real one into a quote.
+                 {"\"\xC3\xBD \"\"q\"\"\"\n", false, 1, 1, "&#253; \"q\"|&#253; \"q\""},
                  {"a,b,c\n", true, 1, 3, "a|c"},
                  {FullText(), false, 20, 20, "101|2020"}};
     for (const auto& c : cases) {
