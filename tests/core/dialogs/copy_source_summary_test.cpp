@@ -124,12 +124,8 @@ CopyChoice Choice(int groups, CopyTarget target, int toRow = 0, int toCol = 0) {
 
 // The source is the cell at row 3, column 4 of a table of 6 rows and 5 columns.
 TEST(CopyChoiceCheckTest, RefusesEmptyGroupsTheSourceItselfAndCellsOutside) {
-    const struct {
-        const char* what;
-        CopyChoice choice;
-        std::string message;
-    } cases[] = {
-        // clang-format off
+    // clang-format off
+    const struct { const char* what; CopyChoice choice; std::string message; } cases[] = {
         {"nothing ticked", Choice(0, CopyTarget::Row), kNothingTicked},
         {"height alone", Choice(kHeight, CopyTarget::OneCell, 1, 1), kNothingTicked},
         {"font", Choice(kFont, CopyTarget::OneCell, 1, 1), ""}, {"width", Choice(kWidth, CopyTarget::OneCell, 1, 1), ""},

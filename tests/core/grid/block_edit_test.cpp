@@ -27,12 +27,9 @@ TableSpec TwoSpans() {
     return t;
 }
 
-struct BlockCase {
-    const char* name;
-    int r1, c1, r2, c2;
-    CellBlock expected;
-    const char* said;
-};
+// clang-format off
+struct BlockCase { const char* name; int r1, c1, r2, c2; CellBlock expected; const char* said; };
+// clang-format on
 
 class BlockBetweenTest : public ::testing::TestWithParam<BlockCase> {};
 
@@ -149,12 +146,9 @@ TEST(BlockClipboardTest, TabTextReadsBackAndHtmlKeepsSpansAndColours) {
               "</table>\n");
 }
 
-struct MoveCase {
-    const char* name;
-    int row, col;
-    GridMove move;
-    int endRow, endCol;
-};
+// clang-format off
+struct MoveCase { const char* name; int row, col; GridMove move; int endRow, endCol; };
+// clang-format on
 
 // 5 x 5 with a 2 x 2 block at (2, 2) and a 1 x 2 block at (5, 4).
 TEST(MoveCurrentCellTest, StopsOnceOnEveryAnchor) {

@@ -247,12 +247,9 @@ TEST(HighlightTest, OutlinesTheOwnerOfCoveredPositions) {
     }
 }
 
-struct HitCase {
-    const char* name;
-    double x, y;
-    bool hit;
-    int row, col;
-};
+// clang-format off
+struct HitCase { const char* name; double x, y; bool hit; int row, col; };
+// clang-format on
 
 // 6 x 6 on 512 x 230: cells 83 x 36, (1, 1) from (14, 14) to (95, 48); a
 // 2 x 2 span at (3, 3) from (180, 86) to (344, 156).

@@ -116,12 +116,9 @@ TEST(ColourTest, HexWritesRedGreenBlueInUpperCaseAndComponentsComposeBack) {
     EXPECT_EQ(ColorFromRGB(255, 255, 255), 0xFFFFFF);
 }
 
-struct MarkerCase {
-    const char* content;
-    int rows;
-    int cols;
-    bool marker;
-};
+// clang-format off
+struct MarkerCase { const char* content; int rows; int cols; bool marker; };
+// clang-format on
 
 TEST(PlaceMarkerTest, RecognisesMarkersOfAnyCellOfTheTable) {
     const MarkerCase cases[] = {

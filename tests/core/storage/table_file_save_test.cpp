@@ -280,12 +280,8 @@ TEST(SettingsFileTest, SavesForTheNextStart) {
 }
 
 TEST(FileNameOfTest, TakesThePartAfterTheLastSlash) {
-    struct Case {
-        const char* path;
-        bool lower;
-        const char* expected;
-    };
     // clang-format off
+    struct Case { const char* path; bool lower; const char* expected; };
     const Case cases[] = {
         {"/home/u/Tables/My.TBL", false, "My.TBL"}, {"/home/u/Tables/My.TBL", true, "my.tbl"},
         {"no-slash.tbl", true, ""}, {"/folder/", true, ""},
