@@ -130,14 +130,11 @@ TEST(CliTest, HtmlWritesWhatCreateWrites) {
 // names an HTML file; an existing one is replaced with --force, and a given
 // OUTPUT is written whatever its name.
 TEST(CliTest, HtmlRefusesOrWritesWhereAllowed) {
-    struct Case {
-        const char* name;
-        const char* stored;             // output path in the table file; "@" is the test folder
-        std::vector<std::string> args;  // after "html"; "@" as above
-        int code;
-        const char* text;  // the start of stderr, or the file written
-    };
+    // stored: output path in the table file; "@" is the test folder; args: after "html"; "@" as
+    // above; text: the start of stderr, or the file written.
     // clang-format off
+    struct Case { const char* name; const char* stored; std::vector<std::string> args; int code;
+        const char* text; };
     const Case cases[] = {
         {"NoOutputAnywhere", "", {"@/t.tbl"}, 1, "error: no output file given"},
         {"FolderMissing", "", {"@/t.tbl", "@/t.tbl/x.htm"}, 1, "Failure: Nothing written"},

@@ -36,15 +36,10 @@ TEST(FromHtmlCliTest, WritesATableFileOrRefusesWithAReason) {
     const std::string empty = folder.File("empty.html");
     WriteBytes(empty, "<p>none</p>");
     const std::string out = folder.File("out.tbl");
-    const struct {
-        std::vector<std::string> args;  // after "from-html"
-        bool viaStdin;
-        int code;
-        std::string err;
-        int rows = 0, cols = 0;
-        const char* firstCell = "";
-    } cases[] = {
-        // clang-format off
+    // args: after "from-html".
+    // clang-format off
+    const struct { std::vector<std::string> args; bool viaStdin; int code; std::string err;
+        int rows = 0, cols = 0; const char* firstCell = ""; } cases[] = {
         {{"-", out}, true, 0,
          "note: standard input holds 2 tables; the first is taken (--table N for another)\n"
          "note: The table does not fit entirely: styles not kept: font-weight.\n", 2, 2, "Fruit"},
@@ -123,16 +118,15 @@ std::string FullText() {
 }
 
 TEST(FromCsvTest, WritesATableFileThatLoads) {
-    const struct {
-        std::string text;
-        bool viaStdin;
-        int rows, cols;
-        const char* corners;  // the first and the last cell
-    } cases[] = {{"Name,Price\r\nPear,\"1,20\"\r\n", false, 2, 2, "Name|1,20"},
+    // corners: the first and the last cell.
+    // clang-format off
+    const struct { std::string text; bool viaStdin; int rows, cols; const char* corners;
+        } cases[] = {{"Name,Price\r\nPear,\"1,20\"\r\n", false, 2, 2, "Name|1,20"},
                  // The file's stand-in for a quote must not turn a real one into a quote.
                  {"\"\xC3\xBD \"\"q\"\"\"\n", false, 1, 1, "&#253; \"q\"|&#253; \"q\""},
                  {"a,b,c\n", true, 1, 3, "a|c"},
                  {FullText(), false, 20, 20, "101|2020"}};
+    // clang-format on
     for (const auto& c : cases) {
         TempFolder folder;
         const std::string in = folder.File("in.csv");
@@ -161,12 +155,10 @@ TEST(FromCsvRefusalTest, ExitsOneWithTheReasonAndLeavesNoFile) {
     TempFolder folder;
     const std::string blocker = folder.File("plain");
     WriteBytes(blocker, "a file where a folder should be");
-    const struct {
-        const char* name;
-        std::string text;  // the input, when in.csv is read
-        std::string in, out;
-        const char* expected;
-    } cases[] = {
+    // text: the input, when in.csv is read.
+    // clang-format off
+    const struct { const char* name; std::string text; std::string in, out; const char* expected;
+        } cases[] = {
         {"TwentyOneColumns", "a\nb\n1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21\n",
          folder.File("in.csv"), folder.File("a.tbl"), "line 3: 21 fields"},
         // A line break inside a field moves the line of every later row.
@@ -175,6 +167,7 @@ TEST(FromCsvRefusalTest, ExitsOneWithTheReasonAndLeavesNoFile) {
         {"NoRows", "", folder.File("in.csv"), folder.File("a.tbl"), "holds no rows"},
         {"Missing", "", folder.File("missing.csv"), folder.File("a.tbl"), "cannot read"},
         {"Unwritable", "a,b\n", folder.File("in.csv"), blocker + "/out.tbl", "error:"}};
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         WriteBytes(folder.File("in.csv"), c.text);

@@ -69,15 +69,9 @@ TEST(CellFontChecksTest, SizesSignedDigitsAndFaces) {
 
 TEST(CellColourViewTest, LabelsAndPreview) {
     constexpr std::int32_t kNone = NotSpecifiedColor;
-    const struct {
-        const char* name;
-        bool ticked;
-        std::int32_t cellText, cellBg;
-        bool tableColours;
-        const char *textLabel, *bgLabel;
-        std::int32_t shownText, shownBg;
-    } cases[] = {
-        // clang-format off
+    // clang-format off
+    const struct { const char* name; bool ticked; std::int32_t cellText, cellBg; bool tableColours;
+        const char *textLabel, *bgLabel; std::int32_t shownText, shownBg; } cases[] = {
         {"own colours", true, 0x0000FF, 0x00FF00, true, "#FF0000", "#00FF00", 0x0000FF, 0x00FF00},
         {"ticked without colours", true, kNone, kNone, true, "table default", "table default", 0x112233, 0xDDEEFF},
         {"cleared box hides own colours", false, 0x0000FF, 0x00FF00, true, "table default", "table default", 0x112233, 0xDDEEFF},

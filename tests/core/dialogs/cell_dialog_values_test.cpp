@@ -34,16 +34,15 @@ TEST(CellDialogOpeningTest, FillsFromTheCell) {
               std::make_tuple(2, 3, std::string("40"), true, std::string("25"),
                               std::string("Arial"), std::string("+1")));
 
-    const struct {
-        const char* content;
-        std::int16_t width, unit;
-        const char *shownContent, *shownWidth;
-        bool percent;
-    } cases[] = {{"R6C6", -1, 1, "", "", false},
+    // clang-format off
+    const struct { const char* content; std::int16_t width, unit;
+        const char *shownContent, *shownWidth; bool percent;
+        } cases[] = {{"R6C6", -1, 1, "", "", false},
                  {" R1C2 ", -1, 0, "", "", true},
                  {"R7C1", -1, 1, "R7C1", "", false},
                  {"R6C6x", 0, 1, "R6C6x", "0", false},
                  {"", 250, 1, "", "250", false}};
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.content);
         table.At(6, 6).strContent = c.content;
@@ -68,17 +67,10 @@ CellDialogValues Typed(const char* width, bool percent, const char* height, cons
 TEST(CellAcceptTest, StopsAtTheFirstRefusal) {
     const char* kWidth = " Width in pixels must be in the range 10 through 1000.";
     const char* kHeight = " Height in pixels must be in the range 10 through 1000.";
-    const struct {
-        const char* name;
-        const char* width;
-        bool percent;
-        const char *height, *size;
-        int colSpanIndex;
-        const char* message;
-        bool spansSet;
-        const char *sizeAfter, *faceAfter;
-    } cases[] = {
-        // clang-format off
+    // clang-format off
+    const struct { const char* name; const char* width; bool percent; const char *height, *size;
+        int colSpanIndex; const char* message; bool spansSet; const char *sizeAfter, *faceAfter;
+        } cases[] = {
         {"all fine", " 50 ", true, " 20 ", " 4 ", 0, "", true, "4", "Arial"},
         {"width before height", "0", false, "5", "9", 0, kWidth, false, "9", " \"Arial\" "},
         {"height", "", true, "1001", "9", 0, kHeight, false, "9", " \"Arial\" "},
@@ -128,20 +120,16 @@ TEST(CellAcceptTest, ColoursClearedOnlyWhenTheBoxIsNotTicked) {
 }
 
 TEST(CellStoreTest, ConvertsAsStored) {
-    const struct {
-        const char* name;
-        const char* width;
-        bool percent;
-        const char *height, *content;
-        bool markers;
-        std::int16_t storedWidth, storedHeight;
-        const char* storedContent;
-    } cases[] = {{"empty boxes", "", false, "", "x", false, -1, -1, "x"},
+    // clang-format off
+    const struct { const char* name; const char* width; bool percent; const char *height, *content;
+        bool markers; std::int16_t storedWidth, storedHeight; const char* storedContent;
+        } cases[] = {{"empty boxes", "", false, "", "x", false, -1, -1, "x"},
                  {"half rounds to even up", "99.5", true, "10.5", "x", false, 100, 10, "x"},
                  {"half rounds to even down", "98.5", true, "11.5", "x", false, 98, 12, "x"},
                  {"trailing unit text", "12px", false, "40", "x", false, 12, 40, "x"},
                  {"two lines trimmed", "", false, "", "  a\r\nb ", false, -1, -1, "a\r\nb"},
                  {"empty with markers", "", false, "", "   ", true, -1, -1, "R3C4"}};
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         TableSpec table = SixBySix();

@@ -14,12 +14,10 @@ namespace {
 using testing::Span;
 
 TEST(ProposedTargetTest, ProposesTheNextFreeCell) {
-    const struct {
-        const char* what;
-        int rows, cols, row, col;
-        int span[4];  // a span placed first (row, column, rows, columns), if any
-        int toRow, toCol;
-    } cases[] = {{"inside: to the right", 6, 6, 2, 3, {}, 2, 4},
+    // span: a span placed first (row, column, rows, columns), if any.
+    // clang-format off
+    const struct { const char* what; int rows, cols, row, col; int span[4]; int toRow, toCol;
+        } cases[] = {{"inside: to the right", 6, 6, 2, 3, {}, 2, 4},
                  {"last column: below", 6, 6, 2, 6, {}, 3, 6},
                  {"right neighbour covered", 6, 6, 1, 1, {1, 1, 1, 2}, 0, 0},
                  {"below covered", 6, 6, 2, 6, {2, 5, 2, 2}, 0, 0},
@@ -27,6 +25,7 @@ TEST(ProposedTargetTest, ProposesTheNextFreeCell) {
                  {"last column of a wider table", 4, 20, 3, 20, {}, 4, 20},
                  // Positions past the current dimensions are never proposed.
                  {"beyond the last row", 3, 3, 3, 3, {}, 0, 0}};
+    // clang-format on
     for (const auto& c : cases) {
         TableSpec table;
         table.intNumRows = static_cast<std::int16_t>(c.rows);

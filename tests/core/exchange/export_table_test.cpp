@@ -41,12 +41,10 @@ TableSpec PlainTable() {
     return t;
 }
 
-struct ExportCase {
-    const char* name;
-    TableSpec (*table)();
-    ExportFormat format;
-    std::string text, report;
-};
+// clang-format off
+struct ExportCase { const char* name; TableSpec (*table)(); ExportFormat format;
+    std::string text, report; };
+// clang-format on
 
 TEST(ExportTableTest, WritesTheTableAndSaysWhatIsLost) {
     const std::string kNeeds =
@@ -90,14 +88,9 @@ TEST(ExportTableTest, WritesTheTableAndSaysWhatIsLost) {
 using Rows = std::vector<std::vector<std::string>>;
 
 TEST(ReadDelimitedTest, ReadsRowsAndFields) {
-    const struct {
-        const char* name;
-        std::string text;
-        char separator;
-        Rows rows;
-        std::vector<int> lines;
-    } cases[] = {
-        // clang-format off
+    // clang-format off
+    const struct { const char* name; std::string text; char separator; Rows rows;
+        std::vector<int> lines; } cases[] = {
         {"Empty", "", ',', {}, {}},
         {"CommasCrLf", "a,b\r\nc,d\r\n", ',', {{"a", "b"}, {"c", "d"}}, {1, 2}},
         {"LoneCr", "a,b\rc,d", ',', {{"a", "b"}, {"c", "d"}}, {1, 2}},

@@ -14,15 +14,12 @@
 namespace tabloom {
 namespace {
 
-struct ImportCase {
-    const char* name;
-    std::string html;
-    int rows, cols;
-    std::string cells;  // "row col rowspan colspan=content" separated by '|'
-    std::vector<std::string> losses = {};
-    int headerRows = 0, headerCols = 0;
-    std::string caption = "";
-};
+// cells: "row col rowspan colspan=content" separated by '|'.
+// clang-format off
+struct ImportCase { const char* name; std::string html; int rows, cols; std::string cells;
+    std::vector<std::string> losses = {}; int headerRows = 0, headerCols = 0;
+    std::string caption = ""; };
+// clang-format on
 
 // A cell's content is written back into pages as markup: what the import
 // keeps must not join into a tag or leave an element open to take the rest

@@ -175,14 +175,11 @@ TEST(MoveCurrentCellTest, StopsOnceOnEveryAnchor) {
     }
 }
 
-struct MarkerCase {
-    const char* name;
-    int rows, cols;
-    bool on;
-    std::string before;  // content of (2, 1); (1, 1) spans 1 x 2 over (1, 2)
-    std::string after;
-    bool changed;
-};
+// before: content of (2, 1); (1, 1) spans 1 x 2 over (1, 2).
+// clang-format off
+struct MarkerCase { const char* name; int rows, cols; bool on; std::string before;
+    std::string after; bool changed; };
+// clang-format on
 
 TEST(FillPlaceMarkersTest, FillsBlanksOrClearsMarkers) {
     const MarkerCase cases[] = {{"FillEmpty", 2, 2, true, "", "R2C1", true},

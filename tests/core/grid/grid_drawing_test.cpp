@@ -24,12 +24,10 @@ constexpr std::int32_t kWhite = 0xFFFFFF;
 constexpr std::int32_t kBlack = 0x000000;
 constexpr std::int32_t kGrey = 0xC0C0C0;
 
-struct GeometryCase {
-    const char* name;
-    int width, height, rows, cols;
-    int cellWidth, cellHeight, gridRight, gridBottom;
-    bool rightStrip, bottomStrip;
-};
+// clang-format off
+struct GeometryCase { const char* name; int width, height, rows, cols;
+    int cellWidth, cellHeight, gridRight, gridBottom; bool rightStrip, bottomStrip; };
+// clang-format on
 
 TEST(GeometryTest, RoundsHalvesToEvenAndDrawsStripsOnlyWhenTheyFit) {
     const GeometryCase cases[] = {
@@ -211,14 +209,10 @@ TEST(ContentTest, SplitsAtLineBreaksTwelvePixelsApart) {
     }
 }
 
-struct HighlightCase {
-    const char* name;
-    int row, col;
-    bool anchor;
-    int endRow, endCol, highlightRow, highlightCol;
-    std::int32_t outline;
-    int x1, y1, x2, y2;
-};
+// clang-format off
+struct HighlightCase { const char* name; int row, col; bool anchor;
+    int endRow, endCol, highlightRow, highlightCol; std::int32_t outline; int x1, y1, x2, y2; };
+// clang-format on
 
 TEST(HighlightTest, OutlinesTheOwnerOfCoveredPositions) {
     const HighlightCase cases[] = {

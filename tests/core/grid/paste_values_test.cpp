@@ -125,13 +125,11 @@ TableSpec CopiedBlock() {
     return block;
 }
 
-struct PasteCellsCase {
-    const char* name;
-    int row, col;
-    bool tableSpanInTheWay;  // a 3 x 2 merge at (1, 1)
-    int rowsAfter, colsAfter, rowsCut, colsCut, split;
-    int spanRows, spanCols;  // the pasted merge as it lands
-};
+// tableSpanInTheWay: a 3 x 2 merge at (1, 1); spanRows, spanCols: the pasted merge as it lands.
+// clang-format off
+struct PasteCellsCase { const char* name; int row, col; bool tableSpanInTheWay;
+    int rowsAfter, colsAfter, rowsCut, colsCut, split; int spanRows, spanCols; };
+// clang-format on
 
 TEST(PasteCellsTest, PlacesSpansAndPropertiesWithoutBreakingTheGrid) {
     const PasteCellsCase cases[] = {

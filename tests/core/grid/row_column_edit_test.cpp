@@ -22,15 +22,12 @@ using testing::PutBlocks;
 
 using Op = bool (*)(TableSpec&, int);
 
-struct EditCase {
-    const char* name;
-    int rows, cols;
-    const char* blocks;  // as PutBlocks reads them
-    Op op;
-    int at;
-    const char* layout;    // nullptr: refused; "": not checked
-    const char* contents;  // "row,col=text" separated by blanks
-};
+// blocks: as PutBlocks reads them; layout: nullptr: refused; "": not checked; contents:
+// "row,col=text" separated by blanks.
+// clang-format off
+struct EditCase { const char* name; int rows, cols; const char* blocks; Op op; int at;
+    const char* layout; const char* contents; };
+// clang-format on
 
 void ExpectContents(const TableSpec& table, const char* contents) {
     std::istringstream in(contents);
@@ -127,13 +124,11 @@ TEST(RenumberMarkersTest, MarkersNameTheirNewPositions) {
     }
 }
 
-struct SizeCase {
-    const char* name;
-    const char* blocks;  // as PutBlocks reads them
-    int row, col, rows, cols;
-    bool ok;
-    int overlapRow, overlapCol;  // only when refused
-};
+// blocks: as PutBlocks reads them; overlapRow, overlapCol: only when refused.
+// clang-format off
+struct SizeCase { const char* name; const char* blocks; int row, col, rows, cols; bool ok;
+    int overlapRow, overlapCol; };
+// clang-format on
 
 class CellSizeOKTest : public ::testing::TestWithParam<SizeCase> {};
 
@@ -160,12 +155,10 @@ const SizeCase kSizeCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Examples, CellSizeOKTest, ::testing::ValuesIn(kSizeCases), CaseName);
 
-struct ApplyCase {
-    const char* name;
-    const char* blocks;
-    int row, col, rows, cols;
-    const char* layout;
-};
+// clang-format off
+struct ApplyCase { const char* name; const char* blocks; int row, col, rows, cols;
+    const char* layout; };
+// clang-format on
 
 class ApplySpansTest : public ::testing::TestWithParam<ApplyCase> {};
 

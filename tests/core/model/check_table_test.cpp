@@ -148,16 +148,14 @@ TEST(SplitTextTest, EmptyTextTrimMinLengthMaxPartsAndBlankDelimiter) {
                   SplitText("abc", "\r\n", 4, parts, false, 0, 0),
               0);
     EXPECT_EQ(parts, std::vector<std::string>{"keep"});
-    const struct {
-        const char *text, *delimiter;
-        int start;
-        bool trim;
-        int maxParts, minLength;
+    // clang-format off
+    const struct { const char *text, *delimiter; int start; bool trim; int maxParts, minLength;
         std::vector<std::string> parts;
-    } cases[] = {{" a , b ,, c ", ",", 1, true, 0, 1, {"a", "b", "c"}},
+        } cases[] = {{" a , b ,, c ", ",", 1, true, 0, 1, {"a", "b", "c"}},
                  {"a,b,c,d", ",", 1, false, 2, 0, {"a", "b"}},
                  {"one   two three", " ", 1, false, 0, 0, {"one", "two", "three"}},
                  {"xxab", ",", 3, false, 0, 0, {"ab"}}};
+    // clang-format on
     for (const auto& c : cases) {
         EXPECT_EQ(SplitText(c.text, c.delimiter, c.start, parts, c.trim, c.maxParts, c.minLength),
                   static_cast<int>(c.parts.size()));

@@ -54,13 +54,9 @@ TEST(TableFileFormatTest, TextIsStoredInWindows1252) {
 }
 
 TEST(TableFileFormatTest, RefusesTablesThatWouldNotLoadAgain) {
-    struct Case {
-        const char* name;
-        void (*change)(TableSpec&);
-        std::string path;
-        const char* reason;
-    };
     // clang-format off
+    struct Case { const char* name; void (*change)(TableSpec&); std::string path;
+        const char* reason; };
     const Case cases[] = {
         {"rows", [](TableSpec& t) { t.intNumRows = 21; }, "", "table: number out of range for intNumRows"},
         {"path", [](TableSpec&) {}, "a\r\nb", "table: control character for txbOutputFile"},
