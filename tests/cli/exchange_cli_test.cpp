@@ -230,13 +230,12 @@ std::string Exported(const TableSpec& t, ExportFormat format, const TempFolder& 
 
 TEST(ExportReadersTest, PandocReadsTheSameCellTexts) {
     const TableSpec t = ReaderTable();
-    const struct {
-        ExportFormat format;
-        const char* kind;
-        bool caption;
-    } cases[] = {{ExportFormat::Markdown, "markdown", false},
+    // clang-format off
+    const struct { ExportFormat format; const char* kind; bool caption;
+        } cases[] = {{ExportFormat::Markdown, "markdown", false},
                  {ExportFormat::MediaWiki, "mediawiki", true},
                  {ExportFormat::Latex, "latex", true}};
+    // clang-format on
     for (const auto& c : cases) {
         // pandoc 2.17 reads no line break inside a LaTeX cell, however written
         // (a tabular inside the cell, \shortstack); pdflatex checks those below.

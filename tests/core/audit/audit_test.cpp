@@ -43,17 +43,14 @@ TableSpec Titled() {
     return t;
 }
 
-struct Expected {
-    FindingKind kind;
-    const char* cells;
-    std::string figure;
-};
+// clang-format off
+struct Expected { FindingKind kind; const char* cells; std::string figure; };
+// clang-format on
 
-struct AuditCase {
-    const char* name;
-    std::function<TableSpec()> make;
-    std::vector<Expected> findings;
-};
+// clang-format off
+struct AuditCase { const char* name; std::function<TableSpec()> make;
+    std::vector<Expected> findings; };
+// clang-format on
 
 // Each kind on a table made for it, naming its cells and what was measured.
 TEST(AuditTest, FindsWhatTheTableBreaks) {
@@ -199,11 +196,10 @@ TEST(ContrastTest, RatioMatchesWcagValues) {
     }
 }
 
-struct NearestCase {
-    std::int32_t text, bg;
-    double ratio;
-    std::int32_t expected;  // -1: only checked to reach the ratio in text's hue
-};
+// expected: -1: only checked to reach the ratio in text's hue.
+// clang-format off
+struct NearestCase { std::int32_t text, bg; double ratio; std::int32_t expected; };
+// clang-format on
 
 TEST(ContrastTest, NearestTextColourKeepsTheHueAndReachesTheRatio) {
     const NearestCase cases[] = {

@@ -193,11 +193,9 @@ TEST(CellFontChecksTest, SizesSignedDigitsAndFaces) {
         {"+", true},    {"0", false},   {"8", false},  {"+7", false},  {"-7", false}, {"07", false},
         {"2.5", false}, {"+ 3", false}, {"3+", false}, {"++1", false}, {"+-", false}, {"x", false}};
     for (const auto& [text, ok] : sizes) EXPECT_EQ(CheckFontSize(text).empty(), ok) << text;
-    const struct {
-        const char* text;
-        bool minusAllowed;
-        const char* kept;
-    } keeps[] = {{"", true, ""},          {"42", true, "42"},  {"+-3", true, "+-3"},
+    // clang-format off
+    const struct { const char* text; bool minusAllowed; const char* kept;
+        } keeps[] = {{"", true, ""},          {"42", true, "42"},  {"+-3", true, "+-3"},
                  {"-+3", true, "-+3"},    {"++3", true, "+3"}, {"--3", true, "-3"},
                  {"-3", false, "3"},      {"3+4", true, "34"}, {"3-", true, "3"},
                  {"2.5", true, "25"},     {"3pt", true, "3"},  {"+ 3", true, "+3"},
@@ -212,6 +210,7 @@ TEST(CellFontChecksTest, SizesSignedDigitsAndFaces) {
         {"\" Verdana \"", "Verdana"},
         {"\"\"\"", ""},
         {"Arial, \"Helvetica\"", "Arial, Helvetica"}};
+    // clang-format on
     for (const auto& [typed, stored] : faces) EXPECT_EQ(CleanFontFace(typed), stored) << typed;
 }
 
@@ -240,11 +239,9 @@ TEST(CellColourViewTest, LabelsAndPreview) {
 // Content is counted in characters as the user sees them, never in bytes;
 // a CR LF pair counts twice and is kept or refused whole.
 TEST(ContentLimitTest, KeepsTheLeadingCharactersThatFit) {
-    struct Case {
-        std::string inserted;
-        std::size_t others;
-        std::size_t keptBytes;
-    };
+    // clang-format off
+    struct Case { std::string inserted; std::size_t others; std::size_t keptBytes; };
+    // clang-format on
     const std::string alpha = "\xCE\xB1";           // 2 bytes
     const std::string beyond = "\xF0\x9D\x94\xB8";  // 4 bytes, one character
     const Case cases[] = {

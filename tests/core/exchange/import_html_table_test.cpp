@@ -139,16 +139,15 @@ TEST(ImportHtmlTableChoice, ListsTablesAndTakesTheChosenOne) {
 }
 
 TEST(ImportHtmlTableRefusals, SaysWhyNothingIsRead) {
-    const struct {
-        std::string html;
-        int index;
-        const char* reason;
-    } cases[] = {{"<p>no table</p>", 0, "the page holds no table"},
+    // clang-format off
+    const struct { std::string html; int index; const char* reason;
+        } cases[] = {{"<p>no table</p>", 0, "the page holds no table"},
                  {"<table><tr><td>a</td></tr></table>", 1, "the page holds 1 table, not 2"},
                  {"<table></table>", 0, "the table has no rows"},
                  {Repeat("<div>", 2001) + "<table><tr><td>a</td></tr></table>", 0,
                   "the page nests elements more than 2000 deep"},
                  {std::string((16u << 20) + 1, ' '), 0, "the page is larger than 16 MiB"}};
+    // clang-format on
     for (const auto& c : cases) {
         const HtmlTableImport result = ImportHtmlTable(c.html, c.index);
         EXPECT_FALSE(result.ok);

@@ -97,11 +97,10 @@ TEST(NumberPlacementTest, SwitchesOffsetsAtNineColumnsAndTenRows) {
     const auto texts = canvas.Of(Kind::Text);
     ASSERT_EQ(texts.size(), 40u);
     // Column numbers come first, then the row numbers: columns 8, 9, rows 9, 10.
-    const struct {
-        std::size_t index;
-        const char* text;
-        double x, y;
-    } cases[] = {{7, "8", 198.5, 0}, {8, "9", 220.5, 0}, {28, "9", 4, 100.5}, {29, "10", 0, 111.5}};
+    // clang-format off
+    const struct { std::size_t index; const char* text; double x, y;
+        } cases[] = {{7, "8", 198.5, 0}, {8, "9", 220.5, 0}, {28, "9", 4, 100.5}, {29, "10", 0, 111.5}};
+    // clang-format on
     for (const auto& c : cases) {
         EXPECT_EQ(std::tie(texts[c.index].text, texts[c.index].x1, texts[c.index].y1),
                   std::make_tuple(std::string(c.text), c.x, c.y));

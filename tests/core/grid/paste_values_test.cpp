@@ -28,11 +28,10 @@ Rows Block(int h, int w) {
     return rows;
 }
 
-struct GrowCase {
-    const char* name;
-    int tableRows, tableCols, row, col, blockRows, blockCols;
-    int rowsAfter, colsAfter, placed, rowsCut, colsCut;
-};
+// clang-format off
+struct GrowCase { const char* name; int tableRows, tableCols, row, col, blockRows, blockCols;
+    int rowsAfter, colsAfter, placed, rowsCut, colsCut; };
+// clang-format on
 
 TEST(PasteValuesTest, FillsGrowsAndCounts) {
     // clang-format off

@@ -128,11 +128,9 @@ TEST_F(WriteTableHtmlFailureTest, WriteFailureLeavesThePartialFile) {
     const std::size_t headSize = full.find("<tr>");
     ASSERT_NE(headSize, std::string::npos);
 
-    struct Case {
-        std::size_t budget;
-        int stage;
-        std::string text;
-    };
+    // clang-format off
+    struct Case { std::size_t budget; int stage; std::string text; };
+    // clang-format on
     const Case cases[] = {
         {0, 3, kNothing},
         {headSize - 1, 3, "Failure: Error #3"},
@@ -160,11 +158,9 @@ TEST_F(WriteTableHtmlFailureTest, WriteFailureLeavesThePartialFile) {
 // file is opened, then come the ways an open fails.
 TEST_F(WriteTableHtmlFailureTest, EarlyFailuresKeepTheOlderFile) {
     using Stream = std::unique_ptr<std::ostream>;
-    struct Case {
-        int stage;
-        void (*spoil)(TableSpec&);
-        HtmlStreamOpener open;
-    };
+    // clang-format off
+    struct Case { int stage; void (*spoil)(TableSpec&); HtmlStreamOpener open; };
+    // clang-format on
     const auto none = [](TableSpec&) {};
     const Case cases[] = {
         {1, [](TableSpec& t) { t.intBorderColorIndex = 7; }, OpenHtmlFileStream},
@@ -356,16 +352,15 @@ TEST(StandardHtmlTest, FontSizesAndFacesAsCss) {
 }
 
 TEST(StandardHtmlTest, LanguageOfTheUsersLocale) {
-    const struct {
-        const char* lcAll;
-        const char* lang;
-        const char* language;
-    } cases[] = {{"", "de_DE.UTF-8", "de"},
+    // clang-format off
+    const struct { const char* lcAll; const char* lang; const char* language;
+        } cases[] = {{"", "de_DE.UTF-8", "de"},
                  {"el_GR.UTF-8", "de_DE", "el"},
                  {"", "C.UTF-8", "en"},
                  {"", "POSIX", "en"},
                  {"", "", "en"},
                  {"", "fil_PH", "fil"}};
+    // clang-format on
     for (const auto& c : cases) {
         ::setenv("LC_ALL", c.lcAll, 1);
         ::unsetenv("LC_MESSAGES");

@@ -88,11 +88,10 @@ TEST_F(WriteTableHtmlTest, WrappedCentredTableMatchesWorkedExample) {
 
 // A one-column table: with nothing shared to move to the row, every
 // attribute stays on the td.
-struct OneCell {
-    CellSpec cell;
-    std::string td;  // the expected cell lines
-    bool tableColours = true;
-};
+// td: the expected cell lines.
+// clang-format off
+struct OneCell { CellSpec cell; std::string td; bool tableColours = true; };
+// clang-format on
 
 const std::string kOpen = "<td><font color=\"#123456\">";
 const std::string kClose = "</font></td>\r\n";
@@ -137,11 +136,10 @@ TEST_F(WriteTableHtmlTest, WritesOneCell) {
 }
 
 TEST_F(WriteTableHtmlTest, WritesTableStartTag) {
-    struct Case {
-        std::int16_t width, widthUnit, border, padding, spacing, styleIndex, colourIndex;
-        std::int32_t bg;
-        std::string tag;
-    };
+    // clang-format off
+    struct Case { std::int16_t width, widthUnit, border, padding, spacing, styleIndex, colourIndex;
+        std::int32_t bg; std::string tag; };
+    // clang-format on
     const std::string kFourAndWhite =
         " cellpadding=\"4\" cellspacing=\"4\" bgcolor=\"#FFFFFF\">\r\n";
     const std::string kBlack = " cellpadding=\"0\" cellspacing=\"0\" bgcolor=\"#000000\">\r\n";

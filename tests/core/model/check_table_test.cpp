@@ -18,11 +18,10 @@ namespace {
 
 using testing::Span;
 
-struct Case {
-    const char* name;
-    std::function<void(TableSpec&)> change;
-    const char* reason;  // empty: the table stays sound
-};
+// reason: empty: the table stays sound.
+// clang-format off
+struct Case { const char* name; std::function<void(TableSpec&)> change; const char* reason; };
+// clang-format on
 
 void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
 
@@ -190,11 +189,9 @@ class ProgramTextsTest : public ::testing::Test {
     testing::TempFolder folder_;
 };
 
-struct LoadCase {
-    const char* name;
-    std::string content;
-    int result;
-};
+// clang-format off
+struct LoadCase { const char* name; std::string content; int result; };
+// clang-format on
 
 TEST_F(ProgramTextsTest, LoadResultCodes) {
     std::string thousandAndOne;

@@ -76,11 +76,9 @@ TEST(TableFileFormatTest, RefusesTablesThatWouldNotLoadAgain) {
 // Save, load into a table full of other values, save again: the same table
 // and the same bytes.
 TEST(TableFileRoundTripTest, SaveLoadSaveIsByteIdentical) {
-    struct Case {
-        const char* name;
-        TableSpec table;
-        std::string path;
-    };
+    // clang-format off
+    struct Case { const char* name; TableSpec table; std::string path; };
+    // clang-format on
     std::vector<Case> cases;
     cases.push_back({"rich", RichTable(), "/home/user/tables/out, final.htm"});
     {
@@ -163,11 +161,9 @@ TEST(TableFileLoadTest, OutputPathIsTrimmedAndForeignReferencesDecoded) {
 // Settings at their defaults write no block: the bytes are the worked
 // example; each other setting writes its own line, in a fixed order.
 TEST(TableFileFormatTest, ExtensionBlockHoldsTheSettingsThatDiffer) {
-    struct Case {
-        const char* name;
-        void (*change)(TableSpec&);
-        const char* block;
-    };
+    // clang-format off
+    struct Case { const char* name; void (*change)(TableSpec&); const char* block; };
+    // clang-format on
     const Case cases[] = {
         {"defaults", [](TableSpec&) {}, ""},
         {"header rows", [](TableSpec& t) { t.intHeaderRows = 1; },
