@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -45,9 +46,7 @@ TableSpec Titled() {
 
 // clang-format off
 struct Expected { FindingKind kind; const char* cells; std::string figure; };
-// clang-format on
 
-// clang-format off
 struct AuditCase { const char* name; std::function<TableSpec()> make;
     std::vector<Expected> findings; };
 // clang-format on
@@ -125,10 +124,8 @@ TEST(AuditTest, FindsWhatTheTableBreaks) {
 }
 
 bool HasKind(const std::vector<Finding>& findings, FindingKind kind) {
-    for (const Finding& f : findings) {
-        if (f.kind == kind) return true;
-    }
-    return false;
+    return std::any_of(findings.begin(), findings.end(),
+                       [kind](auto& f) { return f.kind == kind; });
 }
 
 // Fixing the missing headers alone, with and without a title row above the

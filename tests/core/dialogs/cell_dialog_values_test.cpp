@@ -28,13 +28,11 @@ TEST(CellDialogOpeningTest, FillsFromTheCell) {
     table.At(2, 3) = {.intOwnerRow = 2, .intOwnerCol = 3, .intAlign = 2, .intVAlign = 3,
                       .intWidth = 40, .intWidthUnit = 0, .strFontFace = "Arial",
                       .strFontSize = "+1", .intHeight = 25};
-    // clang-format on
     const CellDialogValues v = CellDialogValuesFor(table, 2, 3);
     EXPECT_EQ(std::tie(v.align, v.valign, v.width, v.percent, v.height, v.fontFace, v.fontSize),
               std::make_tuple(2, 3, std::string("40"), true, std::string("25"),
                               std::string("Arial"), std::string("+1")));
 
-    // clang-format off
     const struct { const char* content; std::int16_t width, unit;
         const char *shownContent, *shownWidth; bool percent;
         } cases[] = {{"R6C6", -1, 1, "", "", false},
@@ -129,13 +127,11 @@ TEST(CellStoreTest, ConvertsAsStored) {
                  {"trailing unit text", "12px", false, "40", "x", false, 12, 40, "x"},
                  {"two lines trimmed", "", false, "", "  a\r\nb ", false, -1, -1, "a\r\nb"},
                  {"empty with markers", "", false, "", "   ", true, -1, -1, "R3C4"}};
-    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         TableSpec table = SixBySix();
         table.blnAddPlaceMarkers = c.markers;
         table.At(3, 4).intHeightUnit = 0;
-        // clang-format off
         CellDialogValues v{.content = c.content, .align = 3, .valign = 1, .width = c.width,
                            .percent = c.percent, .height = c.height, .fontFace = "Verdana",
                            .fontSize = "-2", .textColour = 0x010203};

@@ -1,5 +1,3 @@
-#include "core/dialogs/copy_source_summary.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -9,6 +7,7 @@
 #include "core/dialogs/cell_checks.h"
 #include "core/dialogs/colour_checks.h"
 #include "core/dialogs/copy_choice_check.h"
+#include "core/dialogs/copy_source_summary.h"
 #include "core/model/table_spec.h"
 #include "table_builders.h"
 

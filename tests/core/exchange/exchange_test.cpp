@@ -1,5 +1,3 @@
-#include "core/import/import_html_table.h"
-
 #include <gtest/gtest.h>
 
 #include <random>
@@ -11,6 +9,7 @@
 #include "core/csv/delimited_text.h"
 #include "core/export/export_table.h"
 #include "core/html/render_table_html.h"
+#include "core/import/import_html_table.h"
 #include "core/model/check_table.h"
 #include "table_builders.h"
 

@@ -167,7 +167,6 @@ TEST(MoveCurrentCellTest, StopsOnceOnEveryAnchor) {
         {"TableEndOnSpan", 1, 1, GridMove::TableEnd, 5, 4},
         {"CoveredStartIsOwner", 3, 3, GridMove::Right, 2, 4},
         {"OutsideTableIsClamped", 9, 9, GridMove::Left, 5, 3}};
-    // clang-format on
     for (const MoveCase& c : cases) {
         std::int16_t row = static_cast<std::int16_t>(c.row), col = static_cast<std::int16_t>(c.col);
         MoveCurrentCell(table, c.move, row, col);
@@ -176,7 +175,6 @@ TEST(MoveCurrentCellTest, StopsOnceOnEveryAnchor) {
 }
 
 // before: content of (2, 1); (1, 1) spans 1 x 2 over (1, 2).
-// clang-format off
 struct MarkerCase { const char* name; int rows, cols; bool on; std::string before;
     std::string after; bool changed; };
 // clang-format on

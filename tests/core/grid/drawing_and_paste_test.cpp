@@ -1,5 +1,3 @@
-#include "core/grid/grid_drawing.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/grid/grid_drawing.h"
 #include "core/grid/grid_hit_test.h"
 #include "core/grid/paste_values.h"
 #include "core/model/check_table.h"

@@ -64,9 +64,7 @@ TEST_F(WriteTableHtmlTest, WrappedCentredTableMatchesWorkedExample) {
     table.At(1, 1) = {.intColSpan = 2, .lngTextColor = 0xFF0000, .lngBgColor = 0xC0C0C0,
                       .strContent = "Title", .intOwnerRow = 1, .intOwnerCol = 1, .intAlign = 2,
                       .strFontFace = "Arial", .strFontSize = "4"};
-    // clang-format on
     table.At(2, 1).strContent = "a\r\n  b";
-    // clang-format off
     table.At(2, 2) = {.strContent = "x", .intOwnerRow = 2, .intOwnerCol = 2, .intVAlign = 3,
                       .intWidth = 50, .intWidthUnit = 0};
     // clang-format on
@@ -139,11 +137,9 @@ TEST_F(WriteTableHtmlTest, WritesTableStartTag) {
     // clang-format off
     struct Case { std::int16_t width, widthUnit, border, padding, spacing, styleIndex, colourIndex;
         std::int32_t bg; std::string tag; };
-    // clang-format on
     const std::string kFourAndWhite =
         " cellpadding=\"4\" cellspacing=\"4\" bgcolor=\"#FFFFFF\">\r\n";
     const std::string kBlack = " cellpadding=\"0\" cellspacing=\"0\" bgcolor=\"#000000\">\r\n";
-    // clang-format off
     const Case cases[] = {
         {-1, 1, 0, 4, 4, 0, 0, 0xFFFFFF, "<table border=\"0\" style=\"border:0px inset gray;\"\r\n" + kFourAndWhite},
         {640, 1, 1, 4, 4, 3, 4, 0xFFFFFF, "<table width=\"640\" border=\"1\" style=\"border:1px dashed red;\"\r\n" + kFourAndWhite},

@@ -1,5 +1,3 @@
-#include "core/model/check_table.h"
-
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -9,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/model/check_table.h"
 #include "core/model/colour.h"
 #include "core/model/place_markers.h"
 #include "core/model/table_history.h"
