@@ -139,7 +139,6 @@ TEST(CliTest, HtmlRefusesOrWritesWhereAllowed) {
         {"NoOutputAnywhere", "", {"@/t.tbl"}, 1, "error: no output file given"},
         {"FolderMissing", "", {"@/t.tbl", "@/t.tbl/x.htm"}, 1, "Failure: Nothing written"},
         {"DeviceOutput", "", {"@/t.tbl", "/dev/null"}, 1, "Failure: Nothing written"},
-        {"OutputIsTheTableSpeltOtherwise", "", {"@/t.tbl", "@/sub/../t.tbl"}, 1, "error: the output file is the table"},
         {"OutputLinksToTheTable", "", {"@/t.tbl", "@/link.htm"}, 1, "error: the output file is"},
         {"StoredPathIsTheTable", "@/self.htm", {"--force", "@/self.htm"}, 1, "error: the output"},
         {"StoredPathNotHtml", "@/profile", {"@/t.tbl"}, 1, "error: the output file named in"},
@@ -160,7 +159,6 @@ TEST(CliTest, HtmlRefusesOrWritesWhereAllowed) {
             }
             return text;
         };
-        fs::create_directory(folder.Path() / "sub");
         ASSERT_TRUE(SaveTable(RichTable(), at(c.stored), folder.File("t.tbl")));
         ASSERT_TRUE(SaveTable(RichTable(), at(c.stored), folder.File("self.htm")));
         for (const char* name : {"old.HTML", "old.html", "old.txt"}) {

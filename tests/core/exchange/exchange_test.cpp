@@ -157,16 +157,13 @@ TEST(ImportHtmlTableRefusals, SaysWhyNothingIsRead) {
     }
 }
 
-// Hostile pages within the limits still give a table.
-TEST(ImportHtmlTableRefusals, LargeAndBrokenPagesGiveATable) {
-    const std::string cells = Repeat("<tr>" + Repeat("<td>cell &amp; text<b>", 10) + "</tr>", 2000);
-    const std::string broken = "<table><tr><td rowspan=-3 colspan=x>a<td></tr></table><td>b</tr>";
-    for (const std::string& page :
-         {"<table>" + cells + "</table>", Repeat("<div>", 1999) + broken}) {
-        const HtmlTableImport result = ImportHtmlTable(page, 0);
-        ASSERT_TRUE(result.ok) << result.reason;
-        EXPECT_LE(result.table.intNumRows, intMaxRows);
-    }
+// A broken page nested just within the limit still gives a table.
+TEST(ImportHtmlTableRefusals, BrokenPageJustWithinTheNestingLimitGivesATable) {
+    const HtmlTableImport result = ImportHtmlTable(
+        Repeat("<div>", 1999) + "<table><tr><td rowspan=-3 colspan=x>a<td></tr></table><td>b</tr>",
+        0);
+    ASSERT_TRUE(result.ok) << result.reason;
+    EXPECT_LE(result.table.intNumRows, intMaxRows);
 }
 
 // Content that a page written by Tabloom shows as typed: one line, no
