@@ -301,13 +301,11 @@ struct GrowCase { const char* name; int tableRows, tableCols, row, col, blockRow
 // clang-format on
 
 TEST(PasteValuesTest, FillsGrowsAndCounts) {
-    // clang-format off
     const GrowCase cases[] = {{"InsideTable", 6, 6, 2, 2, 3, 4, 6, 6, 12, 0, 0},
                               {"GrowsBoth", 2, 2, 2, 2, 3, 3, 4, 4, 9, 0, 0},
                               {"CutBothWays", 6, 6, 19, 19, 4, 4, 20, 20, 4, 2, 2},
                               {"NeverShrinks", 10, 10, 1, 1, 1, 1, 10, 10, 1, 0, 0},
                               {"StartOnLastRow", 6, 6, 20, 1, 2, 1, 20, 6, 1, 1, 0}};
-    // clang-format on
     for (const GrowCase& c : cases) {
         SCOPED_TRACE(c.name);
         TableSpec table = StartTable(c.tableRows, c.tableCols);

@@ -200,7 +200,6 @@ struct LoadCase { const char* name; std::string content; int result; };
 TEST_F(ProgramTextsTest, LoadResultCodes) {
     std::string thousandAndOne;
     for (int i = 1; i <= 1001; ++i) thousandAndOne += std::to_string(i) + "\tt\n";
-    // clang-format off
     const LoadCase cases[] = {
         {"two texts", "1\tOne\n2\tTwo\n", 2},
         {"comments and blanks", "# c\n\n11\tTabloom\r\n", 1},
@@ -212,7 +211,6 @@ TEST_F(ProgramTextsTest, LoadResultCodes) {
         {"too long at line 2", "1\ta\n2\t" + std::string(1024, 'x') + "\n", -1002},
         {"longest allowed", "1\t" + std::string(1023, 'x') + "\n", 1},
         {"too many texts", thousandAndOne, ProgramTexts::kTooMuchText}};
-    // clang-format on
     for (const auto& c : cases) {
         ProgramTexts texts;
         EXPECT_EQ(texts.Load(Write(c.content)), c.result) << c.name;
