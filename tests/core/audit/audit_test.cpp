@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -43,81 +44,56 @@ TableSpec Titled() {
     return t;
 }
 
-struct Expected {
-    FindingKind kind;
-    const char* cells;
-    const char* figure;
-};
+// clang-format off
+struct Expected { FindingKind kind; const char* cells; std::string figure; };
 
-struct AuditCase {
-    const char* name;
-    std::function<TableSpec()> make;
-    std::vector<Expected> findings;
-};
+struct AuditCase { const char* name; std::function<TableSpec()> make;
+    std::vector<Expected> findings; };
+// clang-format on
 
 // Each kind on a table made for it, naming its cells and what was measured.
 TEST(AuditTest, FindsWhatTheTableBreaks) {
+    const char* kClassic =
+        "it writes font, center and bgcolor, which HTML no longer has, and no "
+        "header cells or caption";
+    // clang-format off
     const AuditCase cases[] = {
         {"Clean", Clean, {}},
         {"EmptyTableIsNoDataTable", [] { return StartTable(3, 3); }, {}},
-        {"GreyOnWhiteGroupsTheCells",
-         [] {
+        {"GreyOnWhiteGroupsTheCells", [] {
              TableSpec t = Clean();
              t.lngTableTextColor = 0x777777;
              t.At(2, 2).lngTextColor = 0x000000;
              t.At(2, 2).lngBgColor = 0x777777;  // black on #777: 4.69
-             return t;
-         },
+             return t; },
          {{FindingKind::Contrast, "R1C1 R1C2 R2C1", "4.47:1, needs 4.5:1"}}},
-        {"LargeTextNeedsLess",
-         [] {
+        {"LargeTextNeedsLess", [] {
              TableSpec t = Clean();
              t.lngTableTextColor = 0x949494;  // 3.03 on white
              t.At(1, 1).strFontSize = "4";    // header cell of size 4
              t.At(1, 2).strFontSize = "2";
              t.At(2, 1).strFontSize = "+2";
              t.At(2, 2).strFontSize = "4";  // size 4 in a data cell is not large
-             return t;
-         },
+             return t; },
          {{FindingKind::Contrast, "R1C2 R2C2", "3.03:1, needs 4.5:1"}}},
-        {"CellOnTableColoursInheritsThem",
-         [] {
-             TableSpec t = Clean();
-             t.At(1, 2).lngBgColor = 0x000000;  // text stays the table's black
-             return t;
-         },
+        // The cell's black background under the table's black text.
+        {"CellOnTableColoursInheritsThem", [] { TableSpec t = Clean(); t.At(1, 2).lngBgColor = 0; return t; },
          {{FindingKind::Contrast, "R1C2", "1.00:1, needs 4.5:1"}}},
-        {"NoHeadersNoCaptionClassicData",
-         [] { return Filled(2, 3); },
-         {{FindingKind::NoHeaders, "R1C1 R1C2 R1C3",
-           "2 rows and 3 columns with text, no header cells"},
+        {"NoHeadersNoCaptionClassicData", [] { return Filled(2, 3); },
+         {{FindingKind::NoHeaders, "R1C1 R1C2 R1C3", "2 rows and 3 columns with text, no header cells"},
           {FindingKind::NoCaption, "table", "no caption"},
-          {FindingKind::ClassicStyle, "table",
-           "Classic style on a data table: it writes font, center and bgcolor, "
-           "which "
-           "HTML no longer has, and no header cells or caption"}}},
-        {"OneColumnOfTextIsNoDataTable",
-         [] {
-             TableSpec t = Filled(3, 1);
-             t.blnAddHTMLWrapper = true;
-             return t;
-         },
-         {{FindingKind::ClassicStyle, "table",
-           "Classic style on a whole web page: it writes font, center and "
-           "bgcolor, "
-           "which HTML no longer has, and no header cells or caption"}}},
-        {"TitleRow",
-         [] {
+          {FindingKind::ClassicStyle, "table", std::string("Classic style on a data table: ") + kClassic}}},
+        {"OneColumnOfTextIsNoDataTable", [] { TableSpec t = Filled(3, 1); t.blnAddHTMLWrapper = true; return t; },
+         {{FindingKind::ClassicStyle, "table", std::string("Classic style on a whole web page: ") + kClassic}}},
+        {"TitleRow", [] {
              TableSpec t = Titled();
              t.lngTableTextColor = 0;
              t.outputStyle = OutputStyle::Standard;
              t.intHeaderRows = 2;
-             return t;
-         },
+             return t; },
          {{FindingKind::NoCaption, "R1C1", "no caption; row 1 is the title"},
           {FindingKind::TitleRow, "R1C1", "one cell over all 3 columns"}}},
-        {"EmptyHeaderCellsPlaceMarkersCountAsEmpty",
-         [] {
+        {"EmptyHeaderCellsPlaceMarkersCountAsEmpty", [] {
              TableSpec t = Clean();
              t.intNumCols = 3;
              t.intHeaderCols = 1;
@@ -125,18 +101,16 @@ TEST(AuditTest, FindsWhatTheTableBreaks) {
              t.At(1, 1).strContent = " &nbsp;<br>";
              t.At(1, 3).strContent = "R1C3";
              t.At(2, 3).strContent = "x";
-             return t;
-         },
+             return t; },
          {{FindingKind::EmptyHeader, "R1C1 R1C3", "2 of 4 header cells without text"}}},
-        {"ObsoleteMarkupOnlyInStandard",
-         [] {
+        {"ObsoleteMarkupOnlyInStandard", [] {
              TableSpec t = Clean();
              t.At(1, 1).strContent = "<FONT Color=red>a</font> <center>b</center>";
              t.At(2, 2).strContent = "<p ALIGN =right data-bgcolor=x>c</p>";
              t.At(2, 1).strContent = "<fontx>align=</fontx>";  // neither
-             return t;
-         },
+             return t; },
          {{FindingKind::ObsoleteMarkup, "R1C1 R2C2", "<font>, <center>, align="}}}};
+    // clang-format on
     for (const AuditCase& c : cases) {
         SCOPED_TRACE(c.name);
         const std::vector<Finding> findings = AuditTable(c.make());
@@ -150,45 +124,20 @@ TEST(AuditTest, FindsWhatTheTableBreaks) {
 }
 
 bool HasKind(const std::vector<Finding>& findings, FindingKind kind) {
-    for (const Finding& f : findings) {
-        if (f.kind == kind) return true;
-    }
-    return false;
+    return std::any_of(findings.begin(), findings.end(),
+                       [kind](auto& f) { return f.kind == kind; });
 }
 
-// The fix of a finding leaves nothing of its kind, whichever cells it named.
-TEST(FixTest, CheckingAgainFindsNothingOfThatKind) {
-    const struct {
-        const char* name;
-        std::function<TableSpec()> make;
-        FindingKind kind;
-    } cases[] = {{"ContrastOnTableColours", Titled, FindingKind::Contrast},
-                 {"ContrastOfOwnColours",
-                  [] {
-                      TableSpec t = Clean();
-                      t.At(1, 1).lngTextColor = 0x00A5FF;  // orange on the table's white
-                      t.At(2, 1).lngBgColor = 0x333333;    // table black on dark grey
-                      t.At(2, 2).lngTextColor = 0xEEEEEE;
-                      t.At(2, 2).lngBgColor = 0xFFFFFF;
-                      return t;
-                  },
-                  FindingKind::Contrast},
-                 {"NoHeaders", [] { return Filled(3, 3); }, FindingKind::NoHeaders},
-                 {"NoHeadersUnderATitle", Titled, FindingKind::NoHeaders},
-                 {"TitleRow", Titled, FindingKind::TitleRow},
-                 {"NoCaptionWithTitle", Titled, FindingKind::NoCaption},
-                 {"ClassicStyle", Titled, FindingKind::ClassicStyle}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const std::vector<Finding> before = AuditTable(c.make());
-        ASSERT_TRUE(HasKind(before, c.kind));
-        TableSpec fixed = c.make();
-        for (const Finding& f : before) {
-            if (f.kind != c.kind) continue;
-            ASSERT_TRUE(f.fixable);
-            fixed = FixFinding(fixed, f);
+// Fixing the missing headers alone, with and without a title row above the
+// data (FixAll below mends the title first, so it never sees the latter).
+TEST(FixTest, NoHeadersFixedAloneFindsNoneAgain) {
+    for (const TableSpec& table : {Filled(3, 3), Titled()}) {
+        TableSpec fixed = table;
+        for (const Finding& f : AuditTable(table)) {
+            if (f.kind == FindingKind::NoHeaders) fixed = FixFinding(fixed, f);
         }
-        EXPECT_FALSE(HasKind(AuditTable(fixed), c.kind));
+        EXPECT_TRUE(HasKind(AuditTable(table), FindingKind::NoHeaders));
+        EXPECT_FALSE(HasKind(AuditTable(fixed), FindingKind::NoHeaders)) << table.intNumRows;
     }
 }
 
@@ -226,6 +175,53 @@ TEST(AuditHelpersTest, FontSizesAndVisibleText) {
                                                  {"+9", 7}, {"-5", 1}, {" 4", 4}, {"x", 1}};
     for (const auto& [text, size] : sizes) EXPECT_EQ(EffectiveFontSize(text), size) << text;
     EXPECT_EQ(VisibleText("  <i>a</i>\r\n&lt;b&gt;&nbsp; &amp;&c "), "a <b> &&c");
+}
+
+struct RatioCase {
+    std::int32_t a, b;  // colour values 0x00BBGGRR
+    double ratio;
+};
+
+// WCAG's own figures, and pure red and blue, which tell the byte order apart.
+TEST(ContrastTest, RatioMatchesWcagValues) {
+    const RatioCase cases[] = {
+        {0x000000, 0xFFFFFF, 21.0},  {0xFFFFFF, 0x000000, 21.0},   {0x777777, 0xFFFFFF, 4.478},
+        {0x767676, 0xFFFFFF, 4.542}, {0x0000FF, 0xFFFFFF, 3.998},  {0x0000FF, 0x000000, 5.252},
+        {0xFF0000, 0x000000, 2.444}, {0x00FF00, 0x000000, 15.304}, {0x123456, 0x123456, 1.0}};
+    for (const RatioCase& c : cases) {
+        EXPECT_NEAR(ContrastRatio(c.a, c.b), c.ratio, 0.001) << std::hex << c.a << " on " << c.b;
+    }
+}
+
+// expected: -1: only checked to reach the ratio in text's hue.
+// clang-format off
+struct NearestCase { std::int32_t text, bg; double ratio; std::int32_t expected; };
+// clang-format on
+
+TEST(ContrastTest, NearestTextColourKeepsTheHueAndReachesTheRatio) {
+    const NearestCase cases[] = {
+        {0x999999, 0xFFFFFF, 4.5, 0x767676},  // the lightest grey that reaches 4.5 on white
+        {0x333333, 0x000000, 4.5, -1},        // lighter on black
+        {0x000000, 0xFFFFFF, 4.5, 0x000000},  // already enough
+        {0x0080FF, 0xFFFFFF, 4.5, -1},        // orange darkens to a brown
+        {0x0080FF, 0xFFFFFF, 3.0, -1},
+        {0xFFFFFF, 0x777777, 7.0, 0x000000},  // no grey reaches 7 on #777: black does most
+    };
+    for (const NearestCase& c : cases) {
+        const std::int32_t got = NearestTextColour(c.text, c.bg, c.ratio);
+        if (c.expected >= 0) {
+            EXPECT_EQ(got, c.expected) << std::hex << c.text;
+            continue;
+        }
+        EXPECT_GE(ContrastRatio(got, c.bg), c.ratio) << std::hex << c.text;
+        // Same hue: the components keep their order.
+        const int r = got & 0xFF, g = (got >> 8) & 0xFF, b = (got >> 16) & 0xFF;
+        const int r0 = c.text & 0xFF, g0 = (c.text >> 8) & 0xFF, b0 = (c.text >> 16) & 0xFF;
+        EXPECT_EQ(r >= g, r0 >= g0) << std::hex << got;
+        EXPECT_EQ(g >= b, g0 >= b0) << std::hex << got;
+        EXPECT_NE(got, 0x000000);
+        EXPECT_NE(got, 0xFFFFFF);
+    }
 }
 
 }  // namespace

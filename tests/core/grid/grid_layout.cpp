@@ -18,7 +18,10 @@ std::string Layout(const TableSpec& table) {
         for (int j = 1; j <= table.intNumCols; ++j) {
             if (j > 1) out += ' ';
             const CellSpec& pos = table.At(i, j);
-            if (pos.intRowSpan > 0 && pos.intOwnerRow == i && pos.intOwnerCol == j) {
+            const bool anchor = pos.intRowSpan > 0 && pos.intOwnerRow == i && pos.intOwnerCol == j;
+            if (anchor && pos.intRowSpan == 1 && pos.intColSpan == 1) {
+                out += '-';
+            } else if (anchor) {
                 out += "a" + std::to_string(pos.intRowSpan) + "x" + std::to_string(pos.intColSpan);
             } else {
                 out += std::to_string(pos.intOwnerRow) + "," + std::to_string(pos.intOwnerCol);

@@ -11,7 +11,8 @@ namespace tabloom::testing {
 void PutBlocks(TableSpec& table, const char* blocks);
 
 // The span layout of the table: rows separated by '|', positions by ' ';
-// an anchor is "a<rowspan>x<colspan>", a covered position "<ownerrow>,<ownercol>".
+// a plain cell is "-", a spanning anchor "a<rowspan>x<colspan>", a covered
+// position "<ownerrow>,<ownercol>".
 std::string Layout(const TableSpec& table);
 
 // A table of the given size whose anchors hold "r<row>c<col>" as content.

@@ -27,19 +27,18 @@ class RecordingCanvas : public Canvas {
     int InnerWidth() const override { return width_; }
     int InnerHeight() const override { return height_; }
     void Clear(std::int32_t colour) override {
-        calls.push_back({Kind::Clear, 0, 0, 0, 0, colour, {}, 0, false});
+        calls.push_back({.kind = Kind::Clear, .colour = colour});
     }
     void FillRect(int x1, int y1, int x2, int y2, std::int32_t colour) override {
-        calls.push_back({Kind::Fill, double(x1), double(y1), x2, y2, colour, {}, 0, false});
+        calls.push_back({Kind::Fill, double(x1), double(y1), x2, y2, colour});
     }
     void OutlineRect(int x1, int y1, int x2, int y2, std::int32_t colour) override {
-        calls.push_back({Kind::Outline, double(x1), double(y1), x2, y2, colour, {}, 0, false});
+        calls.push_back({Kind::Outline, double(x1), double(y1), x2, y2, colour});
     }
     void DrawText(double x, double y, std::string_view text, int points, bool bold,
                   std::int32_t colour) override {
         calls.push_back({Kind::Text, x, y, 0, 0, colour, std::string(text), points, bold});
     }
-
     std::vector<Call> Of(Kind kind) const {
         std::vector<Call> out;
         for (const Call& c : calls) {

@@ -60,19 +60,14 @@ TEST_F(WriteTableHtmlTest, WrappedCentredTableMatchesWorkedExample) {
     table.intBorderStyleIndex = 2;
     table.intBorderColorIndex = 6;
     Span(table, 1, 1, 1, 2);
-    CellSpec& title = table.At(1, 1);
-    title.strContent = "Title";
-    title.intAlign = 2;
-    title.lngBgColor = 0xC0C0C0;
-    title.lngTextColor = 0xFF0000;
-    title.strFontFace = "Arial";
-    title.strFontSize = "4";
+    // clang-format off
+    table.At(1, 1) = {.intColSpan = 2, .lngTextColor = 0xFF0000, .lngBgColor = 0xC0C0C0,
+                      .strContent = "Title", .intOwnerRow = 1, .intOwnerCol = 1, .intAlign = 2,
+                      .strFontFace = "Arial", .strFontSize = "4"};
     table.At(2, 1).strContent = "a\r\n  b";
-    CellSpec& x = table.At(2, 2);
-    x.strContent = "x";
-    x.intWidth = 50;
-    x.intWidthUnit = 0;
-    x.intVAlign = 3;
+    table.At(2, 2) = {.strContent = "x", .intOwnerRow = 2, .intOwnerCol = 2, .intVAlign = 3,
+                      .intWidth = 50, .intWidthUnit = 0};
+    // clang-format on
 
     const std::string expected =
         "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">\r\n"
@@ -91,91 +86,67 @@ TEST_F(WriteTableHtmlTest, WrappedCentredTableMatchesWorkedExample) {
 
 // A one-column table: with nothing shared to move to the row, every
 // attribute stays on the td.
-struct OneCell {
-    std::string content;
-    std::string td;  // the expected cell lines
-    bool tableColours = true;
-    std::int32_t textColour = NotSpecifiedColor;
-    std::string face{};
-    std::int16_t width = -1, widthUnit = 1, height = -1, heightUnit = 1, align = 0, valign = 0;
-    std::int32_t bg = NotSpecifiedColor;
-};
+// td: the expected cell lines.
+// clang-format off
+struct OneCell { CellSpec cell; std::string td; bool tableColours = true; };
+// clang-format on
 
 const std::string kOpen = "<td><font color=\"#123456\">";
 const std::string kClose = "</font></td>\r\n";
-const std::int32_t kNone = NotSpecifiedColor;
 
 TEST_F(WriteTableHtmlTest, WritesOneCell) {
+    // clang-format off
     const OneCell cases[] = {
         // The line handling both styles share is tried with the standard one.
-        {"", "<td>&nbsp;</td>\r\n"},
-        {"   ", "<td>   </td>\r\n"},
-        {"  abc ", kOpen + "  abc " + kClose},
-        {"a\r\n\r\nb", kOpen + "a&nbsp;\r\nb\r\n" + kClose},
-        {"\r\n", kOpen + kClose},
-        {"\xE4\xB8\xAD\r\n \xF0\x9F\x98\x80", kOpen + "&#20013;&nbsp;&#128512;\r\n" + kClose},
+        {{.strContent = ""}, "<td>&nbsp;</td>\r\n"},
+        {{.strContent = "   "}, "<td>   </td>\r\n"},
+        {{.strContent = "  abc "}, kOpen + "  abc " + kClose},
+        {{.strContent = "a\r\n\r\nb"}, kOpen + "a&nbsp;\r\nb\r\n" + kClose},
+        {{.strContent = "\r\n"}, kOpen + kClose},
+        {{.strContent = "\xE4\xB8\xAD\r\n \xF0\x9F\x98\x80"}, kOpen + "&#20013;&nbsp;&#128512;\r\n" + kClose},
         // A table file may carry bare line ends and C1 controls inside content.
-        {"a\nb\rc", kOpen + "a\r\nb\r\nc" + kClose},
-        {"\xC2\x81x\xC2\x9D", kOpen + "&#129;x&#157;" + kClose},
+        {{.strContent = "a\nb\rc"}, kOpen + "a\r\nb\r\nc" + kClose},
+        {{.strContent = "\xC2\x81x\xC2\x9D"}, kOpen + "&#129;x&#157;" + kClose},
         // Colours and fonts.
-        {"x", "<td><font color=\"#FF0000\">x</font></td>\r\n", true, 0xFF},
-        {"x", "<td>x</td>\r\n", false},
-        {"x", "<td><font color=\"#00FF00\">x</font></td>\r\n", false, 0x00FF00},
-        {"  ", "<td>  </td>\r\n", true, 0x00FF00},
-        {"", "<td><font face=\"Arial\">&nbsp;</font></td>\r\n", true, 0x00FF00, "Arial"},
-        {"x", "<td><font face=\"Ar&quot;ial&quot; onload=&quot;\">x</font></td>\r\n", false, kNone,
-         "Ar\"ial\" onload=\""},
-        {"x", "<td><font face=\"&#23435;&#20307; Caf\xE9\">x</font></td>\r\n", false, kNone,
-         "\xE5\xAE\x8B\xE4\xBD\x93 Caf\xC3\xA9"},
+        {{.lngTextColor = 0xFF, .strContent = "x"}, "<td><font color=\"#FF0000\">x</font></td>\r\n"},
+        {{.strContent = "x"}, "<td>x</td>\r\n", false},
+        {{.lngTextColor = 0x00FF00, .strContent = "x"}, "<td><font color=\"#00FF00\">x</font></td>\r\n", false},
+        {{.lngTextColor = 0x00FF00, .strContent = "  "}, "<td>  </td>\r\n"},
+        {{.lngTextColor = 0x00FF00, .strFontFace = "Arial"}, "<td><font face=\"Arial\">&nbsp;</font></td>\r\n"},
+        {{.strContent = "x", .strFontFace = "Ar\"ial\" onload=\""},
+         "<td><font face=\"Ar&quot;ial&quot; onload=&quot;\">x</font></td>\r\n", false},
+        {{.strContent = "x", .strFontFace = "\xE5\xAE\x8B\xE4\xBD\x93 Caf\xC3\xA9"},
+         "<td><font face=\"&#23435;&#20307; Caf\xE9\">x</font></td>\r\n", false},
         // Sizes and alignments; zero sizes are not written.
-        {"", "<td>&nbsp;</td>\r\n", true, kNone, "", 0, 0, 0, 0},
-        {"", "<td height=\"40%\">&nbsp;</td>\r\n", true, kNone, "", -1, 1, 40, 0},
-        {"",
-         "<td width=\"10\" height=\"20\" align=\"right\" valign=\"top\" bgcolor=\"#FF8000\">"
-         "&nbsp;</td>\r\n",
-         true, kNone, "", 10, 1, 20, 1, 3, 1, 0x0080FF},
-    };
+        {{.intWidth = 0, .intWidthUnit = 0, .intHeight = 0, .intHeightUnit = 0}, "<td>&nbsp;</td>\r\n"},
+        {{.intHeight = 40, .intHeightUnit = 0}, "<td height=\"40%\">&nbsp;</td>\r\n"},
+        {{.lngBgColor = 0x0080FF, .intAlign = 3, .intVAlign = 1, .intWidth = 10, .intHeight = 20},
+         "<td width=\"10\" height=\"20\" align=\"right\" valign=\"top\" bgcolor=\"#FF8000\">&nbsp;</td>\r\n"}};
+    // clang-format on
     for (const OneCell& c : cases) {
-        SCOPED_TRACE(c.td);
         TableSpec table = StartTable(1, 1);
         table.blnUseSpecifiedColors = c.tableColours;
         table.lngTableTextColor = 0x563412;
-        CellSpec& cell = table.At(1, 1);
-        cell.strContent = c.content;
-        cell.lngTextColor = c.textColour;
-        cell.strFontFace = c.face;
-        cell.intWidth = c.width;
-        cell.intWidthUnit = c.widthUnit;
-        cell.intHeight = c.height;
-        cell.intHeightUnit = c.heightUnit;
-        cell.intAlign = c.align;
-        cell.intVAlign = c.valign;
-        cell.lngBgColor = c.bg;
-        EXPECT_EQ(Generate(table), OneRowFile("<tr>\r\n" + c.td));
+        table.At(1, 1) = c.cell;
+        table.At(1, 1).intOwnerRow = table.At(1, 1).intOwnerCol = 1;
+        EXPECT_EQ(Generate(table), OneRowFile("<tr>\r\n" + c.td)) << c.td;
     }
 }
 
 TEST_F(WriteTableHtmlTest, WritesTableStartTag) {
-    struct Case {
-        std::int16_t width, widthUnit, border, padding, spacing, styleIndex, colourIndex;
-        std::int32_t bg;
-        std::string tag;
-    };
+    // clang-format off
+    struct Case { std::int16_t width, widthUnit, border, padding, spacing, styleIndex, colourIndex;
+        std::int32_t bg; std::string tag; };
     const std::string kFourAndWhite =
         " cellpadding=\"4\" cellspacing=\"4\" bgcolor=\"#FFFFFF\">\r\n";
+    const std::string kBlack = " cellpadding=\"0\" cellspacing=\"0\" bgcolor=\"#000000\">\r\n";
     const Case cases[] = {
-        {-1, 1, 0, 4, 4, 0, 0, 0xFFFFFF,
-         "<table border=\"0\" style=\"border:0px inset gray;\"\r\n" + kFourAndWhite},
-        {640, 1, 1, 4, 4, 3, 4, 0xFFFFFF,
-         "<table width=\"640\" border=\"1\" style=\"border:1px dashed red;\"\r\n" + kFourAndWhite},
-        {0, 0, 1, 4, 4, 9, 1, 0xFFFFFF,
-         "<table border=\"1\" style=\"border:1px none white;\"\r\n" + kFourAndWhite},
-        {-1, 1, 4, -1, -1, 2, 0, 0x0080FF,
-         "<table border=\"4\" style=\"border:4px solid gray;\"\r\n bgcolor=\"#FF8000\">\r\n"},
-        {-1, 1, 4, 0, 0, 7, 5, 0x000000,
-         "<table border=\"4\" style=\"border:4px groove yellow;\"\r\n"
-         " cellpadding=\"0\" cellspacing=\"0\" bgcolor=\"#000000\">\r\n"},
-    };
+        {-1, 1, 0, 4, 4, 0, 0, 0xFFFFFF, "<table border=\"0\" style=\"border:0px inset gray;\"\r\n" + kFourAndWhite},
+        {640, 1, 1, 4, 4, 3, 4, 0xFFFFFF, "<table width=\"640\" border=\"1\" style=\"border:1px dashed red;\"\r\n" + kFourAndWhite},
+        {0, 0, 1, 4, 4, 9, 1, 0xFFFFFF, "<table border=\"1\" style=\"border:1px none white;\"\r\n" + kFourAndWhite},
+        {-1, 1, 4, -1, -1, 2, 0, 0x0080FF, "<table border=\"4\" style=\"border:4px solid gray;\"\r\n bgcolor=\"#FF8000\">\r\n"},
+        {-1, 1, 4, 0, 0, 7, 5, 0x000000, "<table border=\"4\" style=\"border:4px groove yellow;\"\r\n" + kBlack}};
+    // clang-format on
     for (const Case& c : cases) {
         TableSpec table = StartTable(1, 1);
         table.intTableWidth = c.width;
@@ -191,7 +162,7 @@ TEST_F(WriteTableHtmlTest, WritesTableStartTag) {
 }
 
 TEST_F(WriteTableHtmlTest, TitleUsesSingleBlanksForEveryCount) {
-    for (int rows = 1; rows <= 20; ++rows) {
+    for (int rows : {1, 9, 10, 20}) {
         for (int cols : {1, 9, 10, 20}) {
             TableSpec table = StartTable(rows, cols);
             table.blnAddHTMLWrapper = true;
@@ -289,18 +260,12 @@ TEST(Windows1252Test, EveryByteRoundTrips) {
 TEST(Windows1252Test, EncodesTheRestAsNumericReferences) {
     const struct {
         std::string utf8, bytes;
-    } cases[] = {
-        {"a\xE4\xB8\xAD"
-         "b\xC3\xA9",
-         "a&#20013;b\xE9"},
-        {"\xF0\x9F\x98\x80", "&#128512;"},
+    } cases[] = {// clang-format off
+        {"a\xE4\xB8\xAD" "b\xC3\xA9", "a&#20013;b\xE9"}, {"\xF0\x9F\x98\x80", "&#128512;"},
         {"\xC2\x80", "&#128;"},  // a C1 control where the code page has a character
-        {"a\x80z", "a&#65533;z"},
-        {"\xE4\xB8", "&#65533;&#65533;"},
-        {"\xC0\xAF", "&#65533;&#65533;"},
-        {"\xED\xA0\x80", "&#65533;&#65533;&#65533;"},
-        {"\xF4\x90\x80\x80", "&#65533;&#65533;&#65533;&#65533;"},
-    };
+        {"a\x80z", "a&#65533;z"}, {"\xE4\xB8", "&#65533;&#65533;"}, {"\xC0\xAF", "&#65533;&#65533;"},
+        {"\xED\xA0\x80", "&#65533;&#65533;&#65533;"}, {"\xF4\x90\x80\x80", "&#65533;&#65533;&#65533;&#65533;"}};
+    // clang-format on
     for (const auto& c : cases) EXPECT_EQ(EncodeWindows1252(c.utf8), c.bytes) << c.utf8;
 }
 

@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "core/storage/delete_file.h"
+#include "core/storage/file_text.h"
+#include "core/storage/settings_file.h"
 #include "core/storage/table_file.h"
 #include "table_builders.h"
 #include "temp_folder.h"
@@ -47,36 +49,29 @@ TEST(TableFileSaveTest, ReplacesAnExistingFileWithTheNewTable) {
 // Saving through a link writes the file it names, existing or not, and the
 // link stays; a loop is refused with nothing written.
 TEST(TableFileSaveTest, SymbolicLinksStayLinks) {
-    struct Link {
-        const char* at;
-        const char* to;  // "@" stands for the test folder
-    };
-    struct Case {
+    using Links = std::vector<std::pair<const char*, const char*>>;  // at, to; "@" the folder
+    const struct {
         const char* name;
-        std::vector<Link> links;
+        Links links;
         const char* written;  // nullptr: refused
-    };
-    const Case cases[] = {
-        {"ExistingTarget", {{"link.tbl", "@/real.tbl"}}, "real.tbl"},
-        {"MissingTargetBesideTheLink", {{"sub/link.tbl", "real.tbl"}}, "sub/real.tbl"},
-        {"ChainToAMissingFile", {{"a.tbl", "b.tbl"}, {"b.tbl", "c.tbl"}}, "c.tbl"},
-        {"Loop", {{"a.tbl", "b.tbl"}, {"b.tbl", "a.tbl"}}, nullptr},
-    };
-    for (const Case& c : cases) {
+    } cases[] = {{"ExistingTarget", {{"link.tbl", "@/real.tbl"}}, "real.tbl"},
+                 {"MissingTargetBesideTheLink", {{"sub/link.tbl", "real.tbl"}}, "sub/real.tbl"},
+                 {"ChainToAMissingFile", {{"a.tbl", "b.tbl"}, {"b.tbl", "c.tbl"}}, "c.tbl"},
+                 {"Loop", {{"a.tbl", "b.tbl"}, {"b.tbl", "a.tbl"}}, nullptr}};
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         TempFolder folder;
         fs::create_directory(folder.Path() / "sub");
         if (std::string(c.name) == "ExistingTarget") WriteBytes(folder.File("real.tbl"), "old");
-        for (const Link& link : c.links) {
-            std::string to = link.to;
-            if (to[0] == '@') to = folder.Path().string() + to.substr(1);
-            fs::create_symlink(to, folder.Path() / link.at);
+        for (const auto& [at, to] : c.links) {
+            fs::create_symlink(to[0] == '@' ? folder.Path().string() + (to + 1) : to,
+                               folder.Path() / at);
         }
         std::string reason;
         const bool saved =
-            SaveTable(RichTable(), "", folder.File(c.links[0].at), SaveOptions{}, &reason);
+            SaveTable(RichTable(), "", folder.File(c.links[0].first), SaveOptions{}, &reason);
         EXPECT_EQ(saved, c.written != nullptr) << reason;
-        for (const Link& link : c.links) EXPECT_TRUE(fs::is_symlink(folder.Path() / link.at));
+        for (const auto& link : c.links) EXPECT_TRUE(fs::is_symlink(folder.Path() / link.first));
         if (c.written != nullptr) {
             EXPECT_EQ(ReadBytes(folder.File(c.written)), FileBytes(RichTable(), ""));
         } else {
@@ -128,35 +123,28 @@ TEST(TableFileSaveTest, FailuresLeaveTheOldFileAndNoTemporary) {
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"t.tbl"});
 }
 
-TEST(TableFileSaveTest, UnusablePlacesFail) {
+// Unusable places and an unstorable table fail and leave what was there.
+TEST(TableFileSaveTest, UnusablePlacesAndUnstorableTablesFail) {
     TempFolder folder;
-    WriteBytes(folder.File("plain"), "a regular file");
+    WriteBytes(folder.File("plain"), "old");
     fs::create_directory(folder.File("dir.tbl"));
     WriteBytes(folder.File("dir.tbl/inner"), "x");
-
-    for (const std::string& target :
-         {folder.File("missing/t.tbl"), folder.File("plain/t.tbl"), folder.File("dir.tbl")}) {
+    TableSpec broken = RichTable();
+    broken.At(2, 4).intRowSpan = 3;  // inside the block of (1, 2)
+    for (const auto& [table, target] : {std::pair{RichTable(), folder.File("missing/t.tbl")},
+                                        {RichTable(), folder.File("plain/t.tbl")},
+                                        {RichTable(), folder.File("dir.tbl")},
+                                        {broken, folder.File("plain")}}) {
         std::string reason;
-        EXPECT_FALSE(SaveTable(RichTable(), "", target, SaveOptions{}, &reason)) << target;
+        EXPECT_FALSE(SaveTable(table, "", target, SaveOptions{}, &reason)) << target;
         EXPECT_FALSE(reason.empty()) << target;
     }
-    EXPECT_EQ(ReadBytes(folder.File("plain")), "a regular file");
+    EXPECT_EQ(ReadBytes(folder.File("plain")), "old");
     EXPECT_TRUE(fs::is_directory(folder.File("dir.tbl")));
     EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"dir.tbl", "plain"}));
-    EXPECT_FALSE(fs::exists(folder.File("missing")));
-}
-
-TEST(TableFileSaveTest, AnUnstorableTableLeavesTheOldFile) {
-    TempFolder folder;
-    const std::string file = folder.File("t.tbl");
-    WriteBytes(file, "old");
-    TableSpec t = RichTable();
-    t.At(2, 4).intRowSpan = 3;  // inside the block of (1, 2)
     std::string reason;
-    EXPECT_FALSE(SaveTable(t, "", file, SaveOptions{}, &reason));
+    SaveTable(broken, "", folder.File("plain"), SaveOptions{}, &reason);
     EXPECT_EQ(reason.rfind("row 2, column 4: ", 0), 0u) << reason;
-    EXPECT_EQ(ReadBytes(file), "old");
-    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"t.tbl"});
 }
 
 // Records the waits instead of sleeping.
@@ -175,17 +163,16 @@ TEST(DeleteFileTest, DeletesFilesAndAcceptsMissingOnes) {
     WriteBytes(folder.File("target"), "x");
     fs::create_symlink(folder.File("target"), folder.File("link"));
 
-    struct Case {
-        std::string path;
-        bool clearReadOnly;
-    };
-    for (const Case& c : {Case{folder.File("plain"), false}, Case{folder.File("readonly"), true},
-                          Case{folder.File("link"), true}, Case{folder.File("never"), false},
-                          Case{folder.File("no/such/folder/file"), true}, Case{"", true}}) {
+    for (const auto& [path, clearReadOnly] : {std::pair{folder.File("plain"), false},
+                                              {folder.File("readonly"), true},
+                                              {folder.File("link"), true},
+                                              {folder.File("never"), false},
+                                              {folder.File("no/such/folder/file"), true},
+                                              {std::string(), true}}) {
         Waits waits;
-        EXPECT_TRUE(DeleteFile(c.path, true, c.clearReadOnly, true, waits.Function())) << c.path;
-        EXPECT_FALSE(fs::exists(fs::symlink_status(c.path))) << c.path;
-        EXPECT_TRUE(waits.seen.empty()) << c.path;
+        EXPECT_TRUE(DeleteFile(path, true, clearReadOnly, true, waits.Function())) << path;
+        EXPECT_FALSE(fs::exists(fs::symlink_status(path))) << path;
+        EXPECT_TRUE(waits.seen.empty()) << path;
     }
     // The link went, not what it pointed to.
     EXPECT_TRUE(fs::exists(folder.File("target")));
@@ -219,6 +206,94 @@ TEST(DeleteFileTest, GivesUpAfterFourAttemptsHalfASecondApart) {
             << name;
         EXPECT_TRUE(fs::is_directory(folder.File(name))) << name;
     }
+}
+
+TEST(SettingsFileTest, CreatesTheFolderAndNamesTbmUsr) {
+    TempFolder folder;
+    for (const auto& [given, expected] :
+         {std::pair{folder.File("a/b/tabloom"), folder.File("a/b/tabloom/tbm.usr")},
+          {folder.File("slash") + "//", folder.File("slash/tbm.usr")},
+          {folder.Path().string(), folder.File("tbm.usr")}}) {
+        const SettingsFileLocation location = LocateSettingsFile(given);
+        EXPECT_TRUE(location.ok) << given << ": " << location.reason;
+        EXPECT_EQ(location.path, expected);
+        EXPECT_TRUE(fs::is_directory(fs::path(location.path).parent_path()));
+        EXPECT_EQ(FileNameOf(location.path, true), "tbm.usr");
+    }
+}
+
+TEST(SettingsFileTest, ARegularFileInTheWayOrNoFolderFails) {
+    TempFolder folder;
+    testing::WriteBytes(folder.File("file"), "x");
+    for (const std::string& given : {folder.File("file"), folder.File("file/below")}) {
+        const SettingsFileLocation location = LocateSettingsFile(given);
+        EXPECT_FALSE(location.ok) << given;
+        EXPECT_FALSE(location.reason.empty()) << given;
+        EXPECT_EQ(FileNameOf(location.path, true), "tbm.usr");
+    }
+    EXPECT_TRUE(fs::is_regular_file(folder.File("file")));
+    EXPECT_FALSE(LocateSettingsFile("").ok);
+    EXPECT_TRUE(LocateSettingsFile("").path.empty());
+}
+
+// The settings file is written whatever happened to its folder while the
+// program ran; the unsaved-table file keeps the table even when its output
+// path cannot be stored.
+TEST(SettingsFileTest, SavesForTheNextStart) {
+    const struct {
+        const char* name;
+        bool keepUnsaved;
+        const char *folderState, *outputPath;  // "removed", "kept" or "a file"
+        const char* pathRead;                  // nullptr: refused
+    } cases[] = {{"settings, folder removed", false, "removed", "/o.htm", "/o.htm"},
+                 {"settings, a file in the way", false, "a file", "/o.htm", nullptr},
+                 {"settings, path with a tab", false, "kept", "/a\tb/o.htm", nullptr},
+                 {"unsaved, folder removed", true, "removed", "/o.htm", "/o.htm"},
+                 {"unsaved, path with a tab", true, "kept", "/a\tb/o.htm", ""}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder folder;
+        const std::string config = folder.File("config");
+        const std::string settings = LocateSettingsFile(config).path;
+        fs::remove_all(config);
+        if (std::string(c.folderState) == "kept") fs::create_directory(config);
+        if (std::string(c.folderState) == "a file") testing::WriteBytes(config, "x");
+
+        std::string reason;
+        const bool saved =
+            c.keepUnsaved
+                ? KeepUnsavedTable(testing::RichTable(), c.outputPath, settings, {}, reason)
+                : SaveSettingsFile(testing::RichTable(), c.outputPath, settings, {}, reason);
+        EXPECT_EQ(saved, c.pathRead != nullptr) << reason;
+        EXPECT_EQ(reason.empty(), saved) << reason;
+        if (!saved) continue;
+        const TableLoadResult read =
+            LoadTable(c.keepUnsaved ? UnsavedTableFile(settings) : settings);
+        ASSERT_TRUE(read.ok) << read.reason;
+        EXPECT_TRUE(read.data.table.SameSpec(testing::RichTable()));
+        EXPECT_EQ(read.data.strOutputFile, c.pathRead);
+        EXPECT_EQ(fs::exists(settings), !c.keepUnsaved);
+    }
+    std::string reason;
+    EXPECT_FALSE(KeepUnsavedTable(testing::RichTable(), "", "", {}, reason));
+    EXPECT_FALSE(reason.empty());
+}
+
+TEST(FileNameOfTest, TakesThePartAfterTheLastSlash) {
+    // clang-format off
+    struct Case { const char* path; bool lower; const char* expected; };
+    const Case cases[] = {
+        {"/home/u/Tables/My.TBL", false, "My.TBL"}, {"/home/u/Tables/My.TBL", true, "my.tbl"},
+        {"no-slash.tbl", true, ""}, {"/folder/", true, ""},
+        {"/x/\xC3\x80\xC3\x89\xC3\x8E\xC3\x95\xC3\x9C\xC3\x9E.HTM", true, "\xC3\xA0\xC3\xA9\xC3\xAE\xC3\xB5\xC3\xBC\xC3\xBE.htm"},
+        // The multiplication sign and sharp s have no other case.
+        {"/x/\xC3\x97\xC3\x9F", true, "\xC3\x97\xC3\x9F"},
+        // The capitals among 0x80..0x9F: S caron, OE, Z caron, Y diaeresis.
+        {"/x/\xC5\xA0\xC5\x92\xC5\xBD\xC5\xB8", true, "\xC5\xA1\xC5\x93\xC5\xBE\xC3\xBF"},
+        // Outside the code page nothing changes.
+        {"/x/\xD0\x96\xE4\xB8\xAD", true, "\xD0\x96\xE4\xB8\xAD"}};
+    // clang-format on
+    for (const Case& c : cases) EXPECT_EQ(FileNameOf(c.path, c.lower), c.expected) << c.path;
 }
 
 }  // namespace
