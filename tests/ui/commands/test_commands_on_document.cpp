@@ -16,8 +16,7 @@
 
 namespace tabloom {
 
-// The window a command runs in, reduced to a plain widget; it counts what the
-// commands asked of it.
+// The window a command runs in, reduced to a plain widget.
 class StubWindow : public WindowServices {
   public:
     QWidget& Widget() override { return widget; }
@@ -30,10 +29,9 @@ class StubWindow : public WindowServices {
     QPoint BelowRow(int, QSize) const override { return {}; }
     QPoint GridCorner() const override { return {}; }
     frmView& ViewerWindow() override { qFatal("no viewer here"); }
-    void EndProgram() override { ++ended; }
+    void EndProgram() override {}
 
     QWidget widget;
-    int ended = 0;
 };
 
 // Commands on a document and scripted seams, with no main window at all.
@@ -91,16 +89,6 @@ class CommandsOnDocumentTest : public QObject {
         document.Undo();
         QCOMPARE(document.Table().intNumCols, std::int16_t(6));
         QCOMPARE(document.Table().At(3, 5).strContent, std::string());
-    }
-
-    void quitKeepsTheTableForTheNextStart() {
-        Put(1, 1, "next run");
-        prompter.answers = {PromptAnswer::Yes};
-        QVERIFY(LifecycleCommands(context).Quit());
-        QCOMPARE(window.ended, 1);
-        LifecycleCommands(context).InitProgramState();
-        LifecycleCommands(context).LoadSettingsAtStart();
-        QCOMPARE(document.Table().At(1, 1).strContent, std::string("next run"));
     }
 
     // Closing the window while a cell is being typed into keeps the text.
