@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QVBoxLayout>
 #include <QtTest>
+#include <functional>
 #include <string>
 
 #include "main_test_files.h"
@@ -249,9 +250,37 @@ class TestUiUnits : public QObject {
 
   private slots:
     // Whatever changes the table, a view that only follows changed sees the
-    // rows, cells and output path now in the document; a change that changes
-    // nothing is no step and no redraw, an unnamed one redraws but is no step.
+    // rows, cells and output path now in the document ("-": no redraw); the
+    // captions name the steps, and a change that changes nothing is no step.
     void everyChangeReachesTheViews() {
+        using Act = std::function<void(TableDocument&)>;
+        const auto setUp = [](TableSpec& t) { t.At(1, 1).strContent = "set up"; };
+        const auto undo = [](TableDocument& d) { d.Undo(); };
+        const auto output = [](const char* path, const char* name) {
+            return [=](TableDocument& d) { d.SetOutputPath(path, name); };
+        };
+        const struct {
+            Act act;
+            const char *seen, *undoCaption, *redoCaption;
+        } steps[] = {
+            {[](TableDocument& d) {
+                 d.Change("no", [](TableSpec& t) { t.At(1, 1).strContent = ""; });
+             },
+             "-", "Undo", "Redo"},
+            {[&](TableDocument& d) { d.Change({}, setUp); }, "6 set up ", "Undo", "Redo"},
+            {[](TableDocument& d) { Grow(d, 9, "grown"); }, "9 grown ", "Undo: grow", "Redo"},
+            {undo, "6 set up ", "Undo", "Redo: grow"},
+            {[](TableDocument& d) { d.Redo(); }, "9 grown ", "Undo: grow", "Redo"},
+            {[](TableDocument& d) { d.Replace(Loaded(3, "loaded"), " out.htm ", "load"); },
+             "3 loaded out.htm", "Undo: load", "Redo"},
+            {undo, "9 grown ", "Undo: grow", "Redo: load"},
+            {[](TableDocument& d) { d.Replace(Loaded(6, ""), {}, "new table"); }, "6  ",
+             "Undo: new table", "Redo"},
+            {output("a.htm", ""), "6  a.htm", "Undo: new table", "Redo"},
+            {output("a.htm", "again"), "-", "Undo: new table", "Redo"},
+            {output("b.htm", "choose"), "6  b.htm", "Undo: choose", "Redo"},
+            {undo, "6  a.htm", "Undo: new table", "Redo: choose"},
+            {[](TableDocument& d) { Grow(d, 8, "y"); }, "8 y a.htm", "Undo: grow", "Redo"}};
         TableDocument doc;
         QString seen;
         QObject::connect(&doc, &TableDocument::changed, [&](int) {
@@ -260,47 +289,14 @@ class TestUiUnits : public QObject {
                        .arg(QString::fromStdString(doc.Table().At(1, 1).strContent))
                        .arg(doc.OutputPath());
         });
-        QVERIFY(!doc.Change("nothing", [](TableSpec& t) { t.At(1, 1).strContent = ""; }));
-        QVERIFY(seen.isEmpty());
-        QVERIFY(doc.Change({}, [](TableSpec& t) { t.At(1, 1).strContent = "set up"; }));
-        QCOMPARE(seen, QString("6 set up "));
-        QCOMPARE(doc.StepCount(), 0);
-        Grow(doc, 9, "grown");
-        QCOMPARE(seen, QString("9 grown "));
-        doc.Undo();
-        QCOMPARE(seen, QString("6 set up "));
-        doc.Redo();
-        QCOMPARE(seen, QString("9 grown "));
-        doc.Replace(Loaded(3, "loaded"), " out.htm ", "load");
-        QCOMPARE(seen, QString("3 loaded out.htm"));
-        doc.Undo();
-        QCOMPARE(seen, QString("9 grown "));
-        doc.Replace(Loaded(6, ""), QString(), "new table");
-        QCOMPARE(seen, QString("6  "));
-        doc.SetOutputPath("a.htm", {});
-        QCOMPARE(seen, QString("6  a.htm"));
-        seen.clear();
-        doc.SetOutputPath("a.htm", "again");  // the same path: no step, no redraw
-        QVERIFY(seen.isEmpty());
-        QCOMPARE(doc.StepCount(), 2);
-    }
-
-    void captionsNameTheSteps() {
-        TableDocument doc;
-        QCOMPARE(doc.UndoCaption(), QString("Undo"));
-        Grow(doc, 7, "x");
-        doc.SetOutputPath("b.htm", "choose the output file");
-        QCOMPARE(doc.UndoCaption(), QString("Undo: choose the output file"));
-        doc.Undo();
-        QVERIFY(doc.OutputPath().isEmpty());
-        QCOMPARE(doc.UndoCaption(), QString("Undo: grow"));
-        QCOMPARE(doc.RedoCaption(), QString("Redo: choose the output file"));
-        // A new change drops what could be redone.
-        Grow(doc, 8, "y");
-        QCOMPARE(doc.RedoCaption(), QString("Redo"));
+        for (const auto& step : steps) {
+            seen = "-";
+            step.act(doc);
+            QCOMPARE(seen + " / " + doc.UndoCaption() + " / " + doc.RedoCaption(),
+                     QString("%1 / %2 / %3").arg(step.seen, step.undoCaption, step.redoCaption));
+        }
         doc.ClearHistory();
         QVERIFY(!doc.CanUndo());
-        QCOMPARE(int(doc.Table().intNumRows), 8);
     }
 
   private:
