@@ -1,8 +1,11 @@
 #include <QLockFile>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <atomic>
 #include <memory>
+#include <thread>
 
 #include "ui/platform/single_instance.h"
 
@@ -36,6 +39,44 @@ class TestSingleInstance : public QObject {
     Q_OBJECT
 
   private slots:
+    // A later start on the same folder asks the first to come to the front
+    // and gets its answer; an owner that cannot answer (its thread is busy)
+    // is reported.
+    void claimsTheSettingsFolder_data() {
+        QTest::addColumn<QString>("secondFolder");
+        QTest::addColumn<bool>("ownerAnswers");
+        QTest::addColumn<SingleInstance::Claim>("claim");
+        QTest::newRow("same folder") << "config" << true << SingleInstance::Claim::Signalled;
+        QTest::newRow("owner busy") << "config" << false << SingleInstance::Claim::Unreachable;
+    }
+    void claimsTheSettingsFolder() {
+        QFETCH(QString, secondFolder);
+        QFETCH(bool, ownerAnswers);
+        QFETCH(SingleInstance::Claim, claim);
+        QTemporaryDir dir;
+        SingleInstance first(dir.filePath("config"));
+        QSignalSpy asked(&first, &SingleInstance::activationRequested);
+        QCOMPARE(first.ClaimFolder(), SingleInstance::Claim::First);
+        const auto claimAgain = [&] {
+            return SingleInstance(dir.filePath(secondFolder)).ClaimFolder(300);
+        };
+        if (!ownerAnswers) {
+            QCOMPARE(claimAgain(), claim);
+            return;
+        }
+        // The second start runs beside the first one's event loop.
+        std::atomic<bool> done{false};
+        SingleInstance::Claim got{};
+        std::thread second([&] {
+            got = claimAgain();
+            done = true;
+        });
+        QTRY_VERIFY(done.load());
+        second.join();
+        QCOMPARE(got, claim);
+        QCOMPARE(asked.count(), claim == SingleInstance::Claim::Signalled ? 1 : 0);
+    }
+
     // A second start on the same folder brings the first to the front and
     // ends at once; the first runs on.
     void secondStartOfTheProgramEnds() {

@@ -5,6 +5,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QtTest>
+#include <tuple>
 
 #include "../main_test_files.h"
 #include "../scripted_seams.h"
@@ -131,13 +132,17 @@ class TestTableDialogs : public QObject {
         QCOMPARE(CountPixels(f.dialog.Sample(), Qt::white), 0);
     }
 
-    // The top of a bar is 255: a click on the upper arrow turns towards it.
+    // The top of a bar is 255: a click on the upper arrow turns towards it,
+    // on the lower one away from it.
     void barsRiseUpwards() {
-        Fixture f(0x000000, 0x000000);
-        auto* bar = f.Find<QScrollBar>("vsbRed_1");
-        QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, 2));
-        QCOMPARE(bar->value(), 5);
-        QCOMPARE(f.Box("Red", 1), QString("5"));
+        for (const auto& [upper, start, end] :
+             {std::tuple{true, 0, 5}, std::tuple{false, 255, 250}}) {
+            Fixture f(0x000000, start * 0x010101);
+            auto* bar = f.Find<QScrollBar>("vsbRed_1");
+            const QPoint arrow(bar->width() / 2, upper ? 2 : bar->height() - 3);
+            QTest::mouseClick(bar, Qt::LeftButton, {}, arrow);
+            QCOMPARE(f.Box("Red", 1), QString::number(end));
+        }
     }
 
     // Enter in a box only moves to Accept; a second Enter presses it. Every

@@ -279,6 +279,8 @@ class TestViewers : public QObject {
         frmOtherProducts window(files.Path("missing.txt"),
                                 [&opened](const QString& url) { opened << url; });
         QVERIFY(window.findChild<QLabel*>("lblNoProducts") != nullptr);
+        QVERIFY(QDir(files.Path("")).mkpath("folder"));
+        QVERIFY(!ReadProductList(files.Path("folder")).has_value());
 
         QVERIFY(window.LoadList(files.Write("other_products.txt", kList)));
         QVERIFY(window.findChild<QLabel*>("lblNoProducts") == nullptr);
