@@ -227,11 +227,7 @@ class TestFrmMainAreas : public QObject {
             QByteArray written;  // its start; empty: nothing written
         };
         for (const Case& c :
-             {Case{"t.md",
-                   int(PromptAnswer::No),
-                   "Markdown: a table needs a head row: an empty one is written; "
-                   "the border, padding and spacing are dropped.\n\nExport anyway?",
-                   {}},
+             {Case{"t.md", int(PromptAnswer::No), "are dropped.\n\nExport anyway?", {}},
               Case{"t.md", int(PromptAnswer::Yes), "Export anyway?", "|  |  |"},
               Case{"t.csv", -1, "", ",,,,,\r\n"},
               Case{"t.txt", -1, "The file name must end in .md, .tex, .wiki or .csv", {}}}) {
