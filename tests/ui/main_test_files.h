@@ -16,12 +16,12 @@
 
 namespace tabloom {
 
-// The build tree's data folder, handed to the tests by ctest.
 // Sets up the window's table for a test: one change, no undo step.
 inline void Edit(frmMain& window, const std::function<void(TableSpec&)>& edit) {
     window.Document().Change({}, edit);
 }
 
+// The build tree's data folder, handed to the tests by ctest.
 inline QString BuildDataFolder() { return qEnvironmentVariable("TABLOOM_DATA_DIR"); }
 
 inline QByteArray ReadBytes(const QString& path) {
@@ -39,6 +39,14 @@ inline void WriteBytes(const QString& path, const QByteArray& bytes) {
 }
 
 inline const LocalDateTime kTestMoment{2026, 3, 14, 15, 9, 26};
+
+// The named child of parent; a missing control ends the test run.
+template <typename T = QWidget>
+T* Child(const QObject* parent, const QString& name) {
+    T* widget = parent->findChild<T*>(name);
+    if (widget == nullptr) qFatal("no control %s", qPrintable(name));
+    return widget;
+}
 
 // A main window on scripted seams, with a temporary folder for output files.
 // With ownTexts the window reads its data from that folder (which the test
@@ -69,9 +77,7 @@ struct MainFixture {
 
     template <typename T>
     T* Find(const char* name) const {
-        T* widget = window->findChild<T*>(name);
-        if (widget == nullptr) qFatal("no control %s", name);
-        return widget;
+        return Child<T>(window.get(), name);
     }
 
     // Chooses the output path through the (scripted) file dialog.

@@ -115,29 +115,6 @@ class TestFrmMainLifecycle : public QObject {
         QCOMPARE(f.prompter.calls.size(), size_t(3));
     }
 
-    // Reset keeps the record of the saved table; Restore reloads it and keeps
-    // the option boxes as they are.
-    void resetThenRestore() {
-        StartedMain f;
-        EditTable(f);
-        f.chooser.names = {f.Path("kept.tbl")};
-        Click(f, "cmdSaveLoad_5");
-        f.prompter.answers = {PromptAnswer::Yes};
-        Click(f, "cmdQuit_1");
-        QCOMPARE(f.window->State().strTableFile, f.Path("kept.tbl"));
-        QCOMPARE(f.window->Table().intNumRows, 6);
-        QVERIFY(!f.Find<QCheckBox>("chkCenterTable4")->isChecked());
-        QVERIFY(f.window->OutputPath().isEmpty());
-
-        f.Find<QCheckBox>("chkAddHTMLWrapper4")->setChecked(true);
-        Click(f, "cmdSaveLoad_0");
-        const TableSpec& now = f.window->Table();
-        QCOMPARE(now.intNumRows, 4);
-        QCOMPARE(now.At(1, 1).strContent, std::string("Price\r\n10 \"ex\""));
-        QVERIFY(!now.blnCenterTable && now.blnAddHTMLWrapper);
-        QVERIFY(f.Find<QCheckBox>("chkAddHTMLWrapper4")->isChecked());
-    }
-
     void quitKeepsTheTableForTheNextStart() {
         StartedMain f;
         EditTable(f);
@@ -256,40 +233,28 @@ class TestFrmMainLifecycle : public QObject {
 
     // SIGTERM keeps the table without a word; when the settings file cannot
     // be written, the table goes beside it, standard error says why, and the
-    // next start offers it back.
+    // next start offers it back once.
     void terminationKeepsTheTable() {
-        struct Case {
-            bool blocked;
-            bool restore;
-        };
-        for (const Case& c : {Case{false, false}, Case{true, true}, Case{true, false}}) {
-            StartedMain f;
-            EditTable(f);
-            const TableSpec edited = f.window->Table();
-            if (c.blocked) QVERIFY(QDir().mkpath(f.SettingsFile()));  // a folder in its place
-            const QString unsaved = f.SettingsFile() + ".unsaved";
-            const QByteArray said = StandardError(f.Path("stderr"), [&] {
-                std::raise(SIGTERM);
-                QTRY_VERIFY(QFileInfo::exists(c.blocked ? unsaved : f.SettingsFile()));
-            });
-            QVERIFY(f.prompter.calls.empty());
-            QCOMPARE(said.contains(QFile::encodeName(f.SettingsFile())), c.blocked);
-            QCOMPARE(said.contains(QFile::encodeName(unsaved)), c.blocked);
-            if (!c.blocked) {
-                QVERIFY(FileHolds(f.SettingsFile(), edited));
-                continue;
-            }
-            f.prompter.answers = {c.restore ? PromptAnswer::Yes : PromptAnswer::No};
-            f.Restart();
-            QVERIFY(f.window->StartUp());
-            QCOMPARE(f.prompter.calls.size(), size_t(1));
-            QCOMPARE(f.prompter.calls[0].buttons, PromptButtons::YesNo);
-            QCOMPARE(f.window->Table().SameSpec(edited), c.restore);
-            QVERIFY(!QFileInfo::exists(unsaved));
-            f.Restart();
-            QVERIFY(f.window->StartUp());
-            QCOMPARE(f.prompter.calls.size(), size_t(1));
-        }
+        StartedMain f;
+        EditTable(f);
+        const TableSpec edited = f.window->Table();
+        QVERIFY(QDir().mkpath(f.SettingsFile()));  // a folder in its place
+        const QString unsaved = f.SettingsFile() + ".unsaved";
+        const QByteArray said = StandardError(f.Path("stderr"), [&] {
+            std::raise(SIGTERM);
+            QTRY_VERIFY(QFileInfo::exists(unsaved));
+        });
+        QVERIFY(f.prompter.calls.empty());
+        QVERIFY(said.contains(QFile::encodeName(f.SettingsFile())) &&
+                said.contains(QFile::encodeName(unsaved)));
+        f.prompter.answers = {PromptAnswer::Yes};
+        f.Restart();
+        QVERIFY(f.window->StartUp());
+        QVERIFY(f.window->Table().SameSpec(edited));
+        QVERIFY(!QFileInfo::exists(unsaved));
+        f.Restart();
+        QVERIFY(f.window->StartUp());
+        QCOMPARE(f.prompter.calls.size(), size_t(1));
     }
 };
 

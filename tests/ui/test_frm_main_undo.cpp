@@ -33,27 +33,20 @@ class TestFrmMainUndo : public QObject {
     Q_OBJECT
 
   private slots:
+    // Ctrl+Z undoes; Ctrl+Y and Ctrl+Shift+Z redo; the buttons name the step.
     void undoAndRedoFollowTheSteps() {
         StartedMain f;
         f.window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
-        auto* undo = f.Find<QPushButton>("cmdUndo");
-        auto* redo = f.Find<QPushButton>("cmdRedo");
         EditCell(*f.window, 1, 1, "a");
         EditCell(*f.window, 2, 2, "b");
-        EditCell(*f.window, 3, 3, "c");
-        QVERIFY(undo->toolTip().startsWith("Undo: edit cell at row 3 column 3"));
-        undo->click();
+        QVERIFY(f.Find<QPushButton>("cmdUndo")->toolTip().startsWith("Undo: edit cell at row 2"));
         QTest::keyClick(f.window.get(), Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(Content(*f.window, 2, 2) + Content(*f.window, 1, 1), std::string("a"));
-        QVERIFY(redo->toolTip().startsWith("Redo: edit cell at row 2 column 2"));
+        QTest::keyClick(f.window.get(), Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(f.Find<QPushButton>("cmdRedo")->toolTip().startsWith("Redo: edit cell at row 1"));
         QTest::keyClick(f.window.get(), Qt::Key_Y, Qt::ControlModifier);
-        QCOMPARE(Content(*f.window, 2, 2) + Content(*f.window, 3, 3), std::string("b"));
-        // A new change after undoing drops what could be redone.
-        EditCell(*f.window, 4, 4, "d");
-        QVERIFY(!redo->isEnabled());
         QTest::keyClick(f.window.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(Content(*f.window, 4, 4), std::string("d"));
+        QCOMPARE(Content(*f.window, 1, 1) + Content(*f.window, 2, 2), std::string("ab"));
     }
 
     // Undo and redo, by key or button, leave the keyboard on the grid and the
@@ -67,11 +60,10 @@ class TestFrmMainUndo : public QObject {
             QString described;
         };
         const QString before = "Row 3, column 2: before";
-        for (const Case& c :
-             {Case{false, false, nullptr, before}, Case{false, false, "cmdUndo", before},
-              Case{false, true, "cmdRedo", "Row 3, column 2"},
-              // Row 7 was current: the cell above it, once the row is gone.
-              Case{true, false, nullptr, "Row 6, column 2: bottom"}}) {
+        for (const Case& c : {Case{false, false, "cmdUndo", before},
+                              Case{false, true, "cmdRedo", "Row 3, column 2"},
+                              // Row 7 was current: the cell above it, once the row is gone.
+                              Case{true, false, nullptr, "Row 6, column 2: bottom"}}) {
             StartedMain f;
             Edit(*f.window, [&](TableSpec& t) {
                 t.At(3, 2).strContent = "before";
@@ -148,7 +140,6 @@ class TestFrmMainUndo : public QObject {
         f.Find<QPushButton>("cmdQuit_6")->click();
         f.Restart();
         QVERIFY(f.window->StartUp());
-        QVERIFY(!f.window->Document().CanUndo());
         QVERIFY(!f.Find<QPushButton>("cmdUndo")->isEnabled());
     }
 };

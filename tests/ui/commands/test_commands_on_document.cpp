@@ -16,8 +16,7 @@
 
 namespace tabloom {
 
-// The window a command runs in, reduced to a plain widget; it counts what the
-// commands asked of it.
+// The window a command runs in, reduced to a plain widget.
 class StubWindow : public WindowServices {
   public:
     QWidget& Widget() override { return widget; }
@@ -30,10 +29,9 @@ class StubWindow : public WindowServices {
     QPoint BelowRow(int, QSize) const override { return {}; }
     QPoint GridCorner() const override { return {}; }
     frmView& ViewerWindow() override { qFatal("no viewer here"); }
-    void EndProgram() override { ++ended; }
+    void EndProgram() override {}
 
     QWidget widget;
-    int ended = 0;
 };
 
 // Commands on a document and scripted seams, with no main window at all.
@@ -93,14 +91,34 @@ class CommandsOnDocumentTest : public QObject {
         QCOMPARE(document.Table().At(3, 5).strContent, std::string());
     }
 
-    void quitKeepsTheTableForTheNextStart() {
-        Put(1, 1, "next run");
-        prompter.answers = {PromptAnswer::Yes};
-        QVERIFY(LifecycleCommands(context).Quit());
-        QCOMPARE(window.ended, 1);
-        LifecycleCommands(context).InitProgramState();
-        LifecycleCommands(context).LoadSettingsAtStart();
-        QCOMPARE(document.Table().At(1, 1).strContent, std::string("next run"));
+    // What does not fit, or a clipboard without text, is said; HTML beside
+    // the text brings merges and colours, HTML without a table is ignored.
+    void pasteReportsAndHtml() {
+        const QString merged =
+            "<table><tr><td colspan=2 style='background:#ff0'>a</td></tr>"
+            "<tr><td>b</td><td>c</td></tr></table>";
+        struct Case {
+            QString text, html, said;
+            int span;
+        };
+        for (const Case& c :
+             {Case{QString("x\ty\tz\r\n").repeated(25), {}, "5 rows and 0 columns", 1},
+              Case{{}, {}, "holds no text", 1}, Case{"a\t\nb\tc\n", merged, {}, 2},
+              Case{"a\t\nb\tc\n", "<p>just words</p>", {}, 1}}) {
+            TableSpec fresh;
+            InitTableState(fresh);
+            document.Replace(fresh, QString(), {});
+            prompter.calls.clear();
+            state.intRow = state.intCol = 1;
+            clipboard.text = c.text;
+            clipboard.html = c.html;
+            PasteDataCommand(context).Run();
+            QCOMPARE(prompter.calls.size(), size_t(c.said.isEmpty() ? 0 : 1));
+            if (!c.said.isEmpty()) QVERIFY(prompter.calls[0].text.contains(c.said));
+            QCOMPARE(int(document.Table().At(1, 1).intColSpan), c.span);
+            QCOMPARE(document.Table().At(1, 1).lngBgColor,
+                     c.span == 2 ? 0x00FFFF : NotSpecifiedColor);
+        }
     }
 
     // Closing the window while a cell is being typed into keeps the text.
