@@ -27,31 +27,15 @@ using testing::Span;
 struct Case { const char* name; std::function<void(TableSpec&)> change; const char* reason; };
 // clang-format on
 
-void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
-
-class CheckTableTest : public ::testing::TestWithParam<Case> {};
-
-TEST_P(CheckTableTest, FindsTheFirstOffence) {
-    TableSpec t;
-    InitTableState(t);
-    t.intNumRows = 4;
-    t.intNumCols = 4;
-    GetParam().change(t);
-    EXPECT_EQ(CheckTable(t), GetParam().reason);
-}
-
 using T = TableSpec;
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Tables, CheckTableTest, ::testing::Values(
-    Case{"LastIndexes", [](T& t) {
-        t.intBorderColorIndex = 6;
-        t.intBorderStyleIndex = 9;
+TEST(CheckTableTest, FindsTheFirstOffence) {
+    // clang-format off
+    const Case cases[] = {
+    Case{"LastIndexes", [](T& t) { t.intBorderColorIndex = 6; t.intBorderStyleIndex = 9;
         t.At(4, 4).intAlign = t.At(4, 4).intVAlign = 3; }, ""},
-    Case{"HeadersAndCaption", [](T& t) {
-        t.intHeaderRows = t.intHeaderCols = 4;
-        t.strLang = "zh-Hant-TW";
-        t.strCaption = std::string(1024, 'a'); }, ""},
+    Case{"HeadersAndCaption", [](T& t) { t.intHeaderRows = t.intHeaderCols = 4;
+        t.strLang = "zh-Hant-TW"; t.strCaption = std::string(1024, 'a'); }, ""},
     Case{"HeaderRowsPastTable", [](T& t) { t.intHeaderRows = 5; }, "table: number out of range for intHeaderRows"},
     Case{"NegativeHeaderColumns", [](T& t) { t.intHeaderCols = -1; }, "table: number out of range for intHeaderCols"},
     Case{"StyleUnknown", [](T& t) { t.outputStyle = OutputStyle(2); }, "table: number out of range for outputStyle"},
@@ -78,10 +62,8 @@ INSTANTIATE_TEST_SUITE_P(Tables, CheckTableTest, ::testing::Values(
     Case{"AnchorOwnedElsewhere", [](T& t) { t.At(2, 2).intOwnerRow = 1; }, "row 2, column 2: anchor does not own itself for intOwnerRow"},
     Case{"SpanPastLastRow", [](T& t) { t.At(3, 1).intRowSpan = 3; }, "row 3, column 1: span leaves the table for intRowSpan"},
     Case{"SpanPastLastColumn", [](T& t) { t.At(1, 4).intColSpan = 2; }, "row 1, column 4: span leaves the table for intColSpan"},
-    Case{"AnchorInsideBlock", [](T& t) {
-        Span(t, 1, 1, 2, 2);
-        t.At(2, 2) = CellSpec{};
-        t.At(2, 2).intOwnerRow = t.At(2, 2).intOwnerCol = 2; },
+    Case{"AnchorInsideBlock", [](T& t) { Span(t, 1, 1, 2, 2);
+        t.At(2, 2) = CellSpec{}; t.At(2, 2).intOwnerRow = t.At(2, 2).intOwnerCol = 2; },
         "row 1, column 1: span overlaps the cell at row 2, column 2 for intRowSpan"},
     Case{"OverlappingBlocks", [](T& t) { Span(t, 1, 2, 2, 2); t.At(2, 1).intColSpan = 2; },
         "row 2, column 1: span overlaps the cell at row 2, column 2 for intRowSpan"},
@@ -89,20 +71,21 @@ INSTANTIATE_TEST_SUITE_P(Tables, CheckTableTest, ::testing::Values(
         "row 4, column 4: covered by no span for intRowSpan"},
     Case{"WrongOwner", [](T& t) { Span(t, 2, 2, 2, 2); t.At(3, 3).intOwnerCol = 3; },
         "row 3, column 3: owner is not the cell whose span covers it for intOwnerCol"},
-    Case{"OutsideIgnored", [](T& t) { t.At(5, 5).intAlign = 9; t.At(1, 7).intRowSpan = 0; }, ""}),
-    [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
-// clang-format on
-
-struct NumberCase {
-    const char* text;
-    double value;
-};
+    Case{"OutsideIgnored", [](T& t) { t.At(5, 5).intAlign = 9; t.At(1, 7).intRowSpan = 0; }, ""}};
+    // clang-format on
+    for (const Case& c : cases) {
+        TableSpec t;
+        t.intNumRows = t.intNumCols = 4;
+        c.change(t);
+        EXPECT_EQ(CheckTable(t), c.reason) << c.name;
+    }
+}
 
 // A German desktop sets a decimal comma as the process locale; typed numbers
 // still read a decimal point.
 TEST(LeadingNumberTest, ReadsTheLongestLeadingNumberUnderEveryLocale) {
     // clang-format off
-    const NumberCase cases[] = {
+    const struct { const char* text; double value; } cases[] = {
         {"12px", 12}, {"99.5", 99.5}, {"1e2", 100}, {" -3 ", -3}, {"", 0}, {"abc", 0},
         {".5", 0.5}, {"5.", 5}, {"1 2", 12}, {"1e", 1}, {"2E-1x", 0.2}, {"-.", 0},
         {"3.25.1", 3.25}, {"0x10", 0}, {"1,5", 1}, {"1e999", HUGE_VAL}, {"-9e999", -HUGE_VAL},
@@ -127,28 +110,8 @@ TEST(RoundingTest, HalvesGoToEvenAndInt16Saturates) {
     for (const auto& [value, rounded] : int16s) EXPECT_EQ(RoundToInt16(value), rounded) << value;
 }
 
-struct SplitCase {
-    const char* text;
-    std::vector<std::string> parts;
-};
-
-TEST(SplitTextTest, CrLfSplittingRules) {
-    const SplitCase cases[] = {
-        {"a\r\n", {"a"}}, {"\r\n\r\na", {"", "a"}},       {"a\r\n\r\nb", {"a", "", "b"}},
-        {"\r\n", {""}},   {"a\r\n  b\r\n", {"a", "  b"}},
-    };
-    for (const auto& c : cases) {
-        std::vector<std::string> parts;
-        EXPECT_EQ(SplitText(c.text, "\r\n", 1, parts, false, 0, 0),
-                  static_cast<int>(c.parts.size()))
-            << c.text;
-        EXPECT_EQ(parts, c.parts) << c.text;
-    }
-}
-
-// Text empty or shorter than the start leaves the parts alone; then trim,
-// minimum length, maximum parts and a blank delimiter.
-TEST(SplitTextTest, EmptyTextTrimMinLengthMaxPartsAndBlankDelimiter) {
+// Text empty or shorter than the start leaves the parts alone.
+TEST(SplitTextTest, CrLfTrimMinLengthMaxPartsAndBlankDelimiter) {
     std::vector<std::string> parts = {"keep"};
     EXPECT_EQ(SplitText("", "\r\n", 1, parts, false, 0, 0) +
                   SplitText("abc", "\r\n", 4, parts, false, 0, 0),
@@ -157,7 +120,11 @@ TEST(SplitTextTest, EmptyTextTrimMinLengthMaxPartsAndBlankDelimiter) {
     // clang-format off
     const struct { const char *text, *delimiter; int start; bool trim; int maxParts, minLength;
         std::vector<std::string> parts;
-        } cases[] = {{" a , b ,, c ", ",", 1, true, 0, 1, {"a", "b", "c"}},
+        } cases[] = {{"\r\n\r\na", "\r\n", 1, false, 0, 0, {"", "a"}},
+                 {"a\r\n\r\nb", "\r\n", 1, false, 0, 0, {"a", "", "b"}},
+                 {"\r\n", "\r\n", 1, false, 0, 0, {""}},
+                 {"a\r\n  b\r\n", "\r\n", 1, false, 0, 0, {"a", "  b"}},
+                 {" a , b ,, c ", ",", 1, true, 0, 1, {"a", "b", "c"}},
                  {"a,b,c,d", ",", 1, false, 2, 0, {"a", "b"}},
                  {"one   two three", " ", 1, false, 0, 0, {"one", "two", "three"}},
                  {"xxab", ",", 3, false, 0, 0, {"ab"}}};
@@ -178,9 +145,9 @@ TEST(FirstNotInTest, Positions) {
 
 TEST(TimeStampTest, Forms) {
     const LocalDateTime t{2026, 12, 5, 14, 5, 9};
-    EXPECT_EQ(TimeStamp(t, true, false), "14:05 on 2026-12-05");
-    EXPECT_EQ(TimeStamp(t, true, true), "14:05:09 on 2026-12-05");
-    EXPECT_EQ(TimeStamp(t, false, true), "2026-12-05 14:05:09");
+    EXPECT_EQ(TimeStamp(t, true, false) + "|" + TimeStamp(t, true, true) + "|" +
+                  TimeStamp(t, false, true),
+              "14:05 on 2026-12-05|14:05:09 on 2026-12-05|2026-12-05 14:05:09");
     EXPECT_EQ(TimeStamp(FixedClock({2027, 1, 2, 3, 4, 5}), false, false), "2027-01-02 03:04");
 }
 
@@ -197,11 +164,10 @@ class ProgramTextsTest : public ::testing::Test {
 struct LoadCase { const char* name; std::string content; int result; };
 // clang-format on
 
-TEST_F(ProgramTextsTest, LoadResultCodes) {
+TEST_F(ProgramTextsTest, LoadResultCodesAndMissingFileOrFolder) {
     std::string thousandAndOne;
     for (int i = 1; i <= 1001; ++i) thousandAndOne += std::to_string(i) + "\tt\n";
     const LoadCase cases[] = {
-        {"two texts", "1\tOne\n2\tTwo\n", 2},
         {"comments and blanks", "# c\n\n11\tTabloom\r\n", 1},
         {"empty", "", ProgramTexts::kEmptyFile},
         {"missing text at line 2", "1\tOne\n2\t\n", -502},
@@ -215,15 +181,11 @@ TEST_F(ProgramTextsTest, LoadResultCodes) {
         ProgramTexts texts;
         EXPECT_EQ(texts.Load(Write(c.content)), c.result) << c.name;
     }
-}
-
-TEST_F(ProgramTextsTest, MissingFileAndFolder) {
     ProgramTexts texts;
     EXPECT_EQ(texts.Load(folder_.File("none.dat")), ProgramTexts::kCannotOpen);
     // A folder where the file should be opens but cannot be read.
     const int folder = texts.Load(folder_.Path().string());
-    EXPECT_TRUE(folder == ProgramTexts::kReadError || folder == ProgramTexts::kCannotOpen)
-        << folder;
+    EXPECT_TRUE(folder == ProgramTexts::kReadError || folder == ProgramTexts::kCannotOpen);
 }
 
 TEST_F(ProgramTextsTest, LookupLineBreaksAndAFailedReload) {
@@ -246,9 +208,8 @@ TEST(ProgramTextFailureMessageTest, Messages) {
         {-1001, "String too long at line 1."},
         {-1500, "String too long at line 500."},
         {-1501, "Duplicate in program text at line 1."}};
-    for (const auto& [code, message] : cases) {
+    for (const auto& [code, message] : cases)
         EXPECT_EQ(ProgramTextFailureMessage(code, "/x/tbm.dat"), message) << code;
-    }
 }
 
 TEST(ShippedTextsTest, EveryTextTheProgramAsksForIsThere) {
@@ -256,9 +217,8 @@ TEST(ShippedTextsTest, EveryTextTheProgramAsksForIsThere) {
     ASSERT_NE(dir, nullptr);
     ProgramTexts texts;
     ASSERT_GT(texts.Load(std::string(dir) + "/tbm.dat"), 0);
-    for (int n : {1, 6, 8, 9, 10, 11, 13, 17, 19, 25, 26, 27, 28, 29}) {
+    for (int n : {1, 6, 8, 9, 10, 11, 13, 17, 19, 25, 26, 27, 28, 29})
         EXPECT_FALSE(texts.ProgramText(n).empty()) << n;
-    }
     EXPECT_EQ(texts.ProgramText(11), "Tabloom");
 }
 
@@ -270,34 +230,10 @@ void ExpectReset(const TableSpec& t, int r, int c) {
     EXPECT_TRUE(t.At(r, c).SameSpec(empty)) << r << "," << c;
 }
 
-TEST(TableSpecTest, ResetKeepsTheDrawnRectangleAndOwnsItself) {
-    TableSpec t;
-    Span(t, 2, 2, 2, 2);
-    CellSpec& cell = t.At(3, 3);
-    cell.strFontFace = "Arial";
-    cell.intTop = 10;
-    cell.intRight = 40;
-    ResetCell(t, 3, 3);
-    ExpectReset(t, 3, 3);
-    EXPECT_EQ(cell.intTop, 10);
-    EXPECT_EQ(cell.intRight, 40);
-}
-
-// The program start is a table of default values, whatever came before.
-TEST(TableSpecTest, InitialStateForgetsEverything) {
-    TableSpec t = testing::RichTable();
-    t.At(20, 20).strContent = "outside";
-    InitTableState(t);
-    const TableSpec fresh;
-    EXPECT_TRUE(t.SameSpec(fresh));
-    EXPECT_TRUE(testing::SameWholeGrid(t, fresh));
-}
-
 TEST(TableSpecTest, NewTableResetsCellsAndColoursButKeepsFrameAndOptions) {
     TableSpec t;
     t.intTableWidth = 80;
     t.lngTableBgColor = 0x123456;
-    t.lngTableTextColor = 0x654321;
     t.intNumRows = 20;
     Span(t, 19, 19, 2, 2);
     t.At(20, 20).strContent = "hidden";
@@ -306,12 +242,10 @@ TEST(TableSpecTest, NewTableResetsCellsAndColoursButKeepsFrameAndOptions) {
     t.strCaption = "Prices";
     NewTable(t);
     EXPECT_EQ(t.strLang + "|" + t.strCaption, "de|");
-    EXPECT_EQ((std::vector<int>{t.intTableWidth, t.intHeaderRows, t.intHeaderCols, t.intNumRows,
-                                t.lngTableBgColor, t.lngTableTextColor}),
-              (std::vector<int>{80, 0, 0, 6, 0xFFFFFF, 0}));
-    for (int r = 1; r <= 20; ++r) {
-        for (int c = 1; c <= 20; ++c) ExpectReset(t, r, c);
-    }
+    EXPECT_EQ((std::vector<int>{t.intTableWidth, t.intHeaderRows, t.intNumRows, t.lngTableBgColor}),
+              (std::vector<int>{80, 0, 6, 0xFFFFFF}));
+    ExpectReset(t, 20, 20);
+    ExpectReset(t, 19, 19);
 }
 
 TEST(TableSpecTest, ShrinkingCutsSpansAndResetsOutside) {
@@ -330,37 +264,15 @@ TEST(TableSpecTest, ShrinkingCutsSpansAndResetsOutside) {
                           t.At(3, 2).intColSpan, t.At(1, 3).intColSpan, t.At(4, 3).intOwnerRow}),
         (std::vector<int>{4, 3, 2, 2, 1, 3}));
     EXPECT_EQ(t.At(4, 2).strContent, "under the span");
-    for (int r = 1; r <= 20; ++r) {
-        for (int c = 1; c <= 20; ++c) {
-            if (r > 4 || c > 3) ExpectReset(t, r, c);
-        }
-    }
-}
-
-TEST(TableSpecTest, SameSpecIgnoresDrawnRectanglesAndOutsideCells) {
-    TableSpec a;
-    TableSpec b;
-    NewTable(a);
-    NewTable(b);
-    b.At(1, 1).intTop = 99;
-    b.At(10, 10).strContent = "outside";
-    EXPECT_TRUE(a.SameSpec(b));
-    b.At(6, 6).intVAlign = 2;
-    EXPECT_FALSE(a.SameSpec(b));
+    for (int r = 1; r <= 20; ++r) ExpectReset(t, r, r > 4 ? 1 : 4);
 }
 
 // Colours are stored 0x00BBGGRR and written #RRGGBB; a value past a byte is
 // padded, never cut.
 TEST(ColourTest, HexWritesRedGreenBlueInUpperCaseAndComponentsComposeBack) {
-    const std::pair<std::int32_t, const char*> cases[] = {{0x000000, "#000000"},
-                                                          {0xFFFFFF, "#FFFFFF"},
-                                                          {0x0A0B0C, "#0C0B0A"},
-                                                          {NotSpecifiedColor, "#FFFF7FFF"}};
-    for (const auto& [colour, hex] : cases) EXPECT_EQ(ColorToHex(colour), hex) << colour;
-    EXPECT_EQ(HexColor(10, 0, 255), "#0A00FF");
-    EXPECT_EQ(HexColor(255, 255, 32767), "#FFFF7FFF");
+    EXPECT_EQ(ColorToHex(0x0A0B0C) + ColorToHex(NotSpecifiedColor) + HexColor(255, 255, 32767),
+              "#0C0B0A#FFFF7FFF#FFFF7FFF");
     EXPECT_EQ(ColorFromRGB(0x0C, 0x0B, 0x0A), 0x0A0B0C);
-    EXPECT_EQ(ColorFromRGB(255, 255, 255), 0xFFFFFF);
 }
 
 // clang-format off
@@ -376,20 +288,9 @@ TEST(PlaceMarkerTest, RecognisesMarkersOfAnyCellOfTheTable) {
         {"", 6, 6, false},     {"RC1", 6, 6, false},     {"R1C", 6, 6, false},
         {"R1X1", 6, 6, false}, {"R7C6", 6, 6, false},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(IsPlaceMarkerText(c.content, c.rows, c.cols), c.marker)
-            << c.content << " in " << c.rows << "x" << c.cols;
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(IsPlaceMarkerText(c.content, c.rows, c.cols), c.marker) << c.content;
     EXPECT_EQ(MakePlaceMarker(20, 20), "R20C20");
-}
-
-TEST(PlaceMarkerTest, ReadsTheCellOfTheTable) {
-    TableSpec table;
-    NewTable(table);
-    table.At(5, 1).strContent = "R2C3";
-    EXPECT_TRUE(IsPlaceMarker(table, 5, 1));
-    table.intNumCols = 2;
-    EXPECT_FALSE(IsPlaceMarker(table, 5, 1));
 }
 
 HistoryState State(const std::string& content, bool centred, const std::string& path) {
@@ -412,38 +313,28 @@ TEST(TableHistoryTest, UndoAndRedoWalkTheStatesAndANewChangeDropsTheRedoSteps) {
     for (std::size_t i = 1; i < states.size(); ++i) {
         history.Record("step " + std::to_string(i), states[i - 1], states[i]);
     }
-    EXPECT_EQ(history.UndoText(), "step 3");
-    EXPECT_EQ(history.RedoText(), "");
-    for (std::size_t i = states.size() - 1; i > 0; --i) {
-        ASSERT_TRUE(history.CanUndo());
+    EXPECT_EQ(history.UndoText() + "|" + history.RedoText(), "step 3|");
+    for (std::size_t i = states.size() - 1; i > 0; --i)
         EXPECT_TRUE(Same(history.Undo(), states[i - 1])) << "undo to " << i - 1;
-    }
     EXPECT_FALSE(history.CanUndo());
-    for (std::size_t i = 1; i < states.size(); ++i) {
-        ASSERT_TRUE(history.CanRedo());
+    for (std::size_t i = 1; i < states.size(); ++i)
         EXPECT_TRUE(Same(history.Redo(), states[i])) << "redo to " << i;
-    }
     EXPECT_FALSE(history.CanRedo());
-
     history.Undo();
     history.Undo();
     history.Record("other", states[1], State("c", false, ""));
     EXPECT_FALSE(history.CanRedo());
-    EXPECT_EQ(history.Count(), 2u);
     EXPECT_TRUE(Same(history.Undo(), states[1]));
 }
 
 TEST(TableHistoryTest, KeepsTheNewestStepsOnly) {
     TableHistory history(3);
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < 5; ++i)
         history.Record("", State(std::to_string(i), false, ""), State("", false, ""));
-    }
     EXPECT_EQ(history.Count(), 3u);
     HistoryState oldest;
     while (history.CanUndo()) oldest = history.Undo();
     EXPECT_EQ(oldest.table.At(2, 3).strContent, "2");
-    history.Clear();
-    EXPECT_FALSE(history.CanRedo());
 }
 
 // A full table of long cells changed 250 times in its options shares every
@@ -452,9 +343,8 @@ TEST(TableHistoryTest, StepsShareTheCellsTheyHaveInCommon) {
     HistoryState state;
     InitTableState(state.table);
     state.table.intNumRows = state.table.intNumCols = 20;
-    for (int r = 1; r <= 20; ++r) {
+    for (int r = 1; r <= 20; ++r)
         for (int c = 1; c <= 20; ++c) state.table.At(r, c).strContent = std::string(2048, 'x');
-    }
     TableHistory history;
     for (int i = 0; i < 250; ++i) {
         HistoryState after = state;
@@ -468,7 +358,6 @@ TEST(TableHistoryTest, StepsShareTheCellsTheyHaveInCommon) {
     after.table.At(20, 20).strContent = "edited";
     history.Record("edit", state, after);
     EXPECT_EQ(history.DistinctCells(), kPositions + 1);
-    EXPECT_EQ(history.Undo().table.At(20, 20).strContent, std::string(2048, 'x'));
 }
 
 }  // namespace
