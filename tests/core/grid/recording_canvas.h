@@ -22,10 +22,10 @@ class RecordingCanvas : public Canvas {
         bool bold = false;
     };
 
-    RecordingCanvas(int width, int height) : width_(width), height_(height) {}
+    RecordingCanvas(int w, int h) : width(w), height(h) {}
 
-    int InnerWidth() const override { return width_; }
-    int InnerHeight() const override { return height_; }
+    int InnerWidth() const override { return width; }
+    int InnerHeight() const override { return height; }
     void Clear(std::int32_t colour) override {
         calls.push_back({.kind = Kind::Clear, .colour = colour});
     }
@@ -47,11 +47,8 @@ class RecordingCanvas : public Canvas {
         return out;
     }
 
+    const int width, height;
     std::vector<Call> calls;
-
-  private:
-    int width_;
-    int height_;
 };
 
 }  // namespace tabloom::testing
