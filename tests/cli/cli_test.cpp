@@ -35,7 +35,6 @@ std::string SuccessText() {
     return texts.ProgramText(29);
 }
 
-// The HTML that Create writes for table now, for comparison.
 std::string ExpectedHtml(const TableSpec& table) { return RenderTableHtml(table, SystemClock()); }
 
 TEST(CliTest, VersionHelpAndWrongCommandLines) {

@@ -112,7 +112,6 @@ TEST(ExportCli, WritesTheFormatAndReportsTheLosses) {
     EXPECT_NE(testing::ReadBytes(table), "");  // not overwritten by the refused export
 }
 
-// Every value of a 20 x 20 table: row * 100 + column.
 std::string FullText() {
     std::string text;
     for (int r = 1; r <= 20; ++r) {

@@ -16,7 +16,6 @@ namespace {
 using testing::Span;
 using testing::StartTable;
 
-// rows x cols, every cell holding text, black on white.
 TableSpec Filled(int rows, int cols) {
     TableSpec t = StartTable(rows, cols);
     for (int r = 1; r <= rows; ++r) {
@@ -85,14 +84,6 @@ TEST(AuditTest, FindsWhatTheTableBreaks) {
           {FindingKind::ClassicStyle, "table", std::string("Classic style on a data table: ") + kClassic}}},
         {"OneColumnOfTextIsNoDataTable", [] { TableSpec t = Filled(3, 1); t.blnAddHTMLWrapper = true; return t; },
          {{FindingKind::ClassicStyle, "table", std::string("Classic style on a whole web page: ") + kClassic}}},
-        {"TitleRow", [] {
-             TableSpec t = Titled();
-             t.lngTableTextColor = 0;
-             t.outputStyle = OutputStyle::Standard;
-             t.intHeaderRows = 2;
-             return t; },
-         {{FindingKind::NoCaption, "R1C1", "no caption; row 1 is the title"},
-          {FindingKind::TitleRow, "R1C1", "one cell over all 3 columns"}}},
         {"EmptyHeaderCellsPlaceMarkersCountAsEmpty", [] {
              TableSpec t = Clean();
              t.intNumCols = 3;

@@ -161,7 +161,6 @@ TableFrameEntry Entry(std::string width, bool percent, std::string border = "",
 TEST(TableFrameCheckTest, ChecksOnTheReadValueAndStoresItRounded) {
     // clang-format off
     const FrameCase cases[] = {
-        // All empty: nothing specified.
         {Entry("", true), "", {-1, 0, -1, -1, -1}},
         {Entry("5", true), "", {5, 0, -1, -1, -1}}, {Entry("100", true), "", {100, 0, -1, -1, -1}},
         {Entry("4", true), kPercent, {}}, {Entry("101", true), kPercent, {}},
@@ -169,7 +168,6 @@ TEST(TableFrameCheckTest, ChecksOnTheReadValueAndStoresItRounded) {
         {Entry("4.6", true), kPercent, {}}, {Entry("5.4", true), "", {5, 0, -1, -1, -1}},
         {Entry("50", false), "", {50, 1, -1, -1, -1}}, {Entry("1000", false), "", {1000, 1, -1, -1, -1}},
         {Entry("49", false), kPixels, {}}, {Entry("1001", false), kPixels, {}},
-        // Blanks around the texts are trimmed.
         {Entry("  60  ", true, " 2 ", " 3", "4 "), "", {60, 0, 2, 3, 4}},
         {Entry("", true, "0", "0", "0"), "", {-1, 0, 0, 0, 0}},
         {Entry("", true, "100", "100", "100"), "", {-1, 0, 100, 100, 100}},

@@ -112,13 +112,11 @@ TEST(ImportHtmlTableProperties, KeepsColoursAlignmentSizesFontsAndTheFrame) {
     ASSERT_TRUE(result.ok) << result.reason;
     const TableSpec& t = result.table;
     const CellSpec &a = t.At(1, 1), &b = t.At(1, 2), &c = t.At(1, 3);
-    // Frame: wrapper, centre, border, dashed blue, padding, spacing, 80%, colours.
     EXPECT_EQ((std::vector<int>{t.blnAddHTMLWrapper, t.blnCenterTable, t.intBorder,
                                 t.intBorderStyleIndex, t.intBorderColorIndex, t.intCellPadding,
                                 t.intCellSpacing, t.intTableWidth, t.intTableWidthUnit,
                                 t.lngTableBgColor, t.lngTableTextColor}),
               (std::vector<int>{1, 1, 2, 3, 2, 3, 0, 80, 0, 0x302010, 0x030201}));
-    // Cells: row attributes, CSS and the font element.
     EXPECT_EQ(
         (std::vector<int>{a.intAlign, a.lngBgColor, b.lngBgColor, b.lngTextColor, b.intAlign,
                           b.intVAlign, b.intWidth, b.intWidthUnit, b.intHeight, c.lngTextColor,

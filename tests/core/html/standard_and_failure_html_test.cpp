@@ -86,7 +86,6 @@ void ExpectResult(const HtmlResult& result, int stage, const std::string& text) 
 
 class WriteTableHtmlFailureTest : public ::testing::Test {
   protected:
-    // The bytes a run without failure writes for the table.
     std::string Reference(const TableSpec& table) {
         const std::string path = folder_.File("reference.htm");
         EXPECT_TRUE(WriteTableHtml(table, path, kClock, kSuccess).blnOutputWritten);

@@ -29,14 +29,12 @@ const std::string kDefaultTableTag =
     "<table border=\"4\" style=\"border:4px solid gray;\"\r\n"
     " cellpadding=\"4\" cellspacing=\"4\" bgcolor=\"#FFFFFF\">\r\n";
 
-// Default-table file of one row whose row lines are given.
 std::string OneRowFile(const std::string& rowLines) {
     return kComment + kDefaultTableTag + rowLines + "</tr>\r\n\r\n</table>\r\n\r\n";
 }
 
 class WriteTableHtmlTest : public ::testing::Test {
   protected:
-    // The bytes Create writes for the table.
     static std::string Generate(const TableSpec& table) { return RenderTableHtml(table, kClock); }
 
     TempFolder folder_;
@@ -105,7 +103,6 @@ TEST_F(WriteTableHtmlTest, WritesOneCell) {
         // A table file may carry bare line ends and C1 controls inside content.
         {{.strContent = "a\nb\rc"}, kOpen + "a\r\nb\r\nc" + kClose},
         {{.strContent = "\xC2\x81x\xC2\x9D"}, kOpen + "&#129;x&#157;" + kClose},
-        // Colours and fonts.
         {{.lngTextColor = 0xFF, .strContent = "x"}, "<td><font color=\"#FF0000\">x</font></td>\r\n"},
         {{.strContent = "x"}, "<td>x</td>\r\n", false},
         {{.lngTextColor = 0x00FF00, .strContent = "x"}, "<td><font color=\"#00FF00\">x</font></td>\r\n", false},
