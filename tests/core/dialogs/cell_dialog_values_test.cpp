@@ -36,7 +36,6 @@ TEST(CellDialogOpeningTest, FillsFromTheCell) {
     const struct { const char* content; std::int16_t width, unit;
         const char *shownContent, *shownWidth; bool percent;
         } cases[] = {{"R6C6", -1, 1, "", "", false},
-                 {" R1C2 ", -1, 0, "", "", true},
                  {"R7C1", -1, 1, "R7C1", "", false},
                  {"R6C6x", 0, 1, "R6C6x", "0", false},
                  {"", 250, 1, "", "250", false}};

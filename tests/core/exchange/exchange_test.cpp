@@ -312,7 +312,6 @@ TEST(ReadDelimitedTest, ReadsRowsAndFields) {
         {"Empty", "", ',', {}, {}},
         {"CommasCrLf", "a,b\r\nc,d\r\n", ',', {{"a", "b"}, {"c", "d"}}, {1, 2}},
         {"LoneCr", "a,b\rc,d", ',', {{"a", "b"}, {"c", "d"}}, {1, 2}},
-        {"NoFinalLineBreak", "a,b\r\nc,d", ',', {{"a", "b"}, {"c", "d"}}, {1, 2}},
         {"TabsWin", "a,1\tb\r\nc\td,2\r\n", '\t', {{"a,1", "b"}, {"c", "d,2"}}, {}},
         // A separator at the very end leaves one empty field.
         {"TrailingTabAtEnd", "a\t", '\t', {{"a", ""}}, {}},
