@@ -36,7 +36,6 @@ TEST(CellDialogOpeningTest, FillsFromTheCell) {
     const struct { const char* content; std::int16_t width, unit;
         const char *shownContent, *shownWidth; bool percent;
         } cases[] = {{"R6C6", -1, 1, "", "", false},
-                 {" R1C2 ", -1, 0, "", "", true},
                  {"R7C1", -1, 1, "R7C1", "", false},
                  {"R6C6x", 0, 1, "R6C6x", "0", false},
                  {"", 250, 1, "", "250", false}};
@@ -90,30 +89,6 @@ TEST(CellAcceptTest, StopsAtTheFirstRefusal) {
         EXPECT_EQ(v.fontSize, c.sizeAfter);
         EXPECT_EQ(v.fontFace, c.faceAfter);
         EXPECT_TRUE(!c.spansSet || r.newColSpan == c.colSpanIndex + 1) << r.newColSpan;
-    }
-}
-
-TEST(CellAcceptTest, OverlapNamesTheOwnerAboveTheBlock) {
-    TableSpec table = SixBySix();
-    ApplySpans(table, 1, 3, 2, 1);
-    CellDialogValues v = Typed("", false, "", "");
-    v.colSpanIndex = 1;
-    const CellAcceptResult r = CheckCellAccept(table, 2, 2, v);
-    EXPECT_TRUE(r.overlapFound);
-    EXPECT_EQ(std::tie(r.overlapRow, r.overlapCol, r.newRowSpan, r.newColSpan),
-              std::make_tuple(1, 3, 1, 2));
-}
-
-TEST(CellAcceptTest, ColoursClearedOnlyWhenTheBoxIsNotTicked) {
-    const TableSpec table = SixBySix();
-    for (const bool ticked : {true, false}) {
-        CellDialogValues v = Typed("", false, "", "");
-        v.useCellColours = ticked;
-        v.textColour = 0x0000FF;
-        v.bgColour = 0x00FF00;
-        ASSERT_EQ(CheckCellAccept(table, 1, 1, v).message, "");
-        EXPECT_EQ(v.textColour, ticked ? 0x0000FF : NotSpecifiedColor);
-        EXPECT_EQ(v.bgColour, ticked ? 0x00FF00 : NotSpecifiedColor);
     }
 }
 
@@ -185,7 +160,6 @@ TableFrameEntry Entry(std::string width, bool percent, std::string border = "",
 TEST(TableFrameCheckTest, ChecksOnTheReadValueAndStoresItRounded) {
     // clang-format off
     const FrameCase cases[] = {
-        // All empty: nothing specified.
         {Entry("", true), "", {-1, 0, -1, -1, -1}},
         {Entry("5", true), "", {5, 0, -1, -1, -1}}, {Entry("100", true), "", {100, 0, -1, -1, -1}},
         {Entry("4", true), kPercent, {}}, {Entry("101", true), kPercent, {}},
@@ -193,9 +167,6 @@ TEST(TableFrameCheckTest, ChecksOnTheReadValueAndStoresItRounded) {
         {Entry("4.6", true), kPercent, {}}, {Entry("5.4", true), "", {5, 0, -1, -1, -1}},
         {Entry("50", false), "", {50, 1, -1, -1, -1}}, {Entry("1000", false), "", {1000, 1, -1, -1, -1}},
         {Entry("49", false), kPixels, {}}, {Entry("1001", false), kPixels, {}},
-        // The unit decides the range: 200 is a pixel width, not a percentage.
-        {Entry("200", true), kPercent, {}},
-        // Blanks around the texts are trimmed.
         {Entry("  60  ", true, " 2 ", " 3", "4 "), "", {60, 0, 2, 3, 4}},
         {Entry("", true, "0", "0", "0"), "", {-1, 0, 0, 0, 0}},
         {Entry("", true, "100", "100", "100"), "", {-1, 0, 100, 100, 100}},
@@ -228,23 +199,6 @@ TEST(TableFrameCheckTest, RefusalLeavesTheTrimmedTexts) {
     TableFrameEntry entry = Entry(" 4 ", true, " 7 ", "", "  ");
     EXPECT_EQ(CheckTableFrame(entry), kPercent);
     EXPECT_EQ(entry.width + "|" + entry.border + "|" + entry.spacing, "4|7|");
-}
-
-TEST(TableFrameCheckTest, EntryOfTheTableRoundTrips) {
-    TableSpec table;
-    table.intTableWidth = 80;
-    table.intTableWidthUnit = 0;
-    table.intBorder = -1;
-    table.intCellPadding = 0;
-    table.intCellSpacing = 12;
-    table.intBorderColorIndex = 6;
-    table.intBorderStyleIndex = 9;
-    TableFrameEntry entry = TableFrameEntryOf(table);
-    EXPECT_EQ(entry.width + "|" + entry.border + "|" + entry.padding, "80||0");
-    ASSERT_EQ(CheckTableFrame(entry), "");
-    TableSpec copy;
-    StoreTableFrame(entry, copy);
-    EXPECT_TRUE(copy.SameSpec(table));
 }
 
 TEST(TableFrameCheckTest, IndexesOutsideTheListsAreNotStored) {

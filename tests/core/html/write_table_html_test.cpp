@@ -29,14 +29,12 @@ const std::string kDefaultTableTag =
     "<table border=\"4\" style=\"border:4px solid gray;\"\r\n"
     " cellpadding=\"4\" cellspacing=\"4\" bgcolor=\"#FFFFFF\">\r\n";
 
-// Default-table file of one row whose row lines are given.
 std::string OneRowFile(const std::string& rowLines) {
     return kComment + kDefaultTableTag + rowLines + "</tr>\r\n\r\n</table>\r\n\r\n";
 }
 
 class WriteTableHtmlTest : public ::testing::Test {
   protected:
-    // The bytes Create writes for the table.
     static std::string Generate(const TableSpec& table) { return RenderTableHtml(table, kClock); }
 
     TempFolder folder_;
@@ -99,15 +97,12 @@ TEST_F(WriteTableHtmlTest, WritesOneCell) {
     const OneCell cases[] = {
         // The line handling both styles share is tried with the standard one.
         {{.strContent = ""}, "<td>&nbsp;</td>\r\n"},
-        {{.strContent = "   "}, "<td>   </td>\r\n"},
         {{.strContent = "  abc "}, kOpen + "  abc " + kClose},
         {{.strContent = "a\r\n\r\nb"}, kOpen + "a&nbsp;\r\nb\r\n" + kClose},
-        {{.strContent = "\r\n"}, kOpen + kClose},
         {{.strContent = "\xE4\xB8\xAD\r\n \xF0\x9F\x98\x80"}, kOpen + "&#20013;&nbsp;&#128512;\r\n" + kClose},
         // A table file may carry bare line ends and C1 controls inside content.
         {{.strContent = "a\nb\rc"}, kOpen + "a\r\nb\r\nc" + kClose},
         {{.strContent = "\xC2\x81x\xC2\x9D"}, kOpen + "&#129;x&#157;" + kClose},
-        // Colours and fonts.
         {{.lngTextColor = 0xFF, .strContent = "x"}, "<td><font color=\"#FF0000\">x</font></td>\r\n"},
         {{.strContent = "x"}, "<td>x</td>\r\n", false},
         {{.lngTextColor = 0x00FF00, .strContent = "x"}, "<td><font color=\"#00FF00\">x</font></td>\r\n", false},
@@ -158,19 +153,6 @@ TEST_F(WriteTableHtmlTest, WritesTableStartTag) {
         table.intBorderColorIndex = c.colourIndex;
         table.lngTableBgColor = c.bg;
         EXPECT_EQ(Generate(table).substr(kComment.size(), c.tag.size() + 6), c.tag + "<tr>\r\n");
-    }
-}
-
-TEST_F(WriteTableHtmlTest, TitleUsesSingleBlanksForEveryCount) {
-    for (int rows : {1, 9, 10, 20}) {
-        for (int cols : {1, 9, 10, 20}) {
-            TableSpec table = StartTable(rows, cols);
-            table.blnAddHTMLWrapper = true;
-            const std::string bytes = Generate(table);
-            const std::string title = "\r\n<title>Table of " + std::to_string(rows) + " rows and " +
-                                      std::to_string(cols) + " columns</title>\r\n";
-            EXPECT_NE(bytes.find(title), std::string::npos) << rows << " x " << cols;
-        }
     }
 }
 
@@ -255,14 +237,12 @@ TEST(Windows1252Test, EveryByteRoundTrips) {
     EXPECT_EQ(EncodeWindows1252(DecodeWindows1252(all)), all);
 }
 
-// Anything else becomes a numeric reference, never a "?"; broken UTF-8
-// gives one U+FFFD per byte.
-TEST(Windows1252Test, EncodesTheRestAsNumericReferences) {
+// Broken UTF-8 gives one U+FFFD per byte (the cells above show the other
+// numeric references).
+TEST(Windows1252Test, BrokenUtf8GivesOneReplacementPerByte) {
     const struct {
         std::string utf8, bytes;
     } cases[] = {// clang-format off
-        {"a\xE4\xB8\xAD" "b\xC3\xA9", "a&#20013;b\xE9"}, {"\xF0\x9F\x98\x80", "&#128512;"},
-        {"\xC2\x80", "&#128;"},  // a C1 control where the code page has a character
         {"a\x80z", "a&#65533;z"}, {"\xE4\xB8", "&#65533;&#65533;"}, {"\xC0\xAF", "&#65533;&#65533;"},
         {"\xED\xA0\x80", "&#65533;&#65533;&#65533;"}, {"\xF4\x90\x80\x80", "&#65533;&#65533;&#65533;&#65533;"}};
     // clang-format on
