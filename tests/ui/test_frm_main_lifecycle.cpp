@@ -216,7 +216,6 @@ class TestFrmMainLifecycle : public QObject {
         QVERIFY(!QFileInfo::exists(f.SettingsFile()));
         QCOMPARE(ReadBytes(LifecycleCommands::DamagedName(f.SettingsFile())),
                  QByteArray(" 0  0  0 \r\n 6 "));
-        QCOMPARE(f.window->Table().intNumRows, 6);
 
         qputenv("XDG_CONFIG_HOME", f.Path("xdg").toLocal8Bit());
         f.options.configFolder.clear();

@@ -291,7 +291,6 @@ class TestTableDialogs : public QObject {
 
             const std::int32_t bg = accept ? 0x800000 : 0xFFFFFF;
             QCOMPARE(table.lngTableBgColor, bg);
-            QCOMPARE(table.lngTableTextColor, accept ? 0x00FFFF : 0x000000);
             const QImage& image = f.Find<PicTable>("picTable")->Image();
             auto pixelIn = [&](int row, int col) {
                 const CellSpec& cell = table.At(row, col);
