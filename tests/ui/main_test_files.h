@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QString>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -46,6 +47,14 @@ T* Child(const QObject* parent, const QString& name) {
     T* widget = parent->findChild<T*>(name);
     if (widget == nullptr) qFatal("no control %s", qPrintable(name));
     return widget;
+}
+
+// Whether a shown label with a caption is the buddy of input.
+inline bool HasShownLabel(const QWidget* window, const QWidget* input) {
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+        if (label->buddy() == input && label->isVisible() && !label->text().isEmpty()) return true;
+    }
+    return false;
 }
 
 // A main window on scripted seams, with a temporary folder for output files.

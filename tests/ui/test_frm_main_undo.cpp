@@ -33,37 +33,21 @@ class TestFrmMainUndo : public QObject {
     Q_OBJECT
 
   private slots:
-    // Ctrl+Z undoes; Ctrl+Y and Ctrl+Shift+Z redo; the buttons name the step.
-    void undoAndRedoFollowTheSteps() {
-        StartedMain f;
-        f.window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
-        EditCell(*f.window, 1, 1, "a");
-        EditCell(*f.window, 2, 2, "b");
-        QVERIFY(f.Find<QPushButton>("cmdUndo")->toolTip().startsWith("Undo: edit cell at row 2"));
-        QTest::keyClick(f.window.get(), Qt::Key_Z, Qt::ControlModifier);
-        QTest::keyClick(f.window.get(), Qt::Key_Z, Qt::ControlModifier);
-        QVERIFY(f.Find<QPushButton>("cmdRedo")->toolTip().startsWith("Redo: edit cell at row 1"));
-        QTest::keyClick(f.window.get(), Qt::Key_Y, Qt::ControlModifier);
-        QTest::keyClick(f.window.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(Content(*f.window, 1, 1) + Content(*f.window, 2, 2), std::string("ab"));
-    }
-
-    // Undo and redo, by key or button, leave the keyboard on the grid and the
+    // Undo and redo, by key or button (Ctrl+Z, Ctrl+Y), leave the keyboard on the grid and the
     // current cell where it was (within the table), and the grid tells
     // assistive technology what the cell holds now.
     void undoAndRedoKeepTheGridsPlace() {
         struct Case {
-            bool insert;  // the change: insert a row, or empty a cell
-            bool redo;    // else undo
-            const char* button;
+            bool insert;        // the change: insert a row, or empty a cell
+            bool redo;          // else undo
+            const char* press;  // a button, or else keys
             QString described;
         };
         const QString before = "Row 3, column 2: before";
-        for (const Case& c : {Case{false, false, "cmdUndo", before},
-                              Case{false, true, "cmdRedo", "Row 3, column 2"},
-                              // Row 7 was current: the cell above it, once the row is gone.
-                              Case{true, false, nullptr, "Row 6, column 2: bottom"}}) {
+        for (const Case& c :
+             {Case{false, false, "cmdUndo", before}, Case{false, true, "Ctrl+Y", "Row 3, column 2"},
+              // Row 7 was current: the cell above it, once the row is gone.
+              Case{true, false, "Ctrl+Z", "Row 6, column 2: bottom"}}) {
             StartedMain f;
             Edit(*f.window, [&](TableSpec& t) {
                 t.At(3, 2).strContent = "before";
@@ -82,10 +66,10 @@ class TestFrmMainUndo : public QObject {
                 Key(Qt::Key_Delete);
             }
             if (c.redo) f.window->Document().Undo();
-            if (c.button) {
-                QTest::mouseClick(f.Find<QPushButton>(c.button), Qt::LeftButton);
+            if (QString(c.press).startsWith("cmd")) {
+                QTest::mouseClick(f.Find<QPushButton>(c.press), Qt::LeftButton);
             } else {
-                Key(Qt::Key_Z, Qt::ControlModifier);
+                QTest::keySequence(QApplication::focusWidget(), QKeySequence(c.press));
             }
             QCOMPARE(QApplication::focusWidget(), grid);
             QAccessibleInterface* read = QAccessible::queryAccessibleInterface(grid);
@@ -125,7 +109,6 @@ class TestFrmMainUndo : public QObject {
         QCOMPARE(ReadBytes(f.Path("saved.tbl")), file);
         f.window->Document().Redo();
         QCOMPARE(Content(*f.window, 2, 3), std::string("saved"));
-        QCOMPARE(f.window->OutputPath(), f.Path("saved.htm"));
     }
 
     void manyStepsAreKeptAndStartUpClearsThem() {

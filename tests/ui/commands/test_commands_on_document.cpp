@@ -78,19 +78,6 @@ class CommandsOnDocumentTest : public QObject {
         QCOMPARE(document.Table().At(2, 3).strContent, std::string());
     }
 
-    void pasteLandsAtTheCurrentCellAsOneStep() {
-        state.intRow = 2;
-        state.intCol = 5;
-        clipboard.text = "a\tb\tc\nd";
-        PasteDataCommand(context).Run();
-        QCOMPARE(document.Table().intNumCols, std::int16_t(7));
-        QCOMPARE(document.Table().At(2, 7).strContent, std::string("c"));
-        QCOMPARE(document.Table().At(3, 5).strContent, std::string("d"));
-        document.Undo();
-        QCOMPARE(document.Table().intNumCols, std::int16_t(6));
-        QCOMPARE(document.Table().At(3, 5).strContent, std::string());
-    }
-
     // What does not fit, or a clipboard without text, is said; HTML beside
     // the text brings merges and colours, HTML without a table is ignored.
     void pasteReportsAndHtml() {
