@@ -244,6 +244,23 @@ TEST(ExportReadersTest, PandocReadsTheSameCellTexts) {
     }
 }
 
+TEST(ExportReadersTest, PythonCsvReadsEveryValue) {
+    const TableSpec t = ReaderTable();
+    TempFolder folder;
+    const RunResult run = ReadBack("csv", Exported(t, ExportFormat::Csv, folder), folder);
+    ASSERT_EQ(run.code, 0) << run.err;
+    std::string expected;
+    for (int r = 1; r <= t.intNumRows; ++r) {
+        for (int c = 1; c <= t.intNumCols; ++c) {
+            const CellSpec& cell = t.At(r, c);
+            if (cell.intRowSpan >= 1) expected += CellText::Joined(cell.strContent, "\\n");
+            expected += "\n";
+        }
+        expected += "\n";
+    }
+    EXPECT_EQ(run.out, expected);
+}
+
 TEST(ExportReadersTest, LatexCompilesWithPdflatex) {
     TableSpec t = ReaderTable();
     t.blnCenterTable = true;

@@ -4,8 +4,11 @@ texts, one a line, line breaks inside a text as \\n.
 
   export_cell_texts.py markdown|mediawiki|latex FILE   pandoc reads the file:
       the caption (as "caption: TEXT") and every non-empty cell, row by row
+  export_cell_texts.py csv FILE                        Python's csv module:
+      every value, rows ended by an empty line
 A reader that is missing is an error, never a skip.
 """
+import csv
 import json
 import re
 import subprocess
@@ -74,6 +77,13 @@ def main():
     if len(sys.argv) != 3:
         sys.exit(__doc__)
     kind, path = sys.argv[1], sys.argv[2]
+    if kind == "csv":
+        with open(path, newline="", encoding="utf-8") as f:
+            for row in csv.reader(f, strict=True):
+                for value in row:
+                    print(value.replace("\r\n", "\n").replace("\n", "\\n"))
+                print()
+        return
     try:
         run = subprocess.run(["pandoc", "-f", PANDOC_FORMATS[kind], "-t", "json", path],
                              capture_output=True, check=True)

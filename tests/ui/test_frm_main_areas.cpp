@@ -79,7 +79,6 @@ class TestFrmMainAreas : public QObject {
         QCOMPARE(f.window->size(), size);
     }
 
-  private slots:
     void manualLink() {
         StartedMain f;
         auto* link = f.Find<QLabel>("lblDocumentation");
@@ -142,7 +141,6 @@ class TestFrmMainAreas : public QObject {
         QCOMPARE(shown, 4);
     }
 
-  private slots:
     void changesAreUndoable() {
         StartedMain f;
         auto* style = f.Find<QComboBox>("cboOutputStyle");
@@ -192,7 +190,6 @@ class TestFrmMainAreas : public QObject {
         QCOMPARE(f.Find<QLineEdit>("txbCaption")->maxLength(), intMaxCaptionLength);
     }
 
-  private slots:
     // A loss is reported before writing and may be declined.
     void exportAsksBeforeWriting() {
         struct Case {

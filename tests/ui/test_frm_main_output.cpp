@@ -214,7 +214,6 @@ class TestFrmMainOutput : public QObject {
         }
     }
 
-  private slots:
     // A block grows the table (the lists follow); a paste is one step back,
     // lists included.
     void pastesBlock() {

@@ -1,3 +1,4 @@
+#include <QFileInfo>
 #include <QLockFile>
 #include <QProcess>
 #include <QSignalSpy>
@@ -63,7 +64,8 @@ class TestSingleInstance : public QObject {
     }
 
     // A second start on the same folder brings the first to the front and
-    // ends at once; the first runs on.
+    // ends at once; the first runs on. A lock left by a program that was
+    // killed does not stop the next start, whose table SIGTERM keeps.
     void secondStartOfTheProgramEnds() {
         QTemporaryDir dir;
         const QString config = dir.filePath("tabloom");
@@ -78,6 +80,13 @@ class TestSingleInstance : public QObject {
 
         first->kill();
         QVERIFY(first->waitForFinished(10000));
+        const auto next = StartProgram(dir.path());
+        QTRY_VERIFY_WITH_TIMEOUT(LockHeldBy(config, *next), 10000);
+        // Its answer shows its event loop running, and so its SIGTERM watch.
+        QCOMPARE(SingleInstance(config).ClaimFolder(), SingleInstance::Claim::Signalled);
+        next->terminate();
+        QVERIFY(next->waitForFinished(10000));
+        QVERIFY(QFileInfo::exists(config + "/tbm.usr"));
     }
 };
 

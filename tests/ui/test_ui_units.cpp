@@ -123,7 +123,6 @@ class TestUiUnits : public QObject {
         }
     }
 
-  private slots:
     void twipsToPixels() {
         QCOMPARE(TwipsToPixels(100, 15), 7);  // rounds up
         QCOMPARE(TwipsToPixels(8000, 15), 533);
@@ -170,7 +169,6 @@ class TestUiUnits : public QObject {
         QCOMPARE(KeptOnScreen({300, 10, 1400, 400}, screen), QRect(100, 10, 1400, 400));
     }
 
-  private slots:
     // A window at (100, 50) whose grid is at (10, 80), rows 30 high; 540
     // twips are 36 pixels at 96 dpi.
     void belowRow() {
@@ -194,7 +192,6 @@ class TestUiUnits : public QObject {
         }
     }
 
-  private slots:
     // Whatever changes the table, a view that only follows changed sees the
     // rows, cells and output path now in the document ("-": no redraw); the
     // captions name the steps, and a change that changes nothing is no step.

@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include "core/model/clock.h"
+#include "core/model/place_markers.h"
 #include "main_test_files.h"
 #include "scripted_seams.h"
 #include "ui/commands/command_context.h"
@@ -76,6 +77,16 @@ class CommandsOnDocumentTest : public QObject {
         QCOMPARE(document.UndoCaption(), QString("Undo: restore table"));
         document.Undo();
         QCOMPARE(document.Table().At(2, 3).strContent, std::string());
+        // The place marker choice stays and fills the restored cells.
+        document.Change({}, [](TableSpec& t) { t.blnAddPlaceMarkers = true; });
+        files.RestoreTable();
+        QCOMPARE(document.Table().At(1, 1).strContent, MakePlaceMarker(1, 1));
+        // A saved file that is gone is said, and no longer offered.
+        QFile::remove(state.strTableFile);
+        files.RestoreTable();
+        QVERIFY(prompter.calls.back().text.contains("no longer exists"));
+        files.SaveTable();
+        QVERIFY(chooser.requests.back().presetName.isEmpty());
     }
 
     // What does not fit, or a clipboard without text, is said; HTML beside

@@ -222,7 +222,6 @@ class TestCellDialogs : public QObject {
             QVERIFY2(HasShownLabel(&f.dialog, input), qPrintable(input->objectName()));
     }
 
-  private slots:
     // Nothing is highlighted while a row is missing; a covered target moves
     // to its owner.
     void coveredTargetMovesToOwner() {

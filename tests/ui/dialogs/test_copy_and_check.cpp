@@ -256,7 +256,6 @@ class TestCopyAndCheck : public QObject {
         QVERIFY(list->count() > 0);  // the list follows an undo too
     }
 
-  private slots:
     void typeTwoLinesWidenAndCreate() {
         Journey j;
         // The gap between columns 2 and 3 of row 2, which the widened cell fills.

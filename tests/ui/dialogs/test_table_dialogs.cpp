@@ -173,7 +173,6 @@ class TestTableDialogs : public QObject {
         }
     }
 
-  private slots:
     void acceptChecksAndStores() {
         struct Case {
             QStringList typed;  // width, border, padding, spacing

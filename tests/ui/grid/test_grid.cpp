@@ -206,7 +206,6 @@ class TestGrid : public QObject {
         QVERIFY(found);
     }
 
-  private slots:
     // A commit that changes the cell is one undo step, and it undoes.
     void typingInPlace() {
         struct Case {

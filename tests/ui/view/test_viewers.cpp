@@ -205,7 +205,6 @@ class TestViewers : public QObject {
         QVERIFY(v.view.isVisible() && !v.view.isMinimized());
     }
 
-  private slots:
     // Each answer starts from the opposite one so every field has to be
     // written; Escape means Not now.
     void answersSetFieldsAndHide() {
@@ -252,7 +251,6 @@ class TestViewers : public QObject {
         }
     }
 
-  private slots:
     // Only web addresses with a host become links.
     void parsesList() {
         const std::vector<ProductEntry> entries = ParseProductList(QString::fromUtf8(kList));
@@ -283,17 +281,6 @@ class TestViewers : public QObject {
         QCOMPARE(opened, QStringList{"http://tabloom.example/formwright"});
     }
 
-    void shippedListIsValid() {
-        const auto entries = ReadProductList(
-            QDir(qEnvironmentVariable("TABLOOM_DATA_DIR")).filePath("other_products.txt"));
-        QVERIFY(entries.has_value() && entries->size() >= 3);
-        for (const ProductEntry& entry : *entries) {
-            QVERIFY2(!entry.description.isEmpty(), qPrintable(entry.name));
-            QVERIFY2(entry.url.startsWith("https://"), qPrintable(entry.name));
-        }
-    }
-
-  private slots:
     // Rendered, not shown as code; every kind of change reaches it at the
     // next turn of the event loop, once however many changes came before.
     void followsChangesWithinOneTurn() {
