@@ -322,6 +322,7 @@ TEST(ReadDelimitedTest, ReadsRowsAndFields) {
         {"CrLfAndCrInQuotes", "\"a\r\nb\rc\"\tz\r\nq", '\t', {{"a\r\nb\r\nc", "z"}, {"q"}}, {1, 4}},
         {"RaggedRows", "a\nb,c,d\n", ',', {{"a"}, {"b", "c", "d"}}, {}},
         {"ByteOrderMarkDropped", "\xEF\xBB\xBFname,x", ',', {{"name", "x"}}, {}},
+        {"Utf8", "Größe,€ 5,日本\n", ',', {{"Größe", "€ 5", "日本"}}, {}},
         {"BlanksKept", " a , b ", ',', {{" a ", " b "}}, {}}};
     // clang-format on
     for (const auto& c : cases) {
