@@ -164,7 +164,7 @@ void frmMain::ConnectControls() {
 bool frmMain::StartUp() {
     state_.blnFormInitialized = false;
     state_.strDataFileName = kProgramTextFile;
-    const QString textPath = DataFolder() + '/' + state_.strDataFileName;
+    const QString textPath = context_->dataFolder + '/' + state_.strDataFileName;
     const int loaded = texts_.Load(QFile::encodeName(textPath).toStdString());
     if (loaded <= 0) {
         context_->prompter.Show(
@@ -235,7 +235,6 @@ void frmMain::ShowDocument(int what) {
     tableCheck_->TableChanged();
 }
 
-const QString& frmMain::DataFolder() const { return context_->dataFolder; }
 const TableSpec& frmMain::Table() const { return document_->Table(); }
 const QString& frmMain::OutputPath() const { return document_->OutputPath(); }
 frmView* frmMain::Viewer() const { return windows_->Viewer(); }

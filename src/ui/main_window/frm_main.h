@@ -61,7 +61,6 @@ class frmMain : public QWidget, private WindowServices {
     bool StartUp();
     bool Initialized() const { return started_; }
 
-    const QString& DataFolder() const;
     const ProgramState& State() const { return state_; }
     ProgramState& State() { return state_; }
     // The table with its output path and undo history; every change of the
